@@ -1,0 +1,121 @@
+#include "app/frmdialogbericht.h"
+
+#include "app/appstate.h"
+#include "app/formnames.h"
+#include "app/forms.h"
+#include "app/modrvl92.h"
+#include "docs/notices.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace rvl92 {
+
+BerichtDialog::BerichtDialog(const QString& formName, int designWidthTwips, QWidget* parent)
+    : Form(formName, parent) {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint);
+    lblText = new QLabel(this);
+    lblText->setObjectName(QStringLiteral("lblText"));
+    lblText->setWordWrap(true);
+    lblText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    OKButton->setAutoDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblText, 1);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(OKButton);
+    layout->addLayout(row);
+    resize(twipsToPixels(designWidthTwips), twipsToPixels(1500));
+    connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
+}
+
+void BerichtDialog::setText(const QString& text) {
+    lblText->setText(text);
+    // Grow to fit a long text rather than cut it off.
+    const int needed = layout()->heightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
+}
+
+QString BerichtDialog::text() const {
+    return lblText->text();
+}
+
+void BerichtDialog::formLoad() {
+    setWindowIcon(programIcon());
+    forms().setEnabled(appState().gsHuidigScherm, false);
+}
+
+void BerichtDialog::formDeactivate() {
+    ActiveerAanroeper();
+    forms().unload(this);
+}
+
+frmDialogNietGevonden::frmDialogNietGevonden(QWidget* parent)
+    : BerichtDialog(form::DialogNietGevonden, 5070, parent) {
+    lblText->setTextFormat(Qt::PlainText);
+}
+
+void frmDialogNietGevonden::OKButton_Click() {
+    QPointer<frmDialogNietGevonden> self(this);
+    const QString name = appState().gsHuidigScherm;
+    if (Form* caller = forms().find(name)) {
+        caller->setEnabled(true);
+        if (!sameName(name, screen::ZoekenFuncties)) {
+            forms().show(caller);
+        } else if (Form* zoeken = forms().show(form::ZoekenFuncties)) {
+            // Back to the search text, ready to change it.
+            if (auto* box = zoeken->findChild<QLineEdit*>(QStringLiteral("txtZoekstr"))) {
+                box->setFocus();
+                box->setCursorPosition(int(box->text().size()));
+            }
+        }
+    }
+    if (self)
+        forms().unload(self);
+}
+
+frmDialogExporteren::frmDialogExporteren(QWidget* parent)
+    : BerichtDialog(form::DialogExporteren, 6870, parent) {
+    lblText->setTextFormat(Qt::PlainText);
+}
+
+void frmDialogExporteren::OKButton_Click() {
+    forms().unload(this);
+    if (Form* caller = forms().find(appState().gsHuidigScherm)) {
+        caller->setEnabled(true);
+        forms().show(caller);
+    }
+}
+
+void toonMededeling(const Notice& notice) {
+    auto* dlg = qobject_cast<frmDialogExporteren*>(forms().load(form::DialogExporteren));
+    if (!dlg)
+        return;
+    dlg->setWindowTitle(notice.caption);
+    auto* label = dlg->findChild<QLabel*>(QStringLiteral("lblText"));
+    label->setWordWrap(false);
+    label->setAlignment(notice.leftAligned ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignHCenter);
+    label->setText(notice.text);
+    const int margin = Form::twipsToPixels(500);
+    int height = dlg->layout()->sizeHint().height();
+    if (notice.leftAligned)
+        height = label->sizeHint().height() + Form::twipsToPixels(1500);
+    dlg->resize(label->sizeHint().width() + margin, height);
+    if (Form* start = forms().find(form::Startscherm)) {
+        const QRect g = start->frameGeometry();
+        dlg->move(g.x() + (g.width() - dlg->width()) / 2, g.y() + (g.height() - dlg->height()) / 2);
+    }
+    forms().show(dlg);
+}
+
+} // namespace rvl92

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/form.h"
+
+class QLabel;
+class QPushButton;
+
+namespace rvl92 {
+
+// The two OK dialogs of the program share their build: a label for the text
+// and an OK button. While one is up, the screen named in gsHuidigScherm is
+// disabled; every way out enables it again.
+class BerichtDialog : public Form {
+    Q_OBJECT
+public:
+    BerichtDialog(const QString& formName, int designWidthTwips, QWidget* parent = nullptr);
+
+    void setText(const QString& text);
+    QString text() const;
+
+    void formLoad() override;
+    void formDeactivate() override;
+
+    virtual void OKButton_Click() = 0;
+
+protected:
+    QLabel* lblText;
+    QPushButton* OKButton;
+};
+
+// Tells the user something (as a rule that nothing was found).
+class frmDialogNietGevonden : public BerichtDialog {
+    Q_OBJECT
+public:
+    explicit frmDialogNietGevonden(QWidget* parent = nullptr);
+    void OKButton_Click() override;
+};
+
+// An information text under a caption of the caller's choosing.
+class frmDialogExporteren : public BerichtDialog {
+    Q_OBJECT
+public:
+    explicit frmDialogExporteren(QWidget* parent = nullptr);
+    void OKButton_Click() override;
+};
+
+struct Notice;
+
+// Shows a documentation notice in frmDialogExporteren: the dialog as wide as
+// its text plus a margin, centred on the start screen.
+void toonMededeling(const Notice& notice);
+
+} // namespace rvl92

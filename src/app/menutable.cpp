@@ -1,0 +1,137 @@
+#include "app/menutable.h"
+
+#include "app/appstate.h"
+
+#include <set>
+
+namespace rvl92 {
+
+namespace {
+
+bool is(const QString& form, const char* name) {
+    return sameName(form, QString::fromLatin1(name));
+}
+
+// Items each screen has disabled when it is first shown; screens change some
+// of them later.
+std::set<MenuRole> disabledAtDesign(const QString& f) {
+    using R = MenuRole;
+    if (is(f, "frmFunctienamen"))
+        return {R::Functienamen};
+    if (is(f, "frmBeroepen"))
+        return {R::Beroepen, R::VorigeCode, R::VolgendeCode};
+    if (is(f, "frmNamen"))
+        return {R::Namen, R::VorigeCode, R::VolgendeCode};
+    if (is(f, "frmKenmerken"))
+        return {R::VorigeCode, R::VolgendeCode, R::EersteRecord, R::LaatsteRecord};
+    const std::set<MenuRole> searchCommon{R::Exporteren,   R::Namen,        R::Kenmerken,
+                                          R::VorigeCode,   R::VolgendeCode, R::EersteRecord,
+                                          R::LaatsteRecord};
+    auto with = [&](MenuRole r) {
+        auto s = searchCommon;
+        s.insert(r);
+        return s;
+    };
+    if (is(f, "frmZoekenFuncties"))
+        return with(R::ZoekenFunctienaam);
+    if (is(f, "frmZoekenRvl92"))
+        return with(R::ZoekenRvl92);
+    if (is(f, "frmZoekenKenmerken"))
+        return with(R::ZoekenKenmerken);
+    if (is(f, "frmZoekprogramma"))
+        return {R::Exporteren,   R::Namen,        R::Kenmerken,     R::VorigScherm, R::VorigeCode,
+                R::VolgendeCode, R::EersteRecord, R::LaatsteRecord, R::Vraagteken};
+    return {};
+}
+
+} // namespace
+
+std::vector<MenuSpec> screenMenu(const QString& f) {
+    using R = MenuRole;
+    const bool hub = is(f, "frmZoekprogramma");
+    const bool kenmerkenZoeken = is(f, "frmZoekenKenmerken");
+    const bool kenmerken = is(f, "frmKenmerken");
+
+    QString vorige = QStringLiteral("mnuVorigeRvl92");
+    QString volgende = QStringLiteral("mnuVolgendeRvl92");
+    if (is(f, "frmFunctienamen") || hub) {
+        vorige = QStringLiteral("mnuVorigeRvl");
+        volgende = QStringLiteral("mnuVolgendeRvl");
+    } else if (is(f, "frmNamen")) {
+        vorige = QStringLiteral("mnuRvl92");
+    } else if (kenmerken) {
+        volgende = QStringLiteral("mnuVolgedeRvl92");
+    }
+    const bool shortFirstLast = is(f, "frmFunctienamen") || is(f, "frmBeroepen") || kenmerken;
+
+    auto item = [](R role, const char* name, const QString& caption, const char* shortcut = "") {
+        return MenuItemSpec{role, QString::fromLatin1(name), caption,
+                            QString::fromLatin1(shortcut)};
+    };
+    auto sep = [] { return MenuItemSpec{R::Separator, QString(), QStringLiteral("-"), QString()}; };
+
+    std::vector<MenuSpec> menus;
+    menus.push_back({QStringLiteral("mnuBestand"),
+                     QStringLiteral("&Bestand"),
+                     {item(R::Exporteren, "mnuExporteren", QStringLiteral("Exporteren")), sep(),
+                      item(R::Sluiten, hub ? "mnuAfsluiten" : "mnuSluiten",
+                           QStringLiteral("Afsluiten"), "Ctrl+Q")}});
+    menus.push_back(
+        {QStringLiteral("mnuZoeken"),
+         QStringLiteral("&Zoeken"),
+         {item(R::ZoekenFunctienaam, "mnuZoekenFunctienaam",
+               kenmerkenZoeken ? QStringLiteral("Functies") : QStringLiteral("Functienaam")),
+          item(R::ZoekenRvl92, kenmerkenZoeken ? "mnuZoekenRVL92" : "mnuZoekenRvl92",
+               QStringLiteral("RVL92-code")),
+          item(R::ZoekenKenmerken, "mnuZoekenKenmerken", QStringLiteral("Kenmerken")),
+          item(R::Functienamen, "mnuFunctienamen", QStringLiteral("Lijst &functienamen")),
+          item(R::Beroepen, "mnuBeroepen",
+               kenmerkenZoeken ? QStringLiteral("&Lijst beroepen")
+                               : QStringLiteral("Lijst &beroepen")),
+          item(R::Namen, "mnuNamen", QStringLiteral("Functie&namen bij beroep")),
+          item(R::Kenmerken, "mnuKenmerken", QStringLiteral("&Kenmerken bij beroep"))}});
+
+    MenuSpec nav{QStringLiteral("mnuNavigatie"),
+                 hub ? QStringLiteral("&Navigatie") : QStringLiteral("N&avigatie"),
+                 {}};
+    nav.items.push_back(
+        kenmerken
+            ? item(R::VorigScherm, "mnuVorigeScherm", QStringLiteral("Vorige scherm"), "Ctrl+X")
+            : item(R::VorigScherm, "mnuVorigScherm", QStringLiteral("Vorig scherm"), "Ctrl+X"));
+    nav.items.push_back(item(R::NaarStartscherm, hub ? "mnuStartscherm" : "mnuNaarStartscherm",
+                             QStringLiteral("Naar startscherm"), "Ctrl+H"));
+    nav.items.push_back(sep());
+    nav.items.push_back(MenuItemSpec{R::VorigeCode, vorige,
+                                     QStringLiteral("Vorige Functienaam/RVL92-code"),
+                                     QStringLiteral("Ctrl+O")});
+    nav.items.push_back(MenuItemSpec{R::VolgendeCode, volgende,
+                                     QStringLiteral("Volgende Functienaam/RVL92-code"),
+                                     QStringLiteral("Ctrl+V")});
+    nav.items.push_back(sep());
+    nav.items.push_back(item(R::EersteRecord, shortFirstLast ? "mnuFirst" : "mnuEersteRecord",
+                             QStringLiteral("Eerste record"), "Ctrl+E"));
+    nav.items.push_back(item(R::LaatsteRecord, shortFirstLast ? "mnuLast" : "mnuLaatsteRecord",
+                             QStringLiteral("Laatste record"), "Ctrl+L"));
+    nav.items.push_back(sep());
+    MenuItemSpec rs = item(R::Recordselector, "mnuRecordselector",
+                           is(f, "frmFunctienamen") ? QStringLiteral("Recordseletor")
+                                                    : QStringLiteral("Recordselector"));
+    rs.checkable = true;
+    rs.checked = true;
+    nav.items.push_back(rs);
+    menus.push_back(nav);
+
+    menus.push_back({QStringLiteral("mnuHelp"),
+                     QStringLiteral("&Help"),
+                     {item(R::Handleiding, "mnuHandleiding", QStringLiteral("Hand&leiding")),
+                      item(R::Vraagteken, "mnuVraagteken", QStringLiteral("&?"))}});
+
+    const std::set<MenuRole> off = disabledAtDesign(f);
+    for (MenuSpec& m : menus)
+        for (MenuItemSpec& i : m.items)
+            if (off.count(i.role))
+                i.enabled = false;
+    return menus;
+}
+
+} // namespace rvl92

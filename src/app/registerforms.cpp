@@ -1,0 +1,24 @@
+#include "app/registerforms.h"
+
+#include "app/formnames.h"
+#include "app/forms.h"
+#include "app/frmabout.h"
+#include "app/frmdialogbericht.h"
+#include "app/frmdialogyesno.h"
+#include "app/frmstartscherm.h"
+#include "app/frmzoekprogramma.h"
+
+namespace rvl92 {
+
+void registerForms() {
+    Forms& f = forms();
+    f.registerForm(form::Startscherm, [] { return new frmStartschermViewRvl; });
+    f.registerForm(form::Zoekprogramma, [] { return new frmZoekprogramma; });
+    f.registerForm(form::About, [] { return new frmAbout; });
+    f.registerForm(form::DialogYesNo, [] { return new frmDialogYesNo; });
+    f.registerForm(form::DialogNietGevonden, [] { return new frmDialogNietGevonden; });
+    f.registerForm(form::DialogExporteren, [] { return new frmDialogExporteren; });
+    f.setMainForm(form::Startscherm);
+}
+
+} // namespace rvl92

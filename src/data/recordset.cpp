@@ -1,0 +1,274 @@
+#include "data/recordset.h"
+
+#include "data/database.h"
+#include "data/jetlike.h"
+
+#include <sqlite3.h>
+
+#include <limits>
+#include <memory>
+
+namespace rvl92 {
+
+namespace {
+
+constexpr uint32_t NullBit = 0x80000000u;
+constexpr size_t MaxTextBytes = NullBit - 1;
+
+// A criterion prepared once per find: the value folded, or the pattern compiled.
+struct Compiled {
+    std::u32string folded;
+    std::unique_ptr<JetPattern> pattern;
+};
+
+bool foldedStartsWith(const std::u32string& text, const std::u32string& prefix) {
+    return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
+}
+
+} // namespace
+
+Recordset::Recordset(QObject* parent) : QObject(parent) {}
+
+Recordset::~Recordset() = default;
+
+bool Recordset::open(const QString& sql, const Database& cnn, DbError* error) {
+    if (error)
+        *error = DbError{};
+    if (m_open)
+        close();
+    m_sql = sql;
+    sqlite3* db = cnn.handle();
+    if (!db) {
+        if (error)
+            *error = {dberr::NotOpen, QStringLiteral("Er is geen verbinding met de database.")};
+        return false;
+    }
+
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, nullptr);
+    auto fail = [&](int code) {
+        if (error) {
+            error->number = code == SQLITE_ERROR ? dberr::QueryFailed : code;
+            error->description = QString::fromUtf8(sqlite3_errmsg(db));
+        }
+        sqlite3_finalize(stmt);
+        return false;
+    };
+    if (rc != SQLITE_OK)
+        return fail(rc);
+    if (!stmt) { // an empty statement yields no result at all
+        if (error)
+            *error = {dberr::QueryFailed, QStringLiteral("De opdracht bevat geen query.")};
+        return false;
+    }
+
+    QStringList fields;
+    const int cols = sqlite3_column_count(stmt);
+    for (int c = 0; c < cols; ++c)
+        fields << QString::fromUtf8(sqlite3_column_name(stmt, c));
+
+    std::vector<char> text;
+    std::vector<uint32_t> offsets;
+    int rows = 0;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        for (int c = 0; c < cols; ++c) {
+            if (sqlite3_column_type(stmt, c) == SQLITE_NULL) {
+                offsets.push_back(uint32_t(text.size()) | NullBit);
+                continue;
+            }
+            const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+            const int n = sqlite3_column_bytes(stmt, c);
+            if (text.size() + size_t(n) > MaxTextBytes) {
+                sqlite3_finalize(stmt);
+                if (error)
+                    *error = {dberr::QueryFailed,
+                              QStringLiteral("Het resultaat van de query is te groot.")};
+                return false;
+            }
+            offsets.push_back(uint32_t(text.size()));
+            text.insert(text.end(), v, v + n);
+        }
+        ++rows;
+    }
+    if (rc != SQLITE_DONE)
+        return fail(rc);
+    sqlite3_finalize(stmt);
+    offsets.push_back(uint32_t(text.size())); // end of the last cell
+
+    emit aboutToReset();
+    m_fields = fields;
+    m_text = std::move(text);
+    m_offsets = std::move(offsets);
+    m_text.shrink_to_fit();
+    m_offsets.shrink_to_fit();
+    m_rows = rows;
+    m_pos = rows > 0 ? 0 : -1;
+    m_open = true;
+    emit reset();
+    return true;
+}
+
+void Recordset::close() {
+    if (!m_open)
+        return;
+    emit aboutToReset();
+    m_open = false;
+    m_fields.clear();
+    m_text = {};
+    m_offsets = {};
+    m_rows = 0;
+    m_pos = -1;
+    emit reset();
+}
+
+int Recordset::fieldIndex(const QString& name) const {
+    for (int i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int Recordset::absolutePosition() const {
+    if (!m_open || m_rows == 0)
+        return PosUnknown;
+    if (m_pos < 0)
+        return PosBOF;
+    if (m_pos >= m_rows)
+        return PosEOF;
+    return m_pos + 1;
+}
+
+bool Recordset::setAbsolutePosition(int position) {
+    if (position < 1 || position > m_rows)
+        return false;
+    return setPos(position - 1);
+}
+
+bool Recordset::setPos(int pos) {
+    if (pos == m_pos)
+        return true;
+    m_pos = pos;
+    emit positionChanged(m_pos);
+    return true;
+}
+
+bool Recordset::moveFirst() {
+    return m_rows > 0 && setPos(0);
+}
+
+bool Recordset::moveLast() {
+    return m_rows > 0 && setPos(m_rows - 1);
+}
+
+bool Recordset::moveNext() {
+    if (!m_open || m_pos >= m_rows || m_rows == 0)
+        return false;
+    return setPos(m_pos + 1);
+}
+
+bool Recordset::movePrevious() {
+    if (!m_open || m_pos < 0 || m_rows == 0)
+        return false;
+    return setPos(m_pos - 1);
+}
+
+bool Recordset::move(int rows) {
+    if (!m_open || m_rows == 0)
+        return false;
+    const long long target = static_cast<long long>(m_pos) + rows;
+    if (target < -1 || target > m_rows)
+        return false;
+    return setPos(static_cast<int>(target));
+}
+
+bool Recordset::moveTo(int row) {
+    if (row < 0 || row >= m_rows)
+        return false;
+    return setPos(row);
+}
+
+bool Recordset::isNullAt(int row, int column) const {
+    if (row < 0 || row >= m_rows || column < 0 || column >= m_fields.size())
+        return true;
+    return (m_offsets[size_t(row) * m_fields.size() + column] & NullBit) != 0;
+}
+
+QByteArrayView Recordset::rawAt(int row, int column) const {
+    if (isNullAt(row, column))
+        return {};
+    const size_t cell = size_t(row) * m_fields.size() + column;
+    const uint32_t begin = m_offsets[cell] & ~NullBit;
+    const uint32_t end = m_offsets[cell + 1] & ~NullBit;
+    return QByteArrayView(m_text.data() + begin, qsizetype(end - begin));
+}
+
+std::optional<QString> Recordset::valueAt(int row, int column) const {
+    if (isNullAt(row, column))
+        return std::nullopt;
+    const QByteArrayView raw = rawAt(row, column);
+    return QString::fromUtf8(raw.data(), raw.size());
+}
+
+std::optional<QString> Recordset::value(int column) const {
+    if (!onRow())
+        return std::nullopt;
+    return valueAt(m_pos, column);
+}
+
+std::optional<QString> Recordset::value(const QString& fieldName) const {
+    return value(fieldIndex(fieldName));
+}
+
+bool Recordset::rowMatches(int row, const FindCriterion& c, const void* prepared) const {
+    const auto* p = static_cast<const Compiled*>(prepared);
+    if (isNullAt(row, c.column))
+        return false;
+    const QByteArrayView raw = rawAt(row, c.column);
+    if (p->pattern)
+        return p->pattern->matchesUtf8(raw.data(), int(raw.size()));
+    thread_local std::u32string cell;
+    foldUtf8(raw.data(), int(raw.size()), cell);
+    switch (c.op) {
+    case FindCriterion::Op::Equals:
+        return cell == p->folded;
+    case FindCriterion::Op::Prefix:
+        return foldedStartsWith(cell, p->folded);
+    case FindCriterion::Op::Contains:
+        return cell.find(p->folded) != std::u32string::npos;
+    case FindCriterion::Op::Like:
+        break;
+    }
+    return false;
+}
+
+bool Recordset::find(const FindCriterion& criterion, int skip, Direction direction) {
+    if (!m_open || m_rows == 0 || criterion.column < 0 || criterion.column >= fieldCount())
+        return false;
+    Compiled prepared;
+    if (criterion.op == FindCriterion::Op::Like)
+        prepared.pattern = std::make_unique<JetPattern>(criterion.value);
+    else
+        foldUtf16(criterion.value, prepared.folded);
+
+    const int step = direction == Direction::Forward ? 1 : -1;
+    long long row = static_cast<long long>(m_pos) + static_cast<long long>(skip) * step;
+    // From BOF a forward search starts at the first row, from EOF a backward one
+    // at the last.
+    if (step > 0 && row < 0)
+        row = 0;
+    if (step < 0 && row >= m_rows)
+        row = m_rows - 1;
+    for (; row >= 0 && row < m_rows; row += step) {
+        if (rowMatches(int(row), criterion, &prepared))
+            return setPos(int(row));
+    }
+    setPos(direction == Direction::Forward ? m_rows : -1);
+    return false;
+}
+
+size_t Recordset::storageBytes() const {
+    return m_text.capacity() + m_offsets.capacity() * sizeof(uint32_t);
+}
+
+} // namespace rvl92

@@ -1,0 +1,84 @@
+#include "docs/notices.h"
+
+#include <QDir>
+
+namespace rvl92 {
+
+namespace {
+const QString CRLF = QStringLiteral("\r\n");
+}
+
+QString shownPath(const QString& programDir, const QString& relative) {
+    QString dir = QDir::cleanPath(programDir);
+    if (!relative.isEmpty())
+        dir += QLatin1Char('/') + relative;
+    return QDir::toNativeSeparators(dir);
+}
+
+namespace notice {
+
+QStringList codelijsten() {
+    return {QStringLiteral("Niveau bekwaamheden"),
+            QStringLiteral("Hoofdrichting bekwaamheden"),
+            QStringLiteral("Richting bekwaamheden"),
+            QStringLiteral("Beroepsniveaus"),
+            QStringLiteral("Beroepsklassen"),
+            QStringLiteral("Beroepsgroepen"),
+            QStringLiteral("Beroepen"),
+            QStringLiteral("Werksoorten"),
+            QStringLiteral("Specifieke vaardigheden"),
+            QStringLiteral("Beroepsvariabelen"),
+            QStringLiteral("Functiebenamingen alfabetisch"),
+            QStringLiteral("Functiebenamingen systematisch")};
+}
+
+Notice classificatieschema(const QString& dir) {
+    return {QStringLiteral("Classificatieschema RVL92"),
+            QStringLiteral("Het Classificatieschema RVL92 vindt u op de volgende locatie: ") +
+                CRLF + shownPath(dir),
+            false};
+}
+
+Notice codelijsten(const QString& dir) {
+    QString text = QStringLiteral("In ") + shownPath(dir, QStringLiteral("Codelijsten RVL/")) +
+                   CRLF +
+                   QStringLiteral("zijn de codelijsten en bijbehorende recordbeschrijvingen ") +
+                   QStringLiteral("te vinden ") + CRLF + CRLF;
+    for (const QString& name : codelijsten())
+        text += name + CRLF;
+    return {QStringLiteral("Codelijsten"), text, true};
+}
+
+Notice lk84NaarBeroep(const QString& dir) {
+    return {QStringLiteral("LK84 naar beroep RVL92"),
+            QStringLiteral("De afleiding van Lokaalstelsel 1984 naar ") +
+                QStringLiteral("beroep RVL vindt u in:") + CRLF +
+                shownPath(dir, QStringLiteral("Schakelschema's/LK84-RVL92/")),
+            false};
+}
+
+Notice lk84NaarBeroepsgroep(const QString& dir) {
+    return {QStringLiteral("LK84 naar beroepsgroep RVL92"),
+            QStringLiteral("De afleiding van Lokaalstelsel 1984 naar ") +
+                QStringLiteral("beroepsgroep RVL vindt u in: ") + CRLF +
+                shownPath(dir, QStringLiteral("Schakelschema's/LK84-BERGRRVL92/")),
+            false};
+}
+
+Notice isco(const QString& dir) {
+    return {QStringLiteral("International standard classification of occupations 1988"),
+            QStringLiteral("De afleiding van RVL naar ISCO1988 vindt u in: ") + CRLF +
+                shownPath(dir, QStringLiteral("Schakelschema's/RVL92-ISCO88/")),
+            false};
+}
+
+Notice socialeStratificatie(const QString& dir) {
+    return {QStringLiteral("Sociale stratificatie"),
+            QStringLiteral("De afleidingen van RVL naar drie sociale stratificatievariabelen "
+                           "vindt u in: ") +
+                CRLF + shownPath(dir, QStringLiteral("Schakelschema's/Sociale stratificatie/")),
+            false};
+}
+
+} // namespace notice
+} // namespace rvl92
