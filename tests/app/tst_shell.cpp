@@ -1,0 +1,398 @@
+// The application shell: start screen, exit confirmation, hub, about box and
+// the message dialogs, driven as a user would.
+#include "app/appstate.h"
+#include "app/formnames.h"
+#include "app/forms.h"
+#include "app/frmdialogbericht.h"
+#include "app/messagebox.h"
+#include "app/modrvl92.h"
+#include "app/registerforms.h"
+#include "docs/notices.h"
+
+#include "probeform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace rvl92;
+
+namespace {
+
+template <typename T = QWidget> T* child(const QString& form, const char* name) {
+    Form* f = forms().find(form);
+    return f ? f->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+}
+
+QAction* action(const QString& form, const char* name) {
+    return child<QAction>(form, name);
+}
+
+void click(const QString& form, const char* name) {
+    auto* b = child<QPushButton>(form, name);
+    QVERIFY2(b, name);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+bool enabled(const QString& form) {
+    Form* f = forms().find(form);
+    return f && f->isEnabled();
+}
+
+} // namespace
+
+class TstShell : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startScreenTexts();
+    void exitFromStartScreen_data();
+    void exitFromStartScreen();
+    void exitConfirmationFromDataScreen();
+    void exitConfirmationWithoutCaller();
+    void dialogLosingActivationEnablesCaller();
+    void messageDialogsDisableCaller_data();
+    void messageDialogsDisableCaller();
+    void nietGevondenReturnsToSearchText();
+    void minimiseAndMaximise();
+    void focusHandBack();
+    void otherResolutionSwitchesSelectorOff();
+    void hubRecordselectorOnEveryScreen();
+    void hubShortcuts();
+    void hubOpensListsWithoutCode();
+    void vorigSchermAcrossCase();
+    void aboutBox();
+    void codeListNotice();
+
+private:
+    bool m_mainUnloaded = false;
+};
+
+void TstShell::initTestCase() {
+    appState().programDir = QStringLiteral(RVL92_TREE_DIR);
+    registerForms();
+    const std::pair<QString, QString> probes[] = {{form::Functienamen, screen::Functienamen},
+                                                  {form::Beroepen, screen::Beroepen},
+                                                  {form::Kenmerken, screen::Kenmerken},
+                                                  {form::ZoekenRvl92, screen::ZoekenRvl92},
+                                                  {form::ZoekenFuncties, screen::ZoekenFuncties}};
+    for (const auto& [f, s] : probes) {
+        forms().registerForm(f, [f, s] {
+            auto* p = new ProbeScreen(f, s);
+            if (sameName(f, form::ZoekenFuncties)) {
+                auto* box = new QLineEdit(QStringLiteral("bakker"), p);
+                box->setObjectName(QStringLiteral("txtZoekstr"));
+            }
+            return p;
+        });
+    }
+    forms().setOnMainUnloaded([this] { m_mainUnloaded = true; });
+}
+
+void TstShell::init() {
+    resetAppState();
+    msgbox::clearShown();
+    clearDpiOverride();
+    probeLog().clear();
+    m_mainUnloaded = false;
+    QVERIFY(forms().show(form::Startscherm));
+}
+
+void TstShell::cleanup() {
+    forms().unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!msgbox::hasPendingAnswers());
+}
+
+void TstShell::startScreenTexts() {
+    Form* start = forms().find(form::Startscherm);
+    QCOMPARE(start->windowTitle(), QString("Startscherm RVL92"));
+    QCOMPARE(child<QLabel>(form::Startscherm, "lblTekst1")->text(),
+             QString("Ravelstelsel 1992\r\nVerbeterde editie 2001"));
+    const std::pair<const char*, const char*> buttons[] = {
+        {"cmdZoekprogramma", "&Zoekprogramma en classificatielijsten"},
+        {"cmdHelp", "&Handleiding"},
+        {"cmdInfo", "&Info"},
+        {"cmdSluiten", "&Afsluiten"},
+        {"cmdPublicatietekst", "&Publicatietekst"},
+        {"cmdClassificatieschema", "&Classificatieschema RVL92"},
+        {"cmdCodelijsten", "C&odelijsten"},
+        {"cmdConversie", "&Schakelschema's naar andere classificaties"}};
+    for (const auto& [name, caption] : buttons)
+        QCOMPARE(child<QPushButton>(form::Startscherm, name)->text(), QString::fromUtf8(caption));
+    QCOMPARE(child<QGroupBox>(form::Startscherm, "fraDocumentatie")->title(),
+             QString(" Documentatie "));
+    QVERIFY(child<QGroupBox>(form::Startscherm, "Frame1"));
+    QCOMPARE(appState().gsHuidigScherm, QString("frmStartschermViewRVL"));
+    QCOMPARE(appState().gsSchermHistorie[0], QString("frmStartschermViewRVL"));
+    QCOMPARE(appState().gbRecordselector, True);
+    // The logo of the installed tree is shown when it is there.
+    if (QFile::exists(Form::programFile("Programmabestanden/KVD Logo.bmp")))
+        QVERIFY(!child<QLabel>(form::Startscherm, "Image1")->pixmap().isNull());
+}
+
+void TstShell::exitFromStartScreen_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("No leaves everything") << false;
+    QTest::newRow("Yes ends the program") << true;
+}
+
+void TstShell::exitFromStartScreen() {
+    QFETCH(bool, yes);
+    forms().show(form::Zoekprogramma);
+    forms().show(form::Functienamen);
+    msgbox::setNextAnswer(yes ? msgbox::Answer::Yes : msgbox::Answer::No);
+    click(form::Startscherm, "cmdSluiten");
+    QCOMPARE(msgbox::shown().size(), 1);
+    QCOMPARE(msgbox::shown()[0].title, QString("Afsluiten RVL92"));
+    QCOMPARE(msgbox::shown()[0].text, QString("Weet u zeker dat u RVL92 wilt afsluiten"));
+    if (!yes) {
+        QCOMPARE(forms().loaded().size(), 3);
+        QVERIFY(!m_mainUnloaded);
+        QVERIFY(probeLog().isEmpty());
+    } else {
+        QVERIFY(forms().loaded().isEmpty());
+        QVERIFY(m_mainUnloaded);
+        QCOMPARE(probeLog(), QStringList({"frmFunctienamen:CloseData"}));
+    }
+}
+
+void TstShell::exitConfirmationFromDataScreen() {
+    forms().show(form::Zoekprogramma);
+    forms().show(form::Kenmerken);
+    forms().show(form::Functienamen);
+    action(form::Functienamen, "mnuSluiten")->trigger();
+    QVERIFY(forms().isLoaded(form::DialogYesNo));
+    QCOMPARE(forms().active(), forms().find(form::DialogYesNo));
+    QCOMPARE(child<QLabel>(form::DialogYesNo, "lblText")->text(),
+             QString("Weet u zeker dat u RVL92 wilt afsluiten"));
+    QCOMPARE(child<QPushButton>(form::DialogYesNo, "cmdYes")->text(), QString("Ja"));
+    QCOMPARE(child<QPushButton>(form::DialogYesNo, "cmdNo")->text(), QString("Nee"));
+    QVERIFY(forms().find(form::DialogYesNo)->windowTitle().isEmpty());
+    QVERIFY(!enabled(form::Functienamen));
+
+    click(form::DialogYesNo, "cmdNo");
+    QVERIFY(!forms().isLoaded(form::DialogYesNo));
+    QVERIFY(enabled(form::Functienamen));
+    QCOMPARE(forms().active(), forms().find(form::Functienamen));
+
+    // "Ja" ends the program with several data screens loaded; each closes its data first.
+    forms().show(form::Zoekprogramma);
+    action(form::Zoekprogramma, "mnuAfsluiten")->trigger();
+    QVERIFY(!enabled(form::Zoekprogramma));
+    click(form::DialogYesNo, "cmdYes");
+    QVERIFY(forms().loaded().isEmpty());
+    QVERIFY(m_mainUnloaded);
+    QCOMPARE(probeLog().count("frmKenmerken:CloseData"), 1);
+    QCOMPARE(probeLog().count("frmFunctienamen:CloseData"), 1);
+}
+
+void TstShell::exitConfirmationWithoutCaller() {
+    forms().show(form::DialogYesNo);
+    appState().gsHuidigScherm = QStringLiteral("frmBestaatNiet");
+    click(form::DialogYesNo, "cmdNo");
+    QVERIFY(forms().isLoaded(form::DialogYesNo)); // no such screen: the dialog stays
+}
+
+void TstShell::dialogLosingActivationEnablesCaller() {
+    forms().show(form::Zoekprogramma);
+    action(form::Zoekprogramma, "mnuAfsluiten")->trigger();
+    QVERIFY(!enabled(form::Zoekprogramma));
+    // The user clicks another window of the program.
+    QEvent act(QEvent::WindowActivate);
+    QApplication::sendEvent(forms().find(form::Startscherm), &act);
+    QVERIFY(!forms().isLoaded(form::DialogYesNo));
+    QVERIFY(enabled(form::Zoekprogramma));
+}
+
+void TstShell::messageDialogsDisableCaller_data() {
+    QTest::addColumn<QString>("caller"); // form to show first ("" = start screen)
+    QTest::addColumn<QString>("dialog");
+    for (const QString& d : {form::DialogNietGevonden, form::DialogExporteren}) {
+        QTest::addRow("start screen, %s", qPrintable(d)) << QString() << d;
+        QTest::addRow("code search, %s", qPrintable(d)) << form::ZoekenRvl92 << d;
+    }
+}
+
+void TstShell::messageDialogsDisableCaller() {
+    QFETCH(QString, caller);
+    QFETCH(QString, dialog);
+    const QString callerForm = caller.isEmpty() ? form::Startscherm : caller;
+    if (!caller.isEmpty())
+        forms().show(caller);
+    // Both callers write a screen name that differs from the form name in case.
+    QVERIFY(appState().gsHuidigScherm != callerForm);
+    QVERIFY(sameName(appState().gsHuidigScherm, callerForm));
+
+    auto* dlg = static_cast<BerichtDialog*>(forms().load(dialog));
+    QVERIFY(!enabled(callerForm));
+    dlg->setText(QStringLiteral("Er zijn geen functies met de opgegeven zoekwaarde gevonden"));
+    forms().show(dlg);
+    QCOMPARE(child<QPushButton>(dialog, "OKButton")->text(), QString("OK"));
+    click(dialog, "OKButton");
+    QVERIFY(!forms().isLoaded(dialog));
+    QVERIFY(enabled(callerForm));
+    QCOMPARE(forms().active(), forms().find(callerForm));
+}
+
+void TstShell::nietGevondenReturnsToSearchText() {
+    forms().show(form::ZoekenFuncties);
+    forms().show(form::DialogNietGevonden);
+    QVERIFY(!enabled(form::ZoekenFuncties));
+    click(form::DialogNietGevonden, "OKButton");
+    auto* box = child<QLineEdit>(form::ZoekenFuncties, "txtZoekstr");
+    QVERIFY(enabled(form::ZoekenFuncties));
+    QCOMPARE(forms().active(), forms().find(form::ZoekenFuncties));
+    QCOMPARE(box->cursorPosition(), 6);
+    QCOMPARE(forms().find(form::ZoekenFuncties)->focusWidget(), box);
+}
+
+void TstShell::minimiseAndMaximise() {
+    Form* start = forms().find(form::Startscherm);
+    Form* normal = forms().show(form::Functienamen);
+    Form* maxed = forms().show(form::Kenmerken);
+    maxed->setWindowState(Qt::WindowMaximized);
+    start->setWindowState(Qt::WindowMinimized);
+    QVERIFY(!normal->isVisible());
+    QVERIFY(maxed->isVisible());
+    start->setWindowState(Qt::WindowMaximized);
+    QVERIFY(normal->windowState() & Qt::WindowMaximized);
+    // What the minimise hid is visible again, not lost from view.
+    QVERIFY(normal->isVisible());
+    QCOMPARE(appState().gsSchermHistorie[0], QString("frmStartschermViewRVL"));
+}
+
+void TstShell::focusHandBack() {
+    Form* start = forms().find(form::Startscherm);
+    Form* hub = forms().show(form::Zoekprogramma);
+    QCOMPARE(appState().gsHuidigScherm, screen::Zoekprogramma);
+    QEvent act(QEvent::WindowActivate);
+    QApplication::sendEvent(start, &act);
+    QCOMPARE(forms().active(), hub); // back to the current data screen
+
+    appState().gsHuidigScherm = screen::Start;
+    QApplication::sendEvent(start, &act);
+    QCOMPARE(forms().active(), start);
+
+    // A current screen that is not in the history: the start screen keeps the
+    // focus and the name stays (the walk ends at the first free entry).
+    forms().show(hub);
+    appState().gsHuidigScherm = screen::Beroepen;
+    QApplication::sendEvent(start, &act);
+    QCOMPARE(forms().active(), start);
+    QCOMPARE(appState().gsHuidigScherm, screen::Beroepen);
+    // With a full history the walk runs through and the start screen becomes current.
+    for (int i = 1; i <= AppState::HistoryUpper; ++i)
+        appState().gsSchermHistorie[i] = QStringLiteral("frmOnbekend%1").arg(i);
+    forms().show(hub);
+    appState().gsHuidigScherm = screen::Beroepen;
+    QApplication::sendEvent(start, &act);
+    QCOMPARE(appState().gsHuidigScherm, screen::Start);
+}
+
+void TstShell::otherResolutionSwitchesSelectorOff() {
+    forms().unloadAll();
+    setDpiOverride(120, 120);
+    forms().show(form::Startscherm);
+    QCOMPARE(appState().gbRecordselector, True); // the start screen switches it on anyway
+    forms().show(form::Zoekprogramma);
+    forms().show(form::Functienamen);
+    QCOMPARE(appState().gbRecordselector, False);
+    for (const QString& f : {form::Zoekprogramma, form::Functienamen}) {
+        QAction* a = action(f, "mnuRecordselector");
+        QVERIFY(!a->isChecked());
+        QVERIFY(!a->isEnabled());
+    }
+}
+
+void TstShell::hubRecordselectorOnEveryScreen() {
+    forms().show(form::Functienamen);
+    forms().show(form::Zoekprogramma);
+    action(form::Zoekprogramma, "mnuRecordselector")->trigger();
+    QCOMPARE(appState().gbRecordselector, False);
+    QVERIFY(!action(form::Functienamen, "mnuRecordselector")->isChecked());
+    QVERIFY(!action(form::Zoekprogramma, "mnuRecordselector")->isChecked());
+    action(form::Zoekprogramma, "mnuRecordselector")->trigger();
+    QCOMPARE(appState().gbRecordselector, True);
+    QVERIFY(action(form::Functienamen, "mnuRecordselector")->isChecked());
+}
+
+void TstShell::hubShortcuts() {
+    Form* hub = forms().show(form::Zoekprogramma);
+    QVERIFY(QTest::qWaitForWindowActive(hub));
+    const QStringList before = appState().history();
+    QTest::keyClick(hub, Qt::Key_X, Qt::ControlModifier); // disabled: nothing
+    QCOMPARE(forms().active(), hub);
+    QCOMPARE(appState().history(), before);
+    QTest::keyClick(hub, Qt::Key_H, Qt::ControlModifier);
+    QCOMPARE(forms().active(), forms().find(form::Startscherm));
+    QCOMPARE(appState().gsHuidigScherm, screen::Start);
+}
+
+void TstShell::hubOpensListsWithoutCode() {
+    forms().show(form::Zoekprogramma);
+    action(form::Zoekprogramma, "mnuBeroepen")->trigger();
+    QCOMPARE(forms().active(), forms().find(form::Beroepen));
+    QCOMPARE(appState().gsRvl92Code, QString());
+    QCOMPARE(appState().history(),
+             QStringList({"frmStartschermViewRVL", "frmZoekprogramma", "frmBeroepen"}));
+    // Screens that do not exist yet are present in the menu and do nothing.
+    action(form::Zoekprogramma, "mnuZoekenKenmerken")->trigger();
+    QCOMPARE(forms().active(), forms().find(form::Beroepen));
+}
+
+void TstShell::vorigSchermAcrossCase() {
+    forms().show(form::Zoekprogramma);
+    forms().show(form::ZoekenRvl92);
+    forms().show(form::Kenmerken);
+    action(form::Kenmerken, "mnuVorigeScherm")->trigger();
+    QCOMPARE(forms().active(), forms().find(form::ZoekenRvl92));
+    QCOMPARE(appState().gsHuidigScherm, screen::ZoekenRvl92);
+    // And from the hub's successor back to the hub, then to the start screen.
+    action(form::ZoekenRvl92, "mnuVorigScherm")->trigger();
+    QCOMPARE(forms().active(), forms().find(form::Kenmerken));
+}
+
+void TstShell::aboutBox() {
+    click(form::Startscherm, "cmdInfo");
+    Form* about = forms().find(form::About);
+    QVERIFY(about);
+    QCOMPARE(about->windowTitle(), QString("RVL92 Informatie"));
+    QCOMPARE(child<QLabel>(form::About, "lblTitle")->text(),
+             QString("RVL 1992;  verbeterde editie 2001"));
+    QCOMPARE(child<QLabel>(form::About, "lbl3")->text(), QString("Voor meer informatie:"));
+    QCOMPARE(child<QLabel>(form::About, "lblCopy")->text(), QString());
+    QVERIFY(enabled(form::Startscherm)); // the about box does not disable the start screen
+    const QStringList before = appState().history();
+    click(form::About, "cmdOK");
+    QVERIFY(!forms().isLoaded(form::About));
+    QCOMPARE(appState().history(), before);
+}
+
+void TstShell::codeListNotice() {
+    click(form::Startscherm, "cmdCodelijsten");
+    Form* dlg = forms().find(form::DialogExporteren);
+    QVERIFY(dlg);
+    QCOMPARE(dlg->windowTitle(), QString("Codelijsten"));
+    QVERIFY(!enabled(form::Startscherm));
+    const QString text = child<QLabel>(form::DialogExporteren, "lblText")->text();
+    const QStringList lines = text.split("\r\n");
+    QCOMPARE(lines[0], "In " + QDir::toNativeSeparators(RVL92_TREE_DIR "/Codelijsten RVL/"));
+    QCOMPARE(lines[1],
+             QString("zijn de codelijsten en bijbehorende recordbeschrijvingen te vinden "));
+    QCOMPARE(lines[2], QString());
+    QCOMPARE(lines.mid(3, 12), notice::codelijsten());
+    QCOMPARE(lines.size(), 16); // the last name ends with CRLF too
+    click(form::DialogExporteren, "OKButton");
+    QVERIFY(enabled(form::Startscherm));
+}
+
+QTEST_MAIN(TstShell)
+#include "tst_shell.moc"

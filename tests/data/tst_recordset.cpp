@@ -1,0 +1,379 @@
+#include "data/database.h"
+#include "data/recordset.h"
+
+#include "testdb.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace rvl92;
+
+class TstRecordset : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+
+    void openFailures_data();
+    void openFailures();
+    void opensFromReadOnlyFolderWithOddName();
+    void neverWritesTheFile();
+
+    void queryErrorsComeBackAsNumberAndText_data();
+    void queryErrorsComeBackAsNumberAndText();
+    void nullStaysDistinctFromEmpty();
+    void fieldsByNameIgnoreCase();
+
+    void moves();
+    void emptyResultIsBofAndEof();
+    void absolutePosition();
+    void find_data();
+    void find();
+    void findTreatsTypedTextLiterally_data();
+    void findTreatsTypedTextLiterally();
+    void reopenEmitsReset();
+    void twoConnectionsAreIndependent();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_db;
+};
+
+void TstRecordset::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    m_db = m_dir.filePath("small.db");
+    QVERIFY(testdb::writeSmall(m_db));
+}
+
+void TstRecordset::openFailures_data() {
+    QTest::addColumn<QByteArray>("content"); // "-" = no file
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("description"); // %1 = the file, native separators
+    QTest::newRow("missing") << QByteArray("-") << int(dberr::FileNotFound)
+                             << "Het databasebestand %1 is niet gevonden.";
+    QTest::newRow("empty") << QByteArray() << int(dberr::NotADatabase)
+                           << "Het databasebestand %1 is leeg.";
+    QTest::newRow("garbage") << QByteArray("dit is geen database, maar tekst")
+                             << int(dberr::NotADatabase)
+                             << "Het bestand %1 is geen database van RVL92.";
+    QByteArray truncated("SQLite format 3\0", 16);
+    truncated.append(QByteArray(84, '\x01'));
+    QTest::newRow("damaged sqlite") << truncated << int(dberr::NotADatabase) << QString();
+}
+
+void TstRecordset::openFailures() {
+    QFETCH(QByteArray, content);
+    QFETCH(int, number);
+    QFETCH(QString, description);
+    const QString file = m_dir.filePath(QStringLiteral("fail-%1.MDB").arg(QTest::currentDataTag()));
+    if (content != "-") {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    Database db;
+    DbError err;
+    QVERIFY(!db.open(file, &err));
+    QVERIFY(!db.isOpen());
+    QCOMPARE(err.number, number);
+    if (!description.isEmpty())
+        QCOMPARE(err.description, description.arg(QDir::toNativeSeparators(file)));
+    else
+        QVERIFY(err.description.contains(QDir::toNativeSeparators(file)));
+}
+
+void TstRecordset::opensFromReadOnlyFolderWithOddName() {
+    // Blanks and an apostrophe in the path, a folder nobody may write to.
+    const QString dir = m_dir.filePath("Program Files/RVL's map/Programmabestanden");
+    QVERIFY(QDir().mkpath(dir));
+    QVERIFY(QFile::copy(m_db, dir + "/RVL92.MDB"));
+    QFile::setPermissions(dir + "/RVL92.MDB", QFile::ReadOwner | QFile::ReadGroup);
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+    Database db;
+    DbError err;
+    const bool ok = db.openProgramDatabase(m_dir.filePath("Program Files/RVL's map"), &err);
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY2(ok, qPrintable(err.description));
+    Recordset rs;
+    QVERIFY(rs.open("select count(*) from functienamen", db, &err));
+    QCOMPARE(rs.text(0), QStringLiteral("9"));
+    QCOMPARE(db.fileName(), QFileInfo(dir + "/RVL92.MDB").absoluteFilePath());
+}
+
+void TstRecordset::neverWritesTheFile() {
+    const QString file = m_dir.filePath("ro.db");
+    QVERIFY(QFile::copy(m_db, file));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    {
+        Database db;
+        DbError err;
+        QVERIFY(db.open(file, &err));
+        Recordset rs;
+        // Writing through the connection is refused and nothing changes.
+        QVERIFY(!rs.open("DELETE FROM functienamen", db, &err));
+        QVERIFY(err.isError());
+        QVERIFY(!rs.open("CREATE TABLE x(a)", db, &err));
+        QVERIFY(rs.open("select * from functienamen", db, &err));
+    }
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    QVERIFY(!QFile::exists(file + "-journal"));
+    QVERIFY(!QFile::exists(file + "-wal"));
+}
+
+void TstRecordset::queryErrorsComeBackAsNumberAndText_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("inDescription");
+    QTest::newRow("missing table") << "select * from bestaatniet"
+                                   << "no such table: bestaatniet";
+    QTest::newRow("missing column") << "select bestaatniet from RVL"
+                                    << "no such column: bestaatniet";
+    QTest::newRow("syntax") << "select from"
+                            << "syntax error";
+    QTest::newRow("empty text") << ""
+                                << "De opdracht bevat geen query.";
+}
+
+void TstRecordset::queryErrorsComeBackAsNumberAndText() {
+    QFETCH(QString, sql);
+    QFETCH(QString, inDescription);
+    Database db;
+    DbError err;
+    QVERIFY(db.open(m_db, &err));
+    Recordset rs;
+    QVERIFY(!rs.open(sql, db, &err));
+    QVERIFY(err.number != 0);
+    QVERIFY2(err.description.contains(inDescription), qPrintable(err.description));
+    QVERIFY(!rs.isOpen());
+    QCOMPARE(rs.state(), 0);
+
+    Database closed;
+    QVERIFY(!rs.open("select 1", closed, &err));
+    QCOMPARE(err.number, int(dberr::NotOpen));
+}
+
+void TstRecordset::nullStaysDistinctFromEmpty() {
+    Database db;
+    DbError err;
+    QVERIFY(db.open(m_db, &err));
+    Recordset rs;
+    QVERIFY(rs.open("select Functienaam from functienamen where RVL92 = '66060'", db, &err));
+    QCOMPARE(rs.recordCount(), 2);
+    QCOMPARE(rs.value(0), std::nullopt);
+    QCOMPARE(rs.text(0), QString());
+    QVERIFY(rs.isNullAt(0, 0));
+    rs.moveNext();
+    QCOMPARE(rs.value(0), std::optional<QString>(QString("")));
+    QVERIFY(!rs.isNullAt(1, 0));
+}
+
+void TstRecordset::fieldsByNameIgnoreCase() {
+    Database db;
+    DbError err;
+    QVERIFY(db.open(m_db, &err));
+    Recordset rs;
+    // The screens spell column names in varying case.
+    QVERIFY(rs.open(" select RVL92, Functienaam, beroep, id from functienamen", db, &err));
+    QCOMPARE(rs.fieldCount(), 4);
+    QCOMPARE(rs.fieldIndex("functienaam"), 1);
+    QCOMPARE(rs.fieldIndex("ID"), 3);
+    QCOMPARE(rs.fieldIndex("bestaatniet"), -1);
+    QCOMPARE(rs.text("FUNCTIENAAM"), QStringLiteral("Bakker"));
+    QCOMPARE(rs.text("id"), QStringLiteral("7"));
+}
+
+void TstRecordset::moves() {
+    Database db;
+    DbError err;
+    QVERIFY(db.open(m_db, &err));
+    Recordset rs;
+    QVERIFY(rs.open("select RVL92 from RVL order by RVL92", db, &err));
+    QCOMPARE(rs.recordCount(), 3);
+    QCOMPARE(rs.text(0), "11010");
+    QVERIFY(!rs.bof() && !rs.eof());
+    QVERIFY(rs.movePrevious());
+    QVERIFY(rs.bof());
+    QCOMPARE(rs.value(0), std::nullopt);
+    QVERIFY(!rs.movePrevious()); // no further than BOF
+    QVERIFY(rs.moveNext());
+    QCOMPARE(rs.text(0), "11010");
+    QVERIFY(rs.moveLast());
+    QCOMPARE(rs.text(0), "33030");
+    QVERIFY(rs.moveNext());
+    QVERIFY(rs.eof());
+    QVERIFY(!rs.moveNext());
+    QVERIFY(rs.moveFirst());
+    QVERIFY(rs.move(2));
+    QCOMPARE(rs.text(0), "33030");
+    QVERIFY(!rs.move(5));
+    QCOMPARE(rs.text(0), "33030");
+    QVERIFY(rs.move(-2));
+    QCOMPARE(rs.text(0), "11010");
+}
+
+void TstRecordset::emptyResultIsBofAndEof() {
+    Database db;
+    DbError err;
+    QVERIFY(db.open(m_db, &err));
+    Recordset rs;
+    QVERIFY(rs.open("select * from RVL where RVL92 = '1101'", db, &err));
+    QCOMPARE(rs.recordCount(), 0);
+    QVERIFY(rs.bof());
+    QVERIFY(rs.eof());
+    QCOMPARE(rs.absolutePosition(), Recordset::PosUnknown);
+    QVERIFY(!rs.moveFirst());
+    QVERIFY(!rs.moveLast());
+    QVERIFY(!rs.find({0, FindCriterion::Op::Equals, "11010"}));
+    QCOMPARE(rs.value(0), std::nullopt);
+    QCOMPARE(rs.fieldCount(), 3); // the columns are known all the same
+}
+
+void TstRecordset::absolutePosition() {
+    Database db;
+    DbError err;
+    QVERIFY(db.open(m_db, &err));
+    Recordset rs;
+    QVERIFY(rs.open("select * from functienamen", db, &err));
+    QCOMPARE(rs.absolutePosition(), 1);
+    QVERIFY(rs.setAbsolutePosition(4));
+    QCOMPARE(rs.text(1), "Chef d'équipe");
+    QCOMPARE(rs.absolutePosition(), 4);
+    QVERIFY(!rs.setAbsolutePosition(0));
+    QVERIFY(!rs.setAbsolutePosition(10));
+    QCOMPARE(rs.absolutePosition(), 4);
+    rs.moveLast();
+    rs.moveNext();
+    QCOMPARE(rs.absolutePosition(), Recordset::PosEOF);
+    rs.moveFirst();
+    rs.movePrevious();
+    QCOMPARE(rs.absolutePosition(), Recordset::PosBOF);
+    rs.close();
+    QCOMPARE(rs.absolutePosition(), Recordset::PosUnknown);
+}
+
+void TstRecordset::find_data() {
+    using Op = FindCriterion::Op;
+    QTest::addColumn<int>("startPos");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("op");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("skip");
+    QTest::addColumn<bool>("backward");
+    QTest::addColumn<int>("expectedPos"); // PosEOF / PosBOF when not found
+
+    // Table: 1 Bakker/11010, 2 bakker (banket)/22020, 3 Broodbakker/11010,
+    // 4 Chef d'équipe, 5 Écoleur, 6 ecru-verver/11010, 7 100% inspecteur #1,
+    // 8 NULL, 9 "".
+    QTest::newRow("current row counts") << 1 << 0 << int(Op::Equals) << "11010" << 0 << false << 1;
+    QTest::newRow("skip current") << 1 << 0 << int(Op::Equals) << "11010" << 1 << false << 3;
+    QTest::newRow("next of code") << 3 << 0 << int(Op::Equals) << "11010" << 1 << false << 6;
+    QTest::newRow("last of code: EOF")
+        << 6 << 0 << int(Op::Equals) << "11010" << 1 << false << int(Recordset::PosEOF);
+    QTest::newRow("previous of code") << 6 << 0 << int(Op::Equals) << "11010" << 1 << true << 3;
+    QTest::newRow("first of code: BOF")
+        << 1 << 0 << int(Op::Equals) << "11010" << 1 << true << int(Recordset::PosBOF);
+    QTest::newRow("prefix any case") << 1 << 1 << int(Op::Prefix) << "BRO" << 0 << false << 3;
+    QTest::newRow("prefix accent capital") << 1 << 1 << int(Op::Prefix) << "éc" << 0 << false << 5;
+    QTest::newRow("prefix plain e is not é")
+        << 1 << 1 << int(Op::Prefix) << "ec" << 0 << false << 6;
+    QTest::newRow("prefix from later row")
+        << 4 << 1 << int(Op::Prefix) << "bak" << 0 << false << int(Recordset::PosEOF);
+    QTest::newRow("equals is whole value")
+        << 1 << 1 << int(Op::Equals) << "bakker" << 0 << false << 1;
+    QTest::newRow("contains") << 1 << 1 << int(Op::Contains) << "BANKET" << 0 << false << 2;
+    QTest::newRow("like pattern") << 1 << 0 << int(Op::Like) << "#####" << 1 << false << 2;
+    QTest::newRow("like code equality") << 2 << 0 << int(Op::Like) << "33030" << 0 << false << 4;
+    QTest::newRow("null never matches") << 1 << 1 << int(Op::Equals) << "" << 0 << false << 9;
+    QTest::newRow("bad column") << 1 << 9 << int(Op::Equals) << "x" << 0 << false << 1;
+}
+
+void TstRecordset::find() {
+    QFETCH(int, startPos);
+    QFETCH(int, column);
+    QFETCH(int, op);
+    QFETCH(QString, value);
+    QFETCH(int, skip);
+    QFETCH(bool, backward);
+    QFETCH(int, expectedPos);
+    Database db;
+    DbError err;
+    QVERIFY(db.open(m_db, &err));
+    Recordset rs;
+    QVERIFY(rs.open("select RVL92, Functienaam from functienamen", db, &err));
+    QVERIFY(rs.setAbsolutePosition(startPos));
+    const bool found =
+        rs.find({column, FindCriterion::Op(op), value}, skip,
+                backward ? Recordset::Direction::Backward : Recordset::Direction::Forward);
+    QCOMPARE(rs.absolutePosition(), expectedPos);
+    QCOMPARE(found, expectedPos > 0 && column < rs.fieldCount());
+}
+
+void TstRecordset::findTreatsTypedTextLiterally_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("expectedPos");
+    QTest::newRow("quote") << "Chef d'" << 4;
+    QTest::newRow("percent") << "100%" << 7;
+    QTest::newRow("percent alone matches no other row") << "%" << int(Recordset::PosEOF);
+    QTest::newRow("star") << "*" << int(Recordset::PosEOF);
+    QTest::newRow("hash") << "100% inspecteur #" << 7;
+    QTest::newRow("hash is not digit wildcard") << "#" << int(Recordset::PosEOF);
+    QTest::newRow("bracket") << "[" << int(Recordset::PosEOF);
+    QTest::newRow("underscore") << "_" << int(Recordset::PosEOF);
+}
+
+void TstRecordset::findTreatsTypedTextLiterally() {
+    QFETCH(QString, typed);
+    QFETCH(int, expectedPos);
+    Database db;
+    DbError err;
+    QVERIFY(db.open(m_db, &err));
+    Recordset rs;
+    QVERIFY(rs.open("select RVL92, Functienaam from functienamen", db, &err));
+    rs.find({1, FindCriterion::Op::Prefix, typed});
+    QCOMPARE(rs.absolutePosition(), expectedPos);
+}
+
+void TstRecordset::reopenEmitsReset() {
+    Database db;
+    DbError err;
+    QVERIFY(db.open(m_db, &err));
+    Recordset rs;
+    QSignalSpy about(&rs, &Recordset::aboutToReset);
+    QSignalSpy reset(&rs, &Recordset::reset);
+    QSignalSpy moved(&rs, &Recordset::positionChanged);
+    QVERIFY(rs.open("select * from RVL", db, &err));
+    QVERIFY(rs.open("select * from functienamen", db, &err)); // closes the first
+    QCOMPARE(about.count(), 3);
+    QCOMPARE(reset.count(), 3);
+    QCOMPARE(rs.recordCount(), 9);
+    rs.moveLast();
+    QCOMPARE(moved.count(), 1);
+    QCOMPARE(moved.last().at(0).toInt(), 8);
+    // A failing query leaves the result closed, not the old one half-open.
+    QVERIFY(!rs.open("select * from nergens", db, &err));
+    QVERIFY(!rs.isOpen());
+    QCOMPARE(rs.recordCount(), 0);
+}
+
+void TstRecordset::twoConnectionsAreIndependent() {
+    Database a, b;
+    DbError err;
+    QVERIFY(a.open(m_db, &err));
+    QVERIFY(b.open(m_db, &err));
+    Recordset ra, rb;
+    QVERIFY(ra.open("select * from functienamen", a, &err));
+    QVERIFY(rb.open("select * from functienamen", b, &err));
+    ra.moveLast();
+    QCOMPARE(rb.absolutePosition(), 1);
+    a.close();
+    QVERIFY(rb.open("select * from RVL", b, &err));
+    // A recordset holds its rows after its connection closed.
+    QCOMPARE(ra.recordCount(), 9);
+}
+
+QTEST_GUILESS_MAIN(TstRecordset)
+#include "tst_recordset.moc"

@@ -1,0 +1,80 @@
+#pragma once
+
+// Small databases for tests, written with the sqlite3 API so that the tests do
+// not depend on the demo generator's content.
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+#include <optional>
+#include <vector>
+
+namespace testdb {
+
+using Row = std::vector<std::optional<QString>>;
+
+inline bool exec(sqlite3* db, const QString& sql) {
+    char* err = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err);
+    sqlite3_free(err);
+    return rc == SQLITE_OK;
+}
+
+inline bool insert(sqlite3* db, const QString& table, const std::vector<Row>& rows) {
+    for (const Row& r : rows) {
+        QStringList marks;
+        for (size_t i = 0; i < r.size(); ++i)
+            marks << QStringLiteral("?");
+        const QByteArray sql =
+            QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(table, marks.join(',')).toUtf8();
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr) != SQLITE_OK)
+            return false;
+        for (size_t i = 0; i < r.size(); ++i) {
+            if (r[i])
+                sqlite3_bind_text(st, int(i + 1), r[i]->toUtf8().constData(), -1, SQLITE_TRANSIENT);
+            else
+                sqlite3_bind_null(st, int(i + 1));
+        }
+        const int rc = sqlite3_step(st);
+        sqlite3_finalize(st);
+        if (rc != SQLITE_DONE)
+            return false;
+    }
+    return true;
+}
+
+// functienamen with a few titles (table order as given) and RVL with two
+// occupations; NULL and "" both present.
+inline bool writeSmall(const QString& file) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(file.toUtf8().constData(), &db) != SQLITE_OK)
+        return false;
+    bool ok = exec(db, "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, beroep TEXT, "
+                       "id INTEGER)") &&
+              exec(db, "CREATE TABLE RVL (RVL92 TEXT PRIMARY KEY, beroep TEXT, "
+                       "WerksoortCode1 TEXT)");
+    ok = ok && insert(db, "functienamen",
+                      {
+                          {"11010", "Bakker", "Bakker van brood", "7"},
+                          {"22020", "bakker (banket)", "Banketbakker", "3"},
+                          {"11010", "Broodbakker", "Bakker van brood", "9"},
+                          {"33030", "Chef d'équipe", "Ploegleider", "1"},
+                          {"44040", "Écoleur", "Schilder", "2"},
+                          {"11010", "ecru-verver", "Bakker van brood", "4"},
+                          {"55050", "100% inspecteur #1", "Keurder", "5"},
+                          {"66060", std::nullopt, "Onbekend", "6"},
+                          {"66060", "", "Onbekend", "8"},
+                      });
+    ok = ok && insert(db, "RVL",
+                      {{"11010", "Bakker van brood", "101"},
+                       {"22020", "Banketbakker", std::nullopt},
+                       {"33030", "Ploegleider", ""}});
+    sqlite3_close(db);
+    return ok;
+}
+
+} // namespace testdb
