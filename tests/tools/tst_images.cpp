@@ -1,0 +1,141 @@
+// The pictures of the installed tree: readable, of the sizes and formats the
+// program and the desktop expect, and really drawn (not one flat colour).
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kTool = QStringLiteral(RVL92_IMAGES_TOOL);
+const QString kTree = QStringLiteral(RVL92_TREE_DIR);
+
+int drawImages(const QStringList& arguments, QString* errors = nullptr) {
+    QProcess process;
+    process.start(kTool, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        return -1;
+    }
+    if (errors) {
+        *errors = QString::fromUtf8(process.readAllStandardError());
+    }
+    return process.exitCode();
+}
+
+int colourCount(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    return int(colours.size());
+}
+
+} // namespace
+
+class TestImages : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        QString errors;
+        QCOMPARE(drawImages({"--logo", m_dir.filePath("KVD Logo.bmp"), "--icoon",
+                             m_dir.filePath("KVD Icoon.ico"), "--pictogram",
+                             m_dir.filePath("rvl92.png")},
+                            &errors),
+                 0);
+        // Qt may note things about the offscreen platform; the tool itself says nothing.
+        QVERIFY2(!errors.contains(QLatin1String("rvl92-images:")), qPrintable(errors));
+    }
+
+    void pictures_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("transparentCorner");
+        const struct {
+            const char* tree;
+            const char* fresh;
+            const char* format;
+            QSize size;
+            bool transparent;
+        } pictures[] = {
+            {"/Programmabestanden/KVD Logo.bmp", "KVD Logo.bmp", "bmp", {200, 100}, false},
+            {"/Programmabestanden/KVD Icoon.ico", "KVD Icoon.ico", "ico", {32, 32}, true},
+            {"/share/rvl92.png", "rvl92.png", "png", {128, 128}, true},
+        };
+        for (const auto& p : pictures) {
+            QTest::addRow("tree: %s", p.fresh)
+                << kTree + QLatin1String(p.tree) << QByteArray(p.format) << p.size << p.transparent;
+            QTest::addRow("fresh: %s", p.fresh) << m_dir.filePath(QLatin1String(p.fresh))
+                                                << QByteArray(p.format) << p.size << p.transparent;
+        }
+    }
+
+    void pictures() {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, format);
+        QFETCH(QSize, size);
+        QFETCH(bool, transparentCorner);
+        QImageReader reader(path);
+        QCOMPARE(reader.format(), format); // by content, not by name
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(image.size(), size);
+        QVERIFY(colourCount(image) > 8);
+        QCOMPARE(qAlpha(image.pixel(0, 0)) == 0, transparentCorner);
+    }
+
+    // The start screen loads a 24-bit bitmap: bit count 24 in the header.
+    void logoIs24Bit() {
+        QFile file(kTree + "/Programmabestanden/KVD Logo.bmp");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray header = file.read(30);
+        QVERIFY(header.startsWith("BM"));
+        QCOMPARE(int(uchar(header[28])) | int(uchar(header[29])) << 8, 24);
+    }
+
+    void failures_data() {
+        QTest::addColumn<QStringList>("arguments"); // %1: a fresh directory
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("map bestaat niet")
+            << QStringList{"--icoon", "%1/nergens/KVD Icoon.ico"} << 1
+            << "rvl92-images: Kan %1/nergens/KVD Icoon.ico niet aanmaken.";
+        QTest::newRow("onbekend argument") << QStringList{"--logo", "%1/logo.bmp", "--groot"} << 2
+                                           << "rvl92-images: Onbekend argument: --groot";
+        QTest::newRow("geen bestand")
+            << QStringList{"--logo"} << 2 << "rvl92-images: Bij --logo hoort een bestandsnaam.";
+        QTest::newRow("niets gevraagd")
+            << QStringList{} << 2 << "rvl92-images: Geef aan welke plaatjes gemaakt moeten worden.";
+    }
+
+    void failures() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, firstLine);
+        QTemporaryDir dir;
+        arguments.replaceInStrings(QStringLiteral("%1"), dir.path());
+        QString errors;
+        QCOMPARE(drawImages(arguments, &errors), exitCode);
+        // Qt may add notes about the offscreen platform; the tool's own line counts.
+        const QStringList lines = errors.split('\n').filter(QRegularExpression("^rvl92-images: "));
+        QCOMPARE(lines.value(0), QString(firstLine).replace(QStringLiteral("%1"), dir.path()));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImages)
+#include "tst_images.moc"
