@@ -11,10 +11,12 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace rvl92 {
@@ -107,6 +109,10 @@ void frmStartschermViewRvl::formLoad() {
     // At start the record selectors are on; each data screen runs the check
     // again when it is loaded.
     appState().gbRecordselector = True;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        resize(sizeHint().expandedTo(QSize(560, 0)));
+        move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 void frmStartschermViewRvl::formResize() {
