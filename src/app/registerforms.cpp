@@ -7,6 +7,7 @@
 #include "app/frmdialogyesno.h"
 #include "app/frmstartscherm.h"
 #include "app/frmzoekprogramma.h"
+// Each part of the program adds its include here.
 
 namespace rvl92 {
 
@@ -18,6 +19,7 @@ void registerForms() {
     f.registerForm(form::DialogYesNo, [] { return new frmDialogYesNo; });
     f.registerForm(form::DialogNietGevonden, [] { return new frmDialogNietGevonden; });
     f.registerForm(form::DialogExporteren, [] { return new frmDialogExporteren; });
+    // Each part of the program registers its forms here.
     f.setMainForm(form::Startscherm);
 }
 

@@ -1,0 +1,90 @@
+#include "app/datascreen.h"
+
+#include "app/appstate.h"
+#include "app/databinding.h"
+#include "app/messagebox.h"
+#include "app/screentext.h"
+#include "data/recordsetmodel.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QTableView>
+
+namespace rvl92 {
+
+DataScreen::DataScreen(const QString& formName, const QString& screenName, QWidget* parent)
+    : MenuScreen(formName, screenName, parent), Rs(new Recordset(this)) {}
+
+DataScreen::~DataScreen() = default;
+
+bool DataScreen::openConnection(DbError* error) {
+    return Cnn.openProgramDatabase(appState().programDir, error);
+}
+
+bool DataScreen::openRs(const QString& sql, DbError* error) {
+    sSQL = sql;
+    return Rs->open(sql, Cnn, error);
+}
+
+void DataScreen::closeData() {
+    if (Rs->isOpen()) {
+        Rs->close();
+        Cnn.close();
+    }
+}
+
+QString DataScreen::currentCode() const {
+    return Rs->isOpen() && Rs->onRow() ? Rs->text(0) : QString();
+}
+
+QTableView* DataScreen::createGrid(const QString& toolTip) {
+    m_grid = new QTableView(this);
+    m_grid->setObjectName(QStringLiteral("DataGrid1"));
+    m_grid->setToolTip(toolTip);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setTabKeyNavigation(false);
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->setVisible(false);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    m_grid->horizontalHeader()->setHighlightSections(false);
+    QFont header = m_grid->horizontalHeader()->font();
+    header.setBold(true);
+    m_grid->horizontalHeader()->setFont(header);
+    m_model = new RecordsetModel(m_grid);
+    m_binding = new DataBinding(Rs, m_grid);
+    m_binding->bindGrid(m_grid, m_model);
+    return m_grid;
+}
+
+void DataScreen::setRowHighlight(bool on) {
+    if (!m_grid)
+        return;
+    m_grid->setSelectionMode(on ? QAbstractItemView::SingleSelection
+                                : QAbstractItemView::NoSelection);
+    if (on) {
+        const QModelIndex cur = m_grid->currentIndex();
+        if (cur.isValid())
+            m_grid->selectionModel()->select(cur, QItemSelectionModel::ClearAndSelect |
+                                                      QItemSelectionModel::Rows);
+    } else {
+        m_grid->clearSelection();
+    }
+}
+
+void DataScreen::meldFout(const QString& prefix, const DbError& error) {
+    msgbox::warn(this, msgbox::applicationTitle(),
+                 foutTekst(prefix, error.number, error.description));
+}
+
+BusyCursor::BusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace rvl92
