@@ -7,6 +7,7 @@
 #include "app/messagebox.h"
 #include "app/modrvl92.h"
 #include "app/registerforms.h"
+#include "app/startup.h"
 #include "docs/notices.h"
 
 #include "probeform.h"
@@ -53,6 +54,7 @@ private slots:
     void cleanup();
 
     void startScreenTexts();
+    void qtSpeaksDutch();
     void exitFromStartScreen_data();
     void exitFromStartScreen();
     void exitConfirmationFromDataScreen();
@@ -136,6 +138,13 @@ void TstShell::startScreenTexts() {
     // The logo of the installed tree is shown when it is there.
     if (QFile::exists(Form::programFile("Programmabestanden/KVD Logo.bmp")))
         QVERIFY(!child<QLabel>(form::Startscherm, "Image1")->pixmap().isNull());
+}
+
+void TstShell::qtSpeaksDutch() {
+    // Qt's own buttons ("Yes", "Cancel") come from its Dutch translation.
+    QVERIFY(installDutchTranslations(*qApp));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Ja"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuleren"));
 }
 
 void TstShell::exitFromStartScreen_data() {

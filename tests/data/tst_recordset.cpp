@@ -17,6 +17,8 @@ private slots:
 
     void openFailures_data();
     void openFailures();
+    void formatToldByContent_data();
+    void formatToldByContent();
     void opensFromReadOnlyFolderWithOddName();
     void neverWritesTheFile();
 
@@ -81,6 +83,38 @@ void TstRecordset::openFailures() {
         QCOMPARE(err.description, description.arg(QDir::toNativeSeparators(file)));
     else
         QVERIFY(err.description.contains(QDir::toNativeSeparators(file)));
+}
+
+void TstRecordset::formatToldByContent_data() {
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<int>("format");
+    QByteArray jet(4, '\0');
+    jet += "Standard Jet DB";
+    jet += QByteArray(40, '\0');
+    QByteArray ace(4, '\0');
+    ace += "Standard ACE DB";
+    ace += QByteArray(40, '\0');
+    QTest::newRow("sqlite") << QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\0')
+                            << int(Database::Format::SQLite);
+    QTest::newRow("jet") << jet << int(Database::Format::Jet);
+    QTest::newRow("ace") << ace << int(Database::Format::Jet);
+    QTest::newRow("text") << QByteArray("Standard Jet DB at the start")
+                          << int(Database::Format::Unknown);
+    QTest::newRow("empty") << QByteArray() << int(Database::Format::Empty);
+}
+
+void TstRecordset::formatToldByContent() {
+    QFETCH(QByteArray, head);
+    QFETCH(int, format);
+    // The name says nothing: an SQLite file called .MDB, a Jet file called .db.
+    const QString file = m_dir.filePath(QStringLiteral("fmt-%1.db").arg(QTest::currentDataTag()));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(head);
+    f.close();
+    QCOMPARE(int(Database::detectFormat(file)), format);
+    QCOMPARE(int(Database::detectFormat(m_dir.filePath("bestaat-niet.MDB"))),
+             int(Database::Format::Missing));
 }
 
 void TstRecordset::opensFromReadOnlyFolderWithOddName() {
