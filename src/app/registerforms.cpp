@@ -8,6 +8,9 @@
 #include "app/frmstartscherm.h"
 #include "app/frmzoekprogramma.h"
 // Each part of the program adds its include here.
+#include "docs/frmdialogpdforword.h"
+#include "docs/frmdialogschakelschema.h"
+#include "docs/frmshowrtfhelp.h"
 
 namespace rvl92 {
 
@@ -20,6 +23,9 @@ void registerForms() {
     f.registerForm(form::DialogNietGevonden, [] { return new frmDialogNietGevonden; });
     f.registerForm(form::DialogExporteren, [] { return new frmDialogExporteren; });
     // Each part of the program registers its forms here.
+    f.registerForm(form::DialogPdfOrWord, [] { return new frmDialogPdfOrWord; });
+    f.registerForm(form::ShowRtfHelp, [] { return new frmShowRtfHelp; });
+    f.registerForm(form::DialogSchakelSchema, [] { return new frmDialogSchakelSchema; });
     f.setMainForm(form::Startscherm);
 }
 
