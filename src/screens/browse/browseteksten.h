@@ -1,0 +1,23 @@
+#pragma once
+
+#include "docs/notices.h"
+
+#include <QString>
+
+namespace rvl92 {
+
+// Messages of the browse screens.
+
+// "Springen" without a value: the job-title list and the occupation list word
+// it differently.
+QString geenSpringwaardeFunctienamen();
+QString geenSpringwaardeBeroepen();
+
+// An occupation without job titles: the list of its titles has nothing to show.
+QString geenFunctienamenBijBeroep(const QString& code);
+
+// "Exporteren" on the two overviews: the complete lists are installed as files.
+Notice functienamenlijstMededeling(const QString& programDir);
+Notice beroepenlijstMededeling(const QString& programDir);
+
+} // namespace rvl92
