@@ -73,6 +73,40 @@ void foldUtf8(const char* text, int length, std::u32string& out) {
     decodeFoldedUtf8(reinterpret_cast<const unsigned char*>(text), length, out);
 }
 
+bool foldedUtf8StartsWith(const char* text, int length, const std::u32string& key, bool exact) {
+    const auto* s = reinterpret_cast<const unsigned char*>(text);
+    size_t k = 0;
+    int i = 0;
+    while (i < length) {
+        unsigned char c = s[i];
+        if (c < 0x80) {
+            if (k == key.size())
+                return !exact;
+            const char32_t f = (c >= 'A' && c <= 'Z') ? char32_t(c + 32) : char32_t(c);
+            if (f != key[k])
+                return false;
+            ++k;
+            ++i;
+            continue;
+        }
+        // A multi-byte character: decode just this one the lenient way.
+        int len = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
+        if (i + len > length)
+            len = 1;
+        thread_local std::u32string one;
+        decodeFoldedUtf8(s + i, len, one);
+        for (char32_t f : one) {
+            if (k == key.size())
+                return !exact;
+            if (f != key[k])
+                return false;
+            ++k;
+        }
+        i += len;
+    }
+    return k == key.size();
+}
+
 void foldUtf16(QStringView text, std::u32string& out) {
     decodeFoldedUtf16(text, out);
 }

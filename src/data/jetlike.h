@@ -58,6 +58,9 @@ QString foldCase(QStringView s);
 // accident.
 void foldUtf8(const char* text, int length, std::u32string& out);
 void foldUtf16(QStringView text, std::u32string& out);
+// Whether the folded UTF-8 text begins with (or, when `exact`, equals) the
+// folded key; stops at the first difference without decoding the rest.
+bool foldedUtf8StartsWith(const char* text, int length, const std::u32string& key, bool exact);
 
 // Replaces SQLite's like() on this connection by the Jet operator above. Returns
 // SQLite's result code.

@@ -2,9 +2,11 @@
 
 #include "data/database.h"
 #include "data/jetlike.h"
+#include "data/prefixindex.h"
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -104,6 +106,7 @@ bool Recordset::open(const QString& sql, const Database& cnn, DbError* error) {
     m_offsets.shrink_to_fit();
     m_rows = rows;
     m_pos = rows > 0 ? 0 : -1;
+    m_indexes.clear();
     m_open = true;
     emit reset();
     return true;
@@ -117,6 +120,7 @@ void Recordset::close() {
     m_fields.clear();
     m_text = {};
     m_offsets = {};
+    m_indexes.clear();
     m_rows = 0;
     m_pos = -1;
     emit reset();
@@ -227,6 +231,9 @@ bool Recordset::rowMatches(int row, const FindCriterion& c, const void* prepared
     const QByteArrayView raw = rawAt(row, c.column);
     if (p->pattern)
         return p->pattern->matchesUtf8(raw.data(), int(raw.size()));
+    if (c.op == FindCriterion::Op::Prefix || c.op == FindCriterion::Op::Equals)
+        return foldedUtf8StartsWith(raw.data(), int(raw.size()), p->folded,
+                                    c.op == FindCriterion::Op::Equals);
     thread_local std::u32string cell;
     foldUtf8(raw.data(), int(raw.size()), cell);
     switch (c.op) {
@@ -251,6 +258,30 @@ bool Recordset::find(const FindCriterion& criterion, int skip, Direction directi
     else
         foldUtf16(criterion.value, prepared.folded);
 
+    const bool indexable =
+        criterion.op == FindCriterion::Op::Prefix || criterion.op == FindCriterion::Op::Equals;
+    if (m_indexing && indexable && direction == Direction::Forward && m_rows >= IndexThreshold) {
+        if (m_indexes.size() < size_t(fieldCount()))
+            m_indexes.resize(size_t(fieldCount()));
+        auto& index = m_indexes[size_t(criterion.column)];
+        if (!index) {
+            const int col = criterion.column;
+            index = std::make_unique<PrefixIndex>(m_rows, [this, col](int row, bool* isNull) {
+                *isNull = isNullAt(row, col);
+                return rawAt(row, col);
+            });
+        }
+        const long long from = std::max(0LL, static_cast<long long>(m_pos) + skip);
+        if (from >= m_rows) {
+            setPos(m_rows);
+            return false;
+        }
+        const int row =
+            index->firstFrom(int(from), prepared.folded, criterion.op == FindCriterion::Op::Equals);
+        setPos(row >= 0 ? row : m_rows);
+        return row >= 0;
+    }
+
     const int step = direction == Direction::Forward ? 1 : -1;
     long long row = static_cast<long long>(m_pos) + static_cast<long long>(skip) * step;
     // From BOF a forward search starts at the first row, from EOF a backward one
@@ -268,7 +299,11 @@ bool Recordset::find(const FindCriterion& criterion, int skip, Direction directi
 }
 
 size_t Recordset::storageBytes() const {
-    return m_text.capacity() + m_offsets.capacity() * sizeof(uint32_t);
+    size_t n = m_text.capacity() + m_offsets.capacity() * sizeof(uint32_t);
+    for (const auto& index : m_indexes)
+        if (index)
+            n += index->storageBytes();
+    return n;
 }
 
 } // namespace rvl92

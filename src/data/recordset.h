@@ -7,12 +7,14 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace rvl92 {
 
 class Database;
+class PrefixIndex;
 
 // A typed find criterion: the value is matched as the criterion says, never
 // parsed, so a quote, "*", "%" or "#" typed by a user is just a character.
@@ -100,8 +102,14 @@ public:
     int filter() const { return 0; }
     void setFilterNone() {}
 
-    // Bytes held for the values (text and offsets), for memory accounting.
+    // Bytes held for the values (text and offsets) and any find indexes.
     size_t storageBytes() const;
+
+    // Results at least this long get an index for forward Prefix/Equals finds,
+    // built on the first such find of a column.
+    static constexpr int IndexThreshold = 4096;
+    // Finds without the index (the plain scan); for tests and benchmarks.
+    void setIndexingEnabled(bool on) { m_indexing = on; }
 
 signals:
     // Before and after the whole content changes (open, close).
@@ -124,6 +132,9 @@ private:
     // cell i+1 starts.
     std::vector<char> m_text;
     std::vector<uint32_t> m_offsets;
+    // Find indexes by column, made when first needed, dropped with the rows.
+    mutable std::vector<std::unique_ptr<PrefixIndex>> m_indexes;
+    bool m_indexing = true;
 };
 
 } // namespace rvl92
