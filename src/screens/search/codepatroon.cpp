@@ -1,0 +1,61 @@
+#include "screens/search/codepatroon.h"
+
+#include "screens/search/zoektekst.h"
+
+namespace rvl92::zoeken {
+
+CodeToetsGevolg codeVakToets(const CodeVakken& vakken, int vak, int toets) {
+    constexpr int eerste = 0;
+    constexpr int laatste = AantalCodeVakken - 1;
+    CodeToetsGevolg g{vakken, vak, false};
+    const int volgende = vak < laatste ? vak + 1 : vak;
+    const bool cijfer = toets >= '0' && toets <= '9';
+
+    if (cijfer || toets == ToetsSpatie) {
+        g.vakken[vak] = cijfer ? QString(QChar(toets)) : QStringLiteral("#");
+        g.focus = volgende;
+        g.knoppenAan = true;
+    } else if (toets == ToetsBackspace) {
+        if (vak == eerste) {
+            g.vakken[vak].clear();
+            g.knoppenAan = true;
+        } else if (vak == laatste && !vakken[vak].isEmpty()) {
+            g.vakken[vak].clear();
+        } else {
+            // The previous box is cleared and takes the focus; this one keeps its digit.
+            g.vakken[vak - 1].clear();
+            g.focus = vak - 1;
+        }
+    } else if (toets == ToetsEnter && vak == eerste) {
+        g.focus = volgende;
+        g.knoppenAan = true;
+    } else {
+        g.vakken[vak] = QStringLiteral(" ");
+        // Only the outer boxes enable the buttons on such a key.
+        g.knoppenAan = vak == eerste || vak == laatste;
+    }
+    return g;
+}
+
+CodeVakken codeVakkenVoorZoeken(const CodeVakken& vakken) {
+    CodeVakken out = vakken;
+    for (QString& v : out)
+        if (v.isEmpty() || v == QStringLiteral(" "))
+            v = QStringLiteral("#");
+    return out;
+}
+
+QString codePatroon(const CodeVakken& vakken) {
+    QString out;
+    for (const QString& v : vakken)
+        out += v;
+    return out;
+}
+
+QString codeZoekQuery(QStringView patroon) {
+    return QStringLiteral("select RVL92, functienaam, beroep ") +
+           QStringLiteral(" from functienamen where ") + QStringLiteral(" RVL92 Like '") +
+           sqlTekst(patroon) + QStringLiteral("'");
+}
+
+} // namespace rvl92::zoeken

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+
+namespace rvl92::zoeken {
+
+// The five one-character code boxes, first digit first.
+constexpr int AantalCodeVakken = 5;
+using CodeVakken = std::array<QString, AantalCodeVakken>;
+
+struct CodeToetsGevolg {
+    CodeVakken vakken;       // the boxes afterwards
+    int focus = 0;           // the box that has the focus afterwards
+    bool knoppenAan = false; // enable "Zoeken" and "Wissen"
+};
+
+// A key typed in code box `vak` (0 to 4): the box takes a digit, "#" for a
+// blank and one blank for any other key, and the focus moves on; Backspace
+// empties a box. The typed character itself never reaches the box.
+CodeToetsGevolg codeVakToets(const CodeVakken& vakken, int vak, int toets);
+
+// The boxes as a search reads them: an empty box or a blank means any digit, "#".
+CodeVakken codeVakkenVoorZoeken(const CodeVakken& vakken);
+
+// The boxes joined, first to last.
+QString codePatroon(const CodeVakken& vakken);
+
+// The query of the code search for a pattern of digits and "#".
+QString codeZoekQuery(QStringView patroon);
+
+} // namespace rvl92::zoeken
