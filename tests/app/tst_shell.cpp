@@ -352,9 +352,6 @@ void TstShell::hubOpensListsWithoutCode() {
     QCOMPARE(appState().gsRvl92Code, QString());
     QCOMPARE(appState().history(),
              QStringList({"frmStartschermViewRVL", "frmZoekprogramma", "frmBeroepen"}));
-    // Screens that do not exist yet are present in the menu and do nothing.
-    action(form::Zoekprogramma, "mnuZoekenKenmerken")->trigger();
-    QCOMPARE(forms().active(), forms().find(form::Beroepen));
 }
 
 void TstShell::vorigSchermAcrossCase() {
