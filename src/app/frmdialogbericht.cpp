@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace rvl92 {
@@ -106,6 +107,18 @@ void toonMededeling(const Notice& notice) {
     label->setWordWrap(false);
     label->setAlignment(notice.leftAligned ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignHCenter);
     label->setText(notice.text);
+    // A notice has its OK button in the middle; under the code lists it keeps
+    // a wide margin to the bottom edge.
+    auto* box = qobject_cast<QBoxLayout*>(dlg->layout());
+    if (auto* row = box ? qobject_cast<QBoxLayout*>(box->itemAt(1)->layout()) : nullptr;
+        row && row->count() == 2)
+        row->addStretch();
+    if (box) {
+        QMargins m = box->contentsMargins();
+        m.setBottom(notice.leftAligned ? Form::twipsToPixels(750)
+                                       : dlg->style()->pixelMetric(QStyle::PM_LayoutBottomMargin));
+        box->setContentsMargins(m);
+    }
     const int margin = Form::twipsToPixels(500);
     int height = dlg->layout()->sizeHint().height();
     if (notice.leftAligned)

@@ -404,9 +404,11 @@ RtfStatus Reader::run() {
                 m_atGroupStart = false;
             } else if (next == '\'') {
                 ++m_pos;
-                bool ok = false;
-                const int byte = m_data.mid(m_pos, 2).toInt(&ok, 16);
+                const QByteArray hex = m_data.mid(m_pos, 2);
                 m_pos = std::min(m_data.size(), m_pos + 2);
+                bool ok = hex.size() == 2 && std::isxdigit(static_cast<unsigned char>(hex[0])) &&
+                          std::isxdigit(static_cast<unsigned char>(hex[1]));
+                const int byte = ok ? hex.toInt(&ok, 16) : 0;
                 if (ok)
                     textByte(char(byte));
             } else {
