@@ -8,6 +8,13 @@
 #include "app/frmstartscherm.h"
 #include "app/frmzoekprogramma.h"
 // Each part of the program adds its include here.
+#include "screens/search/frmdialogniveau.h"
+#include "screens/search/frmdialogrichting.h"
+#include "screens/search/frmdialoogvaardigheden.h"
+#include "screens/search/frmdialoogwerksoorten.h"
+#include "screens/search/frmzoekenfuncties.h"
+#include "screens/search/frmzoekenkenmerken.h"
+#include "screens/search/frmzoekenrvl92.h"
 #include "docs/frmdialogpdforword.h"
 #include "docs/frmdialogschakelschema.h"
 #include "docs/frmshowrtfhelp.h"
@@ -23,6 +30,13 @@ void registerForms() {
     f.registerForm(form::DialogNietGevonden, [] { return new frmDialogNietGevonden; });
     f.registerForm(form::DialogExporteren, [] { return new frmDialogExporteren; });
     // Each part of the program registers its forms here.
+    f.registerForm(form::ZoekenFuncties, [] { return new frmZoekenFuncties; });
+    f.registerForm(form::ZoekenRvl92, [] { return new frmZoekenRvl92; });
+    f.registerForm(form::ZoekenKenmerken, [] { return new frmZoekenKenmerken; });
+    f.registerForm(form::DialogNiveau, [] { return new frmDialogNiveau; });
+    f.registerForm(form::DialogRichting, [] { return new frmDialogRichting; });
+    f.registerForm(form::DialoogWerksoorten, [] { return new frmDialoogWerksoorten; });
+    f.registerForm(form::DialoogVaardigheden, [] { return new frmDialoogVaardigheden; });
     f.registerForm(form::DialogPdfOrWord, [] { return new frmDialogPdfOrWord; });
     f.registerForm(form::ShowRtfHelp, [] { return new frmShowRtfHelp; });
     f.registerForm(form::DialogSchakelSchema, [] { return new frmDialogSchakelSchema; });

@@ -1,0 +1,23 @@
+#include "screens/search/frmdialogniveau.h"
+
+#include "app/forms.h"
+#include "screens/search/frmzoekenkenmerken.h"
+
+#include <QPointer>
+
+namespace rvl92 {
+
+frmDialogNiveau::frmDialogNiveau(QWidget* parent)
+    : VervangVraag(form::DialogNiveau,
+                   QStringLiteral("Er is al een niveau opgegeven. Wilt u deze vervangen"), parent) {
+}
+
+void frmDialogNiveau::cmdYes_Click() {
+    QPointer<frmZoekenKenmerken> scherm = zoekscherm();
+    toonZoekscherm();
+    if (scherm)
+        scherm->vervangNiveau();
+    forms().unload(this);
+}
+
+} // namespace rvl92

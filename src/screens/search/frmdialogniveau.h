@@ -1,0 +1,15 @@
+#pragma once
+
+#include "screens/search/keuzedialoog.h"
+
+namespace rvl92 {
+
+// Asks whether the chosen level is to be replaced by the one just picked.
+class frmDialogNiveau : public VervangVraag {
+    Q_OBJECT
+public:
+    explicit frmDialogNiveau(QWidget* parent = nullptr);
+    void cmdYes_Click() override;
+};
+
+} // namespace rvl92

@@ -1,0 +1,231 @@
+#include "screens/search/frmzoekenfuncties.h"
+
+#include "app/appstate.h"
+#include "app/databinding.h"
+#include "app/formnames.h"
+#include "app/modrvl92.h"
+#include "screens/search/zoekhulp.h"
+#include "screens/search/zoektekst.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+
+namespace rvl92 {
+
+frmZoekenFuncties::frmZoekenFuncties(QWidget* parent)
+    : FunctieZoekScherm(form::ZoekenFuncties, screen::ZoekenFuncties, parent) {
+    setWindowTitle(QStringLiteral("Zoeken op functienamen"));
+    auto* lbl1 = new QLabel(QStringLiteral("Zoeken naar:"), this);
+    lbl1->setObjectName(QStringLiteral("lbl1"));
+    txtZoekstr = new QLineEdit(this);
+    txtZoekstr->setObjectName(QStringLiteral("txtZoekstr"));
+    txtZoekstr->setMinimumWidth(twipsToPixels(4000));
+    lbl1->setBuddy(txtZoekstr);
+    cmdZoeken = new QPushButton(QStringLiteral("Zoeken"), this);
+    cmdZoeken->setObjectName(QStringLiteral("cmdZoeken"));
+    cmdZoeken->setEnabled(false);
+    cmdWissen = new QPushButton(QStringLiteral("Wissen zoekwaarde"), this);
+    cmdWissen->setObjectName(QStringLiteral("cmdWissen"));
+    cmdWissen->setToolTip(QStringLiteral("Wissen van alle opgegeven waarden"));
+    cmdWissen->setEnabled(false);
+    zoekRij()->addWidget(lbl1);
+    zoekRij()->addWidget(txtZoekstr);
+    zoekRij()->addWidget(cmdZoeken);
+    zoekRij()->addWidget(cmdWissen);
+    setTabOrder(txtZoekstr, cmdZoeken);
+    setTabOrder(cmdZoeken, cmdWissen);
+    setTabOrder(cmdWissen, DataGrid1);
+
+    connect(cmdZoeken, &QPushButton::clicked, this, &frmZoekenFuncties::cmdZoeken_Click);
+    connect(cmdWissen, &QPushButton::clicked, this, &frmZoekenFuncties::cmdWissen_Click);
+    // A paste, or a key that types nothing (Delete), changes the text without
+    // passing the key rules; a text that is there can then be searched.
+    connect(txtZoekstr, &QLineEdit::textEdited, this, [this](const QString& tekst) {
+        if (!m_toetsBezig && !tekst.isEmpty())
+            knoppenAan();
+    });
+    txtZoekstr->installEventFilter(this);
+    DataGrid1->installEventFilter(this);
+}
+
+void frmZoekenFuncties::formLoad() {
+    laadScherm();
+    txtZoekstr->setFocus();
+}
+
+void frmZoekenFuncties::formResize() {
+    AppState& s = appState();
+    if (s.gbVorigScherm == True)
+        s.gbVorigScherm = False;
+    s.gsHuidigScherm = screen::ZoekenFuncties;
+    HistorieToevoegen();
+}
+
+void frmZoekenFuncties::formActivate() {
+    if (!activeerScherm())
+        txtZoekstr->setFocus();
+}
+
+void frmZoekenFuncties::ZoekFuncties() {
+    const QString zoektekst = txtZoekstr->text();
+    if (zoektekst.isEmpty()) {
+        if (!DataGrid1->isHidden()) {
+            wisResultaat();
+            txtZoekstr->setFocus();
+        } else {
+            zoeken::toonNietGevonden(QStringLiteral("Er is geen zoekwaarde opgegeven"));
+            menuItem(MenuRole::Exporteren)->setEnabled(false);
+            menuItem(MenuRole::Namen)->setEnabled(false);
+            menuItem(MenuRole::Kenmerken)->setEnabled(false);
+        }
+        return;
+    }
+    OpenZoekopdracht(zoektekst);
+    OpmaakDatagrid();
+    ToonRecordTeller();
+    if (heeftRijen())
+        appState().gsRvl92Code = Rs->text(0);
+}
+
+void frmZoekenFuncties::wisResultaat() {
+    lblRecordCount->hide();
+    DataGrid1->hide();
+    binding()->clearFields();
+    txtRVL->clear();
+    txtBeroep->clear();
+    menuItem(MenuRole::Exporteren)->setEnabled(false);
+    menuItem(MenuRole::Namen)->setEnabled(false);
+    menuItem(MenuRole::Kenmerken)->setEnabled(false);
+}
+
+void frmZoekenFuncties::OpenZoekopdracht(const QString& zoektekst) {
+    const bool ok = openZoekopdracht(zoeken::functieZoekQuery(zoektekst));
+    ToonResultaat();
+    menuItem(MenuRole::Namen)->setEnabled(heeftRijen());
+    menuItem(MenuRole::Kenmerken)->setEnabled(heeftRijen());
+    if (ok && !heeftRijen())
+        zoeken::toonNietGevonden(QStringLiteral("Er zijn geen functies met ") +
+                                 QStringLiteral("de opgegeven zoekwaarde gevonden"));
+}
+
+void frmZoekenFuncties::ToonResultaat() {
+    const bool rijen = heeftRijen();
+    toonResultaatDelen(rijen);
+    for (MenuRole r : {MenuRole::Kenmerken, MenuRole::Exporteren, MenuRole::EersteRecord,
+                       MenuRole::LaatsteRecord})
+        menuItem(r)->setEnabled(rijen);
+}
+
+void frmZoekenFuncties::BepaalHuidigeCode() {
+    AppState& s = appState();
+    if (!Rs->isOpen()) {
+        s.gsRvl92Code = s.gsStartRvl92Code;
+    } else if (Rs->recordCount() == 0) {
+        Rs->close();
+        s.gsRvl92Code.clear();
+    } else {
+        s.gsRvl92Code = Rs->text(0);
+    }
+}
+
+void frmZoekenFuncties::cmdZoeken_Click() {
+    ZoekFuncties();
+    geefGridFocus();
+    cmdZoeken->setEnabled(false);
+}
+
+void frmZoekenFuncties::cmdWissen_Click() {
+    txtZoekstr->clear();
+    DataGrid1->hide();
+    fraRVLBeroep->hide();
+    lblRecordCount->hide();
+    txtBeroepGeheel->hide();
+    // Nothing is left to export once the result is gone.
+    for (MenuRole r : {MenuRole::Namen, MenuRole::Kenmerken, MenuRole::EersteRecord,
+                       MenuRole::LaatsteRecord, MenuRole::Exporteren})
+        menuItem(r)->setEnabled(false);
+    if (Rs->isOpen())
+        Rs->close();
+    appState().gsRvl92Code.clear();
+    txtZoekstr->setFocus();
+    cmdWissen->setEnabled(false);
+    cmdZoeken->setEnabled(false);
+}
+
+void frmZoekenFuncties::knoppenAan() {
+    cmdZoeken->setEnabled(true);
+    cmdWissen->setEnabled(true);
+}
+
+bool frmZoekenFuncties::txtZoekstr_KeyPress(int toets) {
+    const auto g =
+        zoeken::zoekvakToets(toets, txtZoekstr->text().isEmpty(), cmdZoeken->isEnabled());
+    if (g.zoeken)
+        ZoekFuncties();
+    if (g.knoppenAan)
+        knoppenAan();
+    return false;
+}
+
+bool frmZoekenFuncties::DataGrid1_KeyPress(int toets) {
+    const auto g = zoeken::gridToets(toets, txtZoekstr->text(), cmdZoeken->isEnabled());
+    if (g.tekst != txtZoekstr->text())
+        txtZoekstr->setText(g.tekst);
+    if (g.zoeken)
+        ZoekFuncties();
+    if (g.knoppenAan)
+        knoppenAan();
+    return true;
+}
+
+bool frmZoekenFuncties::DataGrid1_KeyDown(int key) {
+    if (key == Qt::Key_End && heeftRijen()) {
+        Rs->moveLast();
+        return true;
+    }
+    if (key == Qt::Key_Home && heeftRijen()) {
+        Rs->moveFirst();
+        return true;
+    }
+    return false;
+}
+
+bool frmZoekenFuncties::eventFilter(QObject* watched, QEvent* event) {
+    const bool sneltoets = event->type() == QEvent::ShortcutOverride;
+    if ((sneltoets || event->type() == QEvent::KeyPress) &&
+        (watched == txtZoekstr || watched == DataGrid1)) {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        if (sneltoets) {
+            if (!zoeken::isMenuSneltoets(this, ke))
+                return FunctieZoekScherm::eventFilter(watched, event);
+            ke->ignore(); // the menu takes it
+            return true;
+        }
+        if (watched == DataGrid1) {
+            if (ke->modifiers() == Qt::NoModifier && DataGrid1_KeyDown(ke->key()))
+                return true;
+            const int toets = zoeken::toetsWaarde(ke);
+            return toets >= 0 && DataGrid1_KeyPress(toets);
+        }
+        const int toets = zoeken::toetsWaarde(ke);
+        if (toets >= 0 && !m_toetsBezig && !ke->matches(QKeySequence::Paste)) {
+            txtZoekstr_KeyPress(toets);
+            // The box takes the key now, known to come from the key rules.
+            m_toetsBezig = true;
+            QCoreApplication::sendEvent(txtZoekstr, event);
+            m_toetsBezig = false;
+            return true;
+        }
+    }
+    return FunctieZoekScherm::eventFilter(watched, event);
+}
+
+} // namespace rvl92

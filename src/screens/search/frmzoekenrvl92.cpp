@@ -1,0 +1,241 @@
+#include "screens/search/frmzoekenrvl92.h"
+
+#include "app/appstate.h"
+#include "app/formnames.h"
+#include "app/modrvl92.h"
+#include "screens/search/zoekhulp.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+
+namespace rvl92 {
+
+frmZoekenRvl92::frmZoekenRvl92(QWidget* parent)
+    : FunctieZoekScherm(form::ZoekenRvl92, screen::ZoekenRvl92, parent) {
+    setWindowTitle(QStringLiteral("Zoeken op RVL92-Code"));
+    auto* lbl1 = new QLabel(QStringLiteral("Zoeken naar:"), this);
+    lbl1->setObjectName(QStringLiteral("lbl1"));
+    zoekRij()->addWidget(lbl1);
+    QWidget* vorige = nullptr;
+    for (int i = 0; i < zoeken::AantalCodeVakken; ++i) {
+        auto* vak = new QLineEdit(this);
+        vak->setObjectName(QStringLiteral("txtZ%1").arg(i + 1));
+        vak->setMaxLength(1);
+        vak->setAlignment(Qt::AlignCenter);
+        vak->setFixedWidth(vak->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 12);
+        // Only the key rules fill a box: no paste or drop of other text.
+        vak->setContextMenuPolicy(Qt::NoContextMenu);
+        vak->setAcceptDrops(false);
+        vak->installEventFilter(this);
+        zoekRij()->addWidget(vak);
+        if (vorige)
+            setTabOrder(vorige, vak);
+        vorige = vak;
+        txtZ[i] = vak;
+    }
+    lbl1->setBuddy(txtZ[0]);
+    cmdZoeken = new QPushButton(QStringLiteral("Zoeken"), this);
+    cmdZoeken->setObjectName(QStringLiteral("cmdZoeken"));
+    cmdWissen = new QPushButton(QStringLiteral("Wissen zoekopdracht"), this);
+    cmdWissen->setObjectName(QStringLiteral("cmdWissen"));
+    cmdWissen->setToolTip(QStringLiteral("Wissen van alle opgegeven waarden"));
+    zoekRij()->addSpacing(twipsToPixels(240));
+    zoekRij()->addWidget(cmdZoeken);
+    zoekRij()->addWidget(cmdWissen);
+    setTabOrder(vorige, cmdZoeken);
+    setTabOrder(cmdZoeken, cmdWissen);
+    setTabOrder(cmdWissen, DataGrid1);
+    KnoppenUit();
+
+    connect(cmdZoeken, &QPushButton::clicked, this, &frmZoekenRvl92::cmdZoeken_Click);
+    connect(cmdWissen, &QPushButton::clicked, this, &frmZoekenRvl92::cmdWissen_Click);
+    DataGrid1->installEventFilter(this);
+}
+
+void frmZoekenRvl92::formLoad() {
+    laadScherm();
+    txtZ[0]->setFocus();
+}
+
+void frmZoekenRvl92::formResize() {
+    AppState& s = appState();
+    if (s.gbVorigScherm == True)
+        s.gbVorigScherm = False;
+    s.gsHuidigScherm = screen::ZoekenRvl92;
+    HistorieToevoegen();
+}
+
+void frmZoekenRvl92::formActivate() {
+    if (activeerScherm())
+        return;
+    for (QLineEdit* vak : txtZ) {
+        if (vak->text().isEmpty()) {
+            vak->setFocus();
+            break;
+        }
+    }
+}
+
+zoeken::CodeVakken frmZoekenRvl92::vakken() const {
+    zoeken::CodeVakken v;
+    for (int i = 0; i < zoeken::AantalCodeVakken; ++i)
+        v[i] = txtZ[i]->text();
+    return v;
+}
+
+int frmZoekenRvl92::vakVan(const QObject* o) const {
+    for (int i = 0; i < zoeken::AantalCodeVakken; ++i)
+        if (txtZ[i] == o)
+            return i;
+    return -1;
+}
+
+void frmZoekenRvl92::ZoekCode() {
+    const zoeken::CodeVakken v = zoeken::codeVakkenVoorZoeken(vakken());
+    for (int i = 0; i < zoeken::AantalCodeVakken; ++i)
+        txtZ[i]->setText(v[i]);
+    const bool ok = openZoekopdracht(zoeken::codeZoekQuery(zoeken::codePatroon(v)));
+    if (!heeftRijen()) {
+        menuItem(MenuRole::Namen)->setEnabled(false);
+        ToonCodeResultaat();
+        if (ok)
+            zoeken::toonNietGevonden(QStringLiteral("Er zijn geen functies ") +
+                                     QStringLiteral("met de opgegeven zoekwaarde gevonden"));
+        Rs->close();
+        return;
+    }
+    ToonCodeResultaat();
+    OpmaakCodeDatagrid();
+    menuItem(MenuRole::Namen)->setEnabled(true);
+    ToonRecordPositie();
+}
+
+void frmZoekenRvl92::ToonCodeResultaat() {
+    const bool rijen = heeftRijen();
+    toonResultaatDelen(rijen);
+    for (MenuRole r : {MenuRole::Kenmerken, MenuRole::Exporteren, MenuRole::EersteRecord,
+                       MenuRole::LaatsteRecord})
+        menuItem(r)->setEnabled(rijen);
+}
+
+void frmZoekenRvl92::DatagridWeg() {
+    DataGrid1->hide();
+    lblRecordCount->hide();
+    txtBeroepGeheel->hide();
+    fraRVLBeroep->hide();
+    menuItem(MenuRole::Namen)->setEnabled(false);
+    menuItem(MenuRole::Kenmerken)->setEnabled(false);
+    appState().gsRvl92Code.clear();
+}
+
+void frmZoekenRvl92::BepaalHuidigeCode() {
+    AppState& s = appState();
+    // A cleared result is only hidden: it still passes on its current row.
+    s.gsRvl92Code = Rs->isOpen() && Rs->onRow() ? Rs->text(0) : s.gsStartRvl92Code;
+}
+
+void frmZoekenRvl92::KnoppenAan() {
+    cmdZoeken->setEnabled(true);
+    cmdWissen->setEnabled(true);
+}
+
+void frmZoekenRvl92::KnoppenUit() {
+    cmdZoeken->setEnabled(false);
+    cmdWissen->setEnabled(false);
+}
+
+void frmZoekenRvl92::cmdZoeken_Click() {
+    ZoekCode();
+    geefGridFocus();
+    cmdZoeken->setEnabled(false);
+}
+
+void frmZoekenRvl92::cmdWissen_Click() {
+    for (QLineEdit* vak : txtZ)
+        vak->clear();
+    DatagridWeg();
+    txtBeroepGeheel->hide();
+    txtZ[0]->setFocus();
+    KnoppenUit();
+}
+
+void frmZoekenRvl92::txtZ_KeyPress(int vak, int toets) {
+    const zoeken::CodeToetsGevolg g = zoeken::codeVakToets(vakken(), vak, toets);
+    for (int i = 0; i < zoeken::AantalCodeVakken; ++i)
+        if (txtZ[i]->text() != g.vakken[i])
+            txtZ[i]->setText(g.vakken[i]);
+    if (g.focus != vak)
+        txtZ[g.focus]->setFocus();
+    if (g.knoppenAan)
+        KnoppenAan();
+}
+
+void frmZoekenRvl92::txtZ_KeyUp(int vak, int key) {
+    if (key == Qt::Key_Left && vak > 0)
+        txtZ[vak - 1]->setFocus();
+    else if (key == Qt::Key_Right && vak < zoeken::AantalCodeVakken - 1)
+        txtZ[vak + 1]->setFocus();
+}
+
+void frmZoekenRvl92::txtZ_DblClick(int vak) {
+    txtZ[vak]->clear();
+}
+
+bool frmZoekenRvl92::DataGrid1_KeyPress(int toets) {
+    if (toets >= '0' && toets <= '9') {
+        txtZ[0]->setText(QString(QChar(toets)));
+        txtZ[1]->setFocus();
+    } else {
+        txtZ[0]->setFocus();
+    }
+    return true;
+}
+
+bool frmZoekenRvl92::eventFilter(QObject* watched, QEvent* event) {
+    const int vak = vakVan(watched);
+    if (vak < 0 && watched != DataGrid1)
+        return FunctieZoekScherm::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        if (zoeken::isMenuSneltoets(this, ke)) {
+            ke->ignore(); // the menu takes it
+            return true;
+        }
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int toets = zoeken::toetsWaarde(static_cast<QKeyEvent*>(event));
+        if (toets < 0)
+            break;
+        if (vak < 0)
+            return DataGrid1_KeyPress(toets);
+        txtZ_KeyPress(vak, toets);
+        return true;
+    }
+    case QEvent::KeyRelease: {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        if (vak >= 0 && !ke->isAutoRepeat())
+            txtZ_KeyUp(vak, ke->key());
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (vak >= 0) {
+            txtZ_DblClick(vak);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return FunctieZoekScherm::eventFilter(watched, event);
+}
+
+} // namespace rvl92

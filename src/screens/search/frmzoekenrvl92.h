@@ -1,0 +1,54 @@
+#pragma once
+
+#include "screens/search/codepatroon.h"
+#include "screens/search/functiezoekscherm.h"
+
+#include <array>
+
+class QPushButton;
+
+namespace rvl92 {
+
+// "Zoeken op RVL92-Code": finds the job titles whose code agrees with the
+// digits typed in five one-character boxes; an empty box matches any digit.
+class frmZoekenRvl92 : public FunctieZoekScherm {
+    Q_OBJECT
+public:
+    explicit frmZoekenRvl92(QWidget* parent = nullptr);
+
+    void formLoad() override;
+    void formResize() override;
+    void formActivate() override;
+
+protected:
+    void storeCurrentCode() override { BepaalHuidigeCode(); }
+    void mnuExporteren_Click() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ZoekCode();
+    void ToonCodeResultaat();
+    void OpmaakCodeDatagrid() { OpmaakDatagrid(); }
+    void ToonRecordPositie() { ToonRecordTeller(); }
+    void DatagridWeg();
+    void BepaalHuidigeCode();
+    void KnoppenAan();
+    void KnoppenUit();
+
+    void cmdZoeken_Click();
+    void cmdWissen_Click();
+    void txtZ_KeyPress(int vak, int toets);
+    void txtZ_KeyUp(int vak, int key);
+    void txtZ_DblClick(int vak);
+    // True when the key is handled and must not reach the grid.
+    bool DataGrid1_KeyPress(int toets);
+
+    zoeken::CodeVakken vakken() const;
+    int vakVan(const QObject* o) const;
+
+    std::array<QLineEdit*, zoeken::AantalCodeVakken> txtZ{};
+    QPushButton* cmdZoeken = nullptr;
+    QPushButton* cmdWissen = nullptr;
+};
+
+} // namespace rvl92

@@ -1,0 +1,16 @@
+# The search screens and the choice dialogs of the search on characteristics.
+set(_d ${CMAKE_CURRENT_LIST_DIR})
+target_sources(rvl92ui PRIVATE
+    ${_d}/frmdialogniveau.cpp ${_d}/frmdialogniveau.h
+    ${_d}/frmdialogrichting.cpp ${_d}/frmdialogrichting.h
+    ${_d}/frmdialoogvaardigheden.cpp ${_d}/frmdialoogvaardigheden.h
+    ${_d}/frmdialoogwerksoorten.cpp ${_d}/frmdialoogwerksoorten.h
+    ${_d}/frmzoekenfuncties.cpp ${_d}/frmzoekenfuncties.h
+    ${_d}/frmzoekenkenmerken.cpp ${_d}/frmzoekenkenmerken.h
+    ${_d}/frmzoekenrvl92.cpp ${_d}/frmzoekenrvl92.h
+    ${_d}/functiezoekscherm.cpp ${_d}/functiezoekscherm.h
+    ${_d}/keuzedialoog.cpp ${_d}/keuzedialoog.h
+    ${_d}/zoekenexport.cpp
+    ${_d}/zoekhulp.cpp ${_d}/zoekhulp.h
+)
+unset(_d)
