@@ -8,6 +8,10 @@
 #include "app/frmstartscherm.h"
 #include "app/frmzoekprogramma.h"
 // Each part of the program adds its include here.
+#include "screens/browse/frmberoepen.h"
+#include "screens/browse/frmfunctienamen.h"
+#include "screens/browse/frmkenmerken.h"
+#include "screens/browse/frmnamen.h"
 #include "screens/search/frmdialogniveau.h"
 #include "screens/search/frmdialogrichting.h"
 #include "screens/search/frmdialoogvaardigheden.h"
@@ -30,6 +34,10 @@ void registerForms() {
     f.registerForm(form::DialogNietGevonden, [] { return new frmDialogNietGevonden; });
     f.registerForm(form::DialogExporteren, [] { return new frmDialogExporteren; });
     // Each part of the program registers its forms here.
+    f.registerForm(form::Functienamen, [] { return new frmFunctienamen; });
+    f.registerForm(form::Beroepen, [] { return new frmBeroepen; });
+    f.registerForm(form::Namen, [] { return new frmNamen; });
+    f.registerForm(form::Kenmerken, [] { return new frmKenmerken; });
     f.registerForm(form::ZoekenFuncties, [] { return new frmZoekenFuncties; });
     f.registerForm(form::ZoekenRvl92, [] { return new frmZoekenRvl92; });
     f.registerForm(form::ZoekenKenmerken, [] { return new frmZoekenKenmerken; });

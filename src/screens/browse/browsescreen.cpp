@@ -1,0 +1,306 @@
+#include "screens/browse/browsescreen.h"
+
+#include "app/appstate.h"
+#include "app/databinding.h"
+#include "app/formnames.h"
+#include "app/forms.h"
+#include "app/frmdialogbericht.h"
+#include "app/messagebox.h"
+#include "app/modrvl92.h"
+#include "app/screentext.h"
+#include "data/recordsetmodel.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QTableView>
+
+namespace rvl92 {
+
+std::optional<char32_t> toetsTeken(const QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    default:
+        break;
+    }
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    const QList<uint> tekens = e->text().toUcs4();
+    if (tekens.size() != 1 || tekens[0] < 32 || tekens[0] == 127)
+        return std::nullopt;
+    return char32_t(tekens[0]);
+}
+
+BrowseScreen::BrowseScreen(const QString& formName, const QString& screenName, QWidget* parent)
+    : DataScreen(formName, screenName, parent), m_lettertype(normaalLijstLettertype()) {}
+
+DataBinding* BrowseScreen::velden() {
+    if (binding())
+        return binding();
+    if (!m_eigenVelden)
+        m_eigenVelden = new DataBinding(Rs, this);
+    return m_eigenVelden;
+}
+
+void BrowseScreen::storeCurrentCode() {
+    if (Rs->isOpen() && Rs->onRow())
+        appState().gsRvl92Code = currentCode();
+}
+
+void BrowseScreen::storeCodeForBack() {
+    storeCurrentCode();
+}
+
+void BrowseScreen::formUnload() {
+    // Leaving from a row passes that row on; otherwise the name stays in the
+    // history, as the screens have always done.
+    if (Rs->isOpen() && Rs->onRow()) {
+        appState().gsRvl92Code = currentCode();
+        HistorieVerwijderen();
+    }
+}
+
+void BrowseScreen::resizeInHistorie() {
+    AppState& s = appState();
+    if (s.gbVorigScherm == True)
+        s.gbVorigScherm = False;
+    s.gsHuidigScherm = screenName();
+    HistorieToevoegen();
+}
+
+QTableView* BrowseScreen::createBrowseGrid(const QString& toolTip) {
+    QTableView* g = createGrid(toolTip);
+    zetLijstLettertype(normaalLijstLettertype());
+    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
+    g->horizontalHeader()->setStretchLastSection(true);
+    g->installEventFilter(this);
+    connect(binding(), &DataBinding::rowChanged, this, &BrowseScreen::onRijGewijzigd);
+    return g;
+}
+
+void BrowseScreen::geefLijstFocus() {
+    if (grid())
+        grid()->setFocus(Qt::OtherFocusReason);
+}
+
+void BrowseScreen::toonRijBovenaan() {
+    if (!grid() || !Rs->onRow())
+        return;
+    const QModelIndex cur = grid()->currentIndex();
+    grid()->scrollTo(model()->index(Rs->currentRow(), cur.isValid() ? cur.column() : 0),
+                     QAbstractItemView::PositionAtTop);
+}
+
+void BrowseScreen::onRijGewijzigd() {
+    if (m_stil == 0)
+        naBeweging(true);
+}
+
+void BrowseScreen::naBeweging(bool melden) {
+    // A list without a current row shows none, as a bound grid does at the
+    // end of its data.
+    if (grid() && !Rs->onRow() && grid()->selectionModel()) {
+        // Through the view, so that it also does not pick a row of its own
+        // when it gets the focus.
+        grid()->setCurrentIndex(QModelIndex());
+        grid()->clearSelection();
+    }
+    if (melden)
+        DataGrid1_RowColChange();
+}
+
+bool BrowseScreen::zoekCode(const QString& code) {
+    if (code.isEmpty() || !Rs->isOpen())
+        return false;
+    const int voor = Rs->currentRow();
+    const FindCriterion c{0, FindCriterion::Op::Equals, code};
+    if (Rs->find(c))
+        return true;
+    if (Rs->moveFirst() && Rs->find(c))
+        return true;
+    if (!Rs->moveTo(voor))
+        Rs->moveFirst();
+    return false;
+}
+
+void BrowseScreen::ToonRecordTeller() {
+    if (!lblRecordCount)
+        return;
+    const int positie = Rs->onRow() ? Rs->absolutePosition() : 0;
+    lblRecordCount->setText(recordTellerTekst(positie, Rs->recordCount()));
+}
+
+namespace {
+
+// A box at least as wide as its design size and wide enough for `voorbeeld`.
+int breedte(const QWidget* w, int twips, const QString& voorbeeld) {
+    const int tekst = w->fontMetrics().horizontalAdvance(voorbeeld) + 16;
+    return qMax(Form::twipsToPixels(twips), tekst);
+}
+
+} // namespace
+
+QWidget* BrowseScreen::maakCodeBeroepKader(const QString& kaderNaam, const QString& codeTip,
+                                           const QString& beroepTip, int codeBreedteTwips) {
+    auto* kader = new QGroupBox(this);
+    kader->setObjectName(kaderNaam);
+    auto* lblRvl = new QLabel(QStringLiteral("RVL92-code"), kader);
+    lblRvl->setObjectName(QStringLiteral("lblRvl"));
+    txtRVL = new QLineEdit(kader);
+    txtRVL->setObjectName(QStringLiteral("txtRVL"));
+    txtRVL->setReadOnly(true);
+    txtRVL->setAlignment(Qt::AlignCenter);
+    txtRVL->setToolTip(codeTip);
+    txtRVL->setFixedWidth(breedte(txtRVL, codeBreedteTwips, QStringLiteral("00000")));
+    auto* lblBeroep = new QLabel(QStringLiteral("Beroep"), kader);
+    lblBeroep->setObjectName(QStringLiteral("lblBeroep"));
+
+    // The two-line box takes the place of the one-line box for long names; the
+    // room for it is always kept, so the list below never jumps.
+    auto* plek = new QWidget(kader);
+    auto* plekLayout = new QGridLayout(plek);
+    plekLayout->setContentsMargins(0, 0, 0, 0);
+    txtBeroep = new QLineEdit(plek);
+    txtBeroep->setObjectName(QStringLiteral("txtBeroep"));
+    txtBeroep->setReadOnly(true);
+    txtBeroep->setToolTip(beroepTip);
+    txtBeroepGeheel = new QPlainTextEdit(plek);
+    txtBeroepGeheel->setObjectName(QStringLiteral("txtBeroepGeheel"));
+    txtBeroepGeheel->setReadOnly(true);
+    txtBeroepGeheel->setToolTip(beroepTip);
+    txtBeroepGeheel->setTabChangesFocus(true);
+    txtBeroepGeheel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtBeroepGeheel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtBeroepGeheel->document()->setDocumentMargin(2);
+    txtBeroepGeheel->setHidden(true);
+    const int tweeRegels = 2 * txtBeroepGeheel->fontMetrics().lineSpacing() +
+                           2 * (txtBeroepGeheel->frameWidth() + 2) + 2;
+    txtBeroepGeheel->setFixedHeight(tweeRegels);
+    // Room for a name of the longest length that still counts as short.
+    const int beroepBreedte =
+        qMax(Form::twipsToPixels(6495), txtBeroep->fontMetrics().averageCharWidth() * 92 + 12);
+    txtBeroep->setFixedWidth(beroepBreedte);
+    txtBeroepGeheel->setFixedWidth(beroepBreedte);
+    plekLayout->addWidget(txtBeroep, 0, 0, Qt::AlignTop);
+    plekLayout->addWidget(txtBeroepGeheel, 0, 0);
+    plek->setFixedHeight(tweeRegels);
+    connect(txtBeroep, &QLineEdit::textChanged, txtBeroepGeheel, &QPlainTextEdit::setPlainText);
+
+    auto* l = new QGridLayout(kader);
+    l->addWidget(lblRvl, 0, 0, Qt::AlignTop | Qt::AlignLeft);
+    l->addWidget(txtRVL, 1, 0, Qt::AlignTop | Qt::AlignLeft);
+    l->addWidget(lblBeroep, 0, 1, Qt::AlignTop | Qt::AlignLeft);
+    l->addWidget(plek, 1, 1);
+    l->setColumnStretch(2, 1);
+    return kader;
+}
+
+void BrowseScreen::toonBeroepGeheel(bool lang) {
+    txtBeroepGeheel->setVisible(lang);
+    txtBeroep->setVisible(!lang);
+}
+
+void BrowseScreen::zetLijstLettertype(const Lettertype& l) {
+    if (!grid() || (l == m_lettertype && grid()->font().family() == l.familie))
+        return;
+    m_lettertype = l;
+    QFont f = grid()->font();
+    f.setFamily(l.familie);
+    f.setPointSizeF(l.punten);
+    grid()->setFont(f);
+}
+
+void BrowseScreen::sluitEnTerug() {
+    AppState& s = appState();
+    s.gsHuidigScherm = screenName();
+    HistorieVerwijderen();
+    const int i = s.giHistorieIndex;
+    const QString vorige =
+        i >= 0 && i <= AppState::HistoryUpper ? s.gsSchermHistorie[i] : QString();
+    forms().unload(this);
+    if (vorige.isEmpty() || sameName(vorige, screenName()))
+        return;
+    if (Form* f = forms().find(vorige))
+        forms().show(f);
+}
+
+QString BrowseScreen::sqlTekst(const QString& waarde) {
+    return QString(waarde).replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
+void BrowseScreen::meldLeesfout(const DbError& error) {
+    msgbox::warn(this, msgbox::applicationTitle(),
+                 QStringLiteral("De gegevens van dit scherm konden niet worden gelezen.\n") +
+                     foutTekst(QStringLiteral("Fout "), error.number, error.description));
+}
+
+void BrowseScreen::toonNietGevonden(const QString& tekst, int breedteTwips) {
+    auto* dlg = qobject_cast<frmDialogNietGevonden*>(forms().load(form::DialogNietGevonden));
+    if (!dlg)
+        return;
+    if (breedteTwips > 0)
+        dlg->setWidthTwips(breedteTwips);
+    dlg->setText(tekst);
+    forms().show(dlg);
+}
+
+void BrowseScreen::zetKolom(int kolom, int breedteTwips, const QString& kop, bool gecentreerd,
+                            bool zichtbaar) {
+    QTableView* g = grid();
+    if (!g || kolom < 0)
+        return;
+    g->setColumnHidden(kolom, !zichtbaar);
+    if (!zichtbaar)
+        return;
+    QStringList koppen = m_koppen;
+    while (koppen.size() <= kolom)
+        koppen << QString();
+    koppen[kolom] = kop;
+    m_koppen = koppen;
+    model()->setCaptions(koppen);
+    if (gecentreerd)
+        model()->setAlignment(kolom, Qt::AlignHCenter);
+    const QHeaderView* h = g->horizontalHeader();
+    const int nodig = h->fontMetrics().horizontalAdvance(kop) +
+                      4 * h->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    g->setColumnWidth(kolom, qMax(Form::twipsToPixels(breedteTwips), nodig));
+}
+
+void BrowseScreen::menuSneltoetsenVoorrang() {
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+    for (QPlainTextEdit* box : findChildren<QPlainTextEdit*>())
+        box->installEventFilter(this);
+}
+
+bool BrowseScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && grid() && watched == grid()) {
+        const std::optional<char32_t> t = toetsTeken(static_cast<QKeyEvent*>(event));
+        if (t && DataGrid1_KeyPress(*t))
+            return true;
+    } else if (event->type() == QEvent::ShortcutOverride && watched != grid()) {
+        // A text box would otherwise keep Ctrl+X, Ctrl+V, Ctrl+E ... for
+        // itself; the menu's items come first.
+        auto* ke = static_cast<QKeyEvent*>(event);
+        const QKeySequence toets(ke->keyCombination());
+        for (QAction* a : findChildren<QAction*>())
+            if (a->isEnabled() && a->shortcut().matches(toets) == QKeySequence::ExactMatch)
+                return true;
+    }
+    return DataScreen::eventFilter(watched, event);
+}
+
+} // namespace rvl92

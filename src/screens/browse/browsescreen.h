@@ -1,0 +1,116 @@
+#pragma once
+
+#include "app/datascreen.h"
+#include "screens/browse/browseregels.h"
+
+#include <optional>
+
+class QLabel;
+class QKeyEvent;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace rvl92 {
+
+class DataBinding;
+
+// What the four browse screens share: the hand-off of the current code, the
+// unload rule, a screen that leaves when it has nothing to show, the keys typed
+// in the list, and row changes that fire once per action.
+class BrowseScreen : public DataScreen {
+    Q_OBJECT
+public:
+    BrowseScreen(const QString& formName, const QString& screenName, QWidget* parent = nullptr);
+
+    void formUnload() override;
+
+    // The boxes bound to the current row (the grid's binding, or an own one
+    // on a screen without a grid).
+    DataBinding* velden();
+
+protected:
+    // A list item and "Vorig scherm" pass the code of the current row; without
+    // a current row the code chosen before stays.
+    void storeCurrentCode() override;
+    void storeCodeForBack() override;
+
+    // Data screens enter the history on every resize.
+    void resizeInHistorie();
+
+    // A key typed while the list has the focus, as a character code (Escape
+    // 27, Enter 13, Backspace 8); true when the screen handled it.
+    virtual bool DataGrid1_KeyPress(char32_t /*toets*/) { return false; }
+    // The current row changed, once per action on the list.
+    virtual void DataGrid1_RowColChange() {}
+
+    QTableView* createBrowseGrid(const QString& toolTip);
+    void geefLijstFocus();
+    // Scrolls the list so that the current row stands at the top.
+    void toonRijBovenaan();
+
+    // Runs `f`, which may move Rs several times, and reports one row change
+    // afterwards when the row differs from the one before (or always).
+    template <typename F> void stilBewegen(F f, bool altijdMelden = false) {
+        const int voor = Rs->currentRow();
+        ++m_stil;
+        f();
+        --m_stil;
+        naBeweging(altijdMelden || Rs->currentRow() != voor);
+    }
+    // Goes to the first row of `code`: from the current row on, then once more
+    // from the top. A code that is nowhere leaves the list where it was.
+    bool zoekCode(const QString& code);
+
+    // The record counter.
+    void ToonRecordTeller();
+    QLabel* lblRecordCount = nullptr;
+
+    // The code and occupation boxes above a list: a one-line box and a two-line
+    // box for long names in the same place.
+    QWidget* maakCodeBeroepKader(const QString& kaderNaam, const QString& codeTip,
+                                 const QString& beroepTip, int codeBreedteTwips);
+    void toonBeroepGeheel(bool lang);
+    QLineEdit* txtRVL = nullptr;
+    QLineEdit* txtBeroep = nullptr;
+    QPlainTextEdit* txtBeroepGeheel = nullptr;
+
+    void zetLijstLettertype(const Lettertype& l);
+    Lettertype lijstLettertypeNu() const { return m_lettertype; }
+
+    // Leaves a screen that has nothing to show: out of the history, unloaded,
+    // and back to the screen the user came from.
+    void sluitEnTerug();
+
+    // A value inserted between quotes in a query: a quote inside it stays a
+    // character.
+    static QString sqlTekst(const QString& waarde);
+
+    // A failed open or query in a screen without its own wording.
+    void meldLeesfout(const DbError& error);
+    // The program's message dialog, `breedteTwips` wide when given.
+    void toonNietGevonden(const QString& tekst, int breedteTwips = 0);
+
+    // Column `kolom` of the grid: width (at least its caption's), caption,
+    // alignment; hidden when `zichtbaar` is false.
+    void zetKolom(int kolom, int breedteTwips, const QString& kop, bool gecentreerd,
+                  bool zichtbaar = true);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Every text box of the screen lets the menu's Ctrl shortcuts through.
+    void menuSneltoetsenVoorrang();
+
+private:
+    void naBeweging(bool melden);
+    void onRijGewijzigd();
+
+    int m_stil = 0;
+    QStringList m_koppen;
+    Lettertype m_lettertype;
+    DataBinding* m_eigenVelden = nullptr;
+};
+
+// The character a key press types, as the list's key handler takes it; none
+// for keys that move or that belong to a shortcut.
+std::optional<char32_t> toetsTeken(const QKeyEvent* e);
+
+} // namespace rvl92

@@ -1,0 +1,329 @@
+#include "screens/browse/frmfunctienamen.h"
+
+#include "app/appstate.h"
+#include "app/databinding.h"
+#include "app/formnames.h"
+#include "app/frmdialogbericht.h"
+#include "app/modrvl92.h"
+#include "screens/browse/browseteksten.h"
+#include "screens/browse/springwaarde.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace rvl92 {
+
+namespace {
+const QString Query = QStringLiteral(" select RVL92, Functienaam, beroep, id from functienamen");
+constexpr int KolomFunctienaam = 1;
+constexpr int KolomBeroep = 2;
+} // namespace
+
+frmFunctienamen::frmFunctienamen(QWidget* parent)
+    : BrowseScreen(form::Functienamen, screen::Functienamen, parent) {
+    setWindowTitle(QStringLiteral("Overzicht Functienamen"));
+    QWidget* kader = maakCodeBeroepKader(
+        QStringLiteral("fraRVLBeroep"),
+        QStringLiteral("Rvl92-code van de geselecteerde functienaam"),
+        QStringLiteral("Beroep behorend bij de geselecteerde functienaam"), 750);
+    // The boxes above the list only show the current row; Tab goes from the
+    // list to the jump buttons.
+    txtRVL->setFocusPolicy(Qt::ClickFocus);
+    txtBeroep->setFocusPolicy(Qt::ClickFocus);
+    txtBeroepGeheel->setFocusPolicy(Qt::ClickFocus);
+    createBrowseGrid(QStringLiteral(
+        "Lijst van alle opgenomen functiebenamingen met de bijbehorende Rvl92-code"));
+
+    auto* lbl1 = new QLabel(QStringLiteral("Spring naar:"), this);
+    lbl1->setObjectName(QStringLiteral("lbl1"));
+    txtLoop = new QLineEdit(this);
+    txtLoop->setObjectName(QStringLiteral("txtLoop"));
+    txtLoop->setToolTip(QStringLiteral("Springwaarde"));
+    txtLoop->setEnabled(false);
+    txtLoop->setMinimumWidth(Form::twipsToPixels(3000));
+    cmdZoeken = new QPushButton(QStringLiteral("Springen"), this);
+    cmdZoeken->setObjectName(QStringLiteral("cmdZoeken"));
+    cmdZoeken->setToolTip(QStringLiteral("Springen naar opgegeven springcriterium"));
+    cmdZoeken->setEnabled(false);
+    cmdWissen = new QPushButton(QStringLiteral("Wissen springcriterium"), this);
+    cmdWissen->setObjectName(QStringLiteral("cmdWissen"));
+    cmdWissen->setToolTip(QStringLiteral("Wissen van het opgegeven springcriterium"));
+    cmdWissen->setEnabled(false);
+    lblRecordCount = new QLabel(this);
+    lblRecordCount->setObjectName(QStringLiteral("lblRecordCount"));
+
+    auto* onder = new QHBoxLayout;
+    onder->addWidget(lbl1);
+    onder->addWidget(txtLoop);
+    onder->addWidget(cmdZoeken);
+    onder->addWidget(cmdWissen);
+    onder->addStretch(1);
+    onder->addWidget(lblRecordCount);
+    body()->addWidget(kader);
+    body()->addWidget(grid(), 1);
+    body()->addLayout(onder);
+
+    binding()->bindField(txtRVL, QStringLiteral("RVL92"));
+    binding()->bindField(txtBeroep, QStringLiteral("beroep"));
+    connect(txtLoop, &QLineEdit::textChanged, this, [this] { txtLoop_Change(); });
+    connect(cmdZoeken, &QPushButton::clicked, this, [this] { cmdZoeken_Click(); });
+    connect(cmdWissen, &QPushButton::clicked, this, [this] { cmdWissen_Click(); });
+    menuSneltoetsenVoorrang();
+    resize(twipsToPixels(9700), twipsToPixels(7200));
+}
+
+void frmFunctienamen::formLoad() {
+    setWindowIcon(programIcon());
+    DbError fout;
+    if (!openConnection(&fout)) {
+        meldFout(QStringLiteral("Load! "), fout);
+        return;
+    }
+    setWindowState(windowState() | Qt::WindowMaximized);
+    bool geopend = false;
+    {
+        BusyCursor busy;
+        geopend = OpenFunctienamen(&fout);
+        if (geopend)
+            OpmaakKolommen();
+    }
+    if (!geopend) {
+        meldFout(QStringLiteral("Load! "), fout);
+        return;
+    }
+    // Without a current row (an occupation without job titles) the occupation
+    // chosen before stays the current one.
+    AppState& s = appState();
+    if (Rs->onRow())
+        s.gsRvl92Code = currentCode();
+    s.gsStartRvl92Code = s.gsRvl92Code;
+    CheckSchermResolutie();
+    geefLijstFocus();
+}
+
+bool frmFunctienamen::OpenFunctienamen(DbError* fout) {
+    if (!openRs(Query, fout))
+        return false;
+    const QString code = appState().gsRvl92Code;
+    stilBewegen(
+        [&] {
+            Rs->moveFirst();
+            if (!code.isEmpty())
+                Rs->find({0, FindCriterion::Op::Equals, code});
+            // The list stands on the first title of its code.
+            if (!Rs->eof())
+                menuItem(MenuRole::VorigeCode)->setEnabled(false);
+        },
+        true);
+    toonRijBovenaan();
+    ToonRecordTeller();
+    return true;
+}
+
+void frmFunctienamen::OpmaakKolommen() {
+    for (int kolom = 0; kolom < Rs->fieldCount(); ++kolom) {
+        const QString veld = Rs->fieldName(kolom);
+        if (sameName(veld, QStringLiteral("RVL92")))
+            zetKolom(kolom, 700, QStringLiteral("RVL92"), true);
+        else if (sameName(veld, QStringLiteral("Functienaam")))
+            zetKolom(kolom, 8000, QStringLiteral("Functienaam"), false);
+        else
+            zetKolom(kolom, 0, QString(), false, false);
+    }
+}
+
+void frmFunctienamen::formResize() {
+    resizeInHistorie();
+}
+
+void frmFunctienamen::formActivate() {
+    if (!Rs->isOpen()) {
+        meldFout(QStringLiteral("Activate! "),
+                 {dberr::NotOpen, QStringLiteral("De lijst met functienamen is niet geopend.")});
+        sluitEnTerug();
+        return;
+    }
+    CheckSchermResolutie();
+    AppState& s = appState();
+    applyRecordSelector(s.gbRecordselector == True);
+    SynchroniseerRecordselector();
+    if (s.gbVorigScherm == True) {
+        s.gsHuidigScherm = screenName();
+        if (currentCode() == s.gsRvl92Code)
+            return;
+    }
+    s.gsHuidigScherm = screenName();
+    HistorieToevoegen();
+    // Another screen chose another occupation: its first job title, wherever
+    // it lies. No chosen occupation leaves the list where it is.
+    const QString code = s.gsRvl92Code;
+    if (code.isEmpty() || currentCode() == code)
+        return;
+    stilBewegen([&] {
+        Rs->moveFirst();
+        Rs->find({0, FindCriterion::Op::Equals, code});
+    });
+    toonRijBovenaan();
+    geefLijstFocus();
+}
+
+void frmFunctienamen::applyRecordSelector(bool on) {
+    setRowHighlight(on);
+}
+
+void frmFunctienamen::DataGrid1_RowColChange() {
+    AppState& s = appState();
+    if (s.gbRecordselector != True)
+        return;
+    if (Rs->absolutePosition() < 1) {
+        menuItem(MenuRole::VorigeCode)->setEnabled(false);
+        menuItem(MenuRole::VolgendeCode)->setEnabled(false);
+    } else {
+        toonBeroepGeheel(isLangeBeroepsnaam(Rs->text(KolomBeroep)));
+        zetLijstLettertype(lijstLettertype(Rs->text(KolomFunctienaam)));
+    }
+    ToonRecordTeller();
+    if (Rs->onRow())
+        s.gsRvl92Code = currentCode();
+}
+
+bool frmFunctienamen::DataGrid1_KeyPress(char32_t toets) {
+    const SpringStap stap = springToets(SpringWaarde, toets);
+    switch (stap.soort) {
+    case SpringStap::Soort::Wissen:
+        zetSpringWaarde(QString());
+        stilBewegen([this] { Rs->moveFirst(); });
+        break;
+    case SpringStap::Soort::Focus:
+    case SpringStap::Soort::Negeren:
+        break;
+    case SpringStap::Soort::Springen:
+        zetSpringWaarde(stap.waarde);
+        SpringNaarFunctienaam();
+        break;
+    }
+    geefLijstFocus();
+    return true;
+}
+
+void frmFunctienamen::zetSpringWaarde(const QString& waarde) {
+    SpringWaarde = waarde;
+    txtLoop->setText(waarde);
+}
+
+void frmFunctienamen::SpringNaarFunctienaam() {
+    if (SpringWaarde.isEmpty() || !Rs->isOpen()) {
+        geefLijstFocus();
+        return;
+    }
+    bool gevonden = false;
+    stilBewegen([&] {
+        Rs->moveFirst();
+        gevonden = Rs->find({KolomFunctienaam, FindCriterion::Op::Prefix, SpringWaarde});
+        if (gevonden) {
+            LaatstePositie = Rs->absolutePosition();
+        } else {
+            // The last character made the value match nothing: take it back
+            // and stay on the last match.
+            zetSpringWaarde(zonderLaatsteTeken(SpringWaarde));
+            Rs->setAbsolutePosition(LaatstePositie < 1 ? 1 : LaatstePositie);
+        }
+    });
+    if (gevonden)
+        toonRijBovenaan();
+    geefLijstFocus();
+}
+
+void frmFunctienamen::txtLoop_Change() {
+    const bool waarde = !txtLoop->text().isEmpty();
+    cmdZoeken->setEnabled(waarde);
+    cmdWissen->setEnabled(waarde);
+}
+
+void frmFunctienamen::cmdZoeken_Click() {
+    if (txtLoop->text().isEmpty()) {
+        toonNietGevonden(geenSpringwaardeFunctienamen());
+    } else {
+        SpringNaarFunctienaam();
+        geefLijstFocus();
+    }
+    cmdZoeken->setEnabled(false);
+}
+
+void frmFunctienamen::cmdWissen_Click() {
+    if (!txtLoop->text().isEmpty()) {
+        zetSpringWaarde(QString());
+        const QString code = appState().gsRvl92Code;
+        stilBewegen([&] { zoekCode(code); });
+    }
+    geefLijstFocus();
+}
+
+void frmFunctienamen::mnuVolgendeCode_Click() {
+    if (!Rs->onRow()) {
+        geefLijstFocus();
+        return;
+    }
+    const QString code = currentCode();
+    appState().gsRvl92Code = code;
+    LaatstePositie = Rs->absolutePosition();
+    bool gevonden = false;
+    stilBewegen([&] {
+        gevonden = Rs->find({0, FindCriterion::Op::Equals, code}, 1);
+        if (gevonden)
+            LaatstePositie = Rs->absolutePosition();
+        else
+            Rs->setAbsolutePosition(LaatstePositie);
+    });
+    menuItem(MenuRole::VorigeCode)->setEnabled(true);
+    menuItem(MenuRole::VolgendeCode)->setEnabled(gevonden);
+    geefLijstFocus();
+}
+
+void frmFunctienamen::mnuVorigeCode_Click() {
+    // The same code as the current row, and back to this row when there is
+    // no earlier title: the step never lands on another occupation.
+    if (!Rs->onRow()) {
+        geefLijstFocus();
+        return;
+    }
+    const QString code = currentCode();
+    appState().gsRvl92Code = code;
+    LaatstePositie = Rs->absolutePosition();
+    bool gevonden = false;
+    stilBewegen([&] {
+        gevonden =
+            Rs->find({0, FindCriterion::Op::Equals, code}, 1, Recordset::Direction::Backward);
+        if (gevonden)
+            LaatstePositie = Rs->absolutePosition();
+        else
+            Rs->setAbsolutePosition(LaatstePositie);
+    });
+    menuItem(MenuRole::VolgendeCode)->setEnabled(true);
+    menuItem(MenuRole::VorigeCode)->setEnabled(gevonden);
+    geefLijstFocus();
+}
+
+void frmFunctienamen::mnuEersteRecord_Click() {
+    if (Rs->recordCount() >= 1)
+        stilBewegen([this] { Rs->moveFirst(); });
+    geefLijstFocus();
+}
+
+void frmFunctienamen::mnuLaatsteRecord_Click() {
+    if (Rs->recordCount() >= 1)
+        stilBewegen([this] { Rs->moveLast(); });
+    geefLijstFocus();
+}
+
+void frmFunctienamen::mnuExporteren_Click() {
+    toonMededeling(functienamenlijstMededeling(appState().programDir));
+}
+
+} // namespace rvl92

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "screens/browse/browsescreen.h"
+
+class QLabel;
+class QPushButton;
+
+namespace rvl92 {
+
+// The job-title overview: every job title in table order with the code of its
+// occupation. Letters typed in the list jump to the first title that begins
+// with them; the navigation menu steps through the titles of one code.
+class frmFunctienamen : public BrowseScreen {
+    Q_OBJECT
+public:
+    explicit frmFunctienamen(QWidget* parent = nullptr);
+
+    void formLoad() override;
+    void formResize() override;
+    void formActivate() override;
+    void applyRecordSelector(bool on) override;
+
+    void cmdZoeken_Click();
+    void cmdWissen_Click();
+
+protected:
+    bool DataGrid1_KeyPress(char32_t toets) override;
+    void DataGrid1_RowColChange() override;
+
+    void mnuExporteren_Click() override;
+    void mnuVorigeCode_Click() override;
+    void mnuVolgendeCode_Click() override;
+    void mnuEersteRecord_Click() override;
+    void mnuLaatsteRecord_Click() override;
+
+private:
+    bool OpenFunctienamen(DbError* error);
+    void OpmaakKolommen();
+    void SpringNaarFunctienaam();
+    void zetSpringWaarde(const QString& waarde);
+    void txtLoop_Change();
+
+    QLineEdit* txtLoop;
+    QPushButton* cmdZoeken;
+    QPushButton* cmdWissen;
+
+    // The letters typed in the list, and the row of the last successful jump
+    // or step through a code.
+    QString SpringWaarde;
+    int LaatstePositie = 0;
+};
+
+} // namespace rvl92

@@ -1,0 +1,183 @@
+#include "screens/browse/frmkenmerken.h"
+
+#include "app/appstate.h"
+#include "app/databinding.h"
+#include "app/formnames.h"
+#include "app/forms.h"
+#include "app/modrvl92.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace rvl92 {
+
+namespace {
+
+using Paar = std::pair<QString, QString>; // box name, column name
+
+QList<Paar> reeks(const QString& codeBox, const QString& codeKolom, const QString& naamBox,
+                  const QString& naamKolom, int aantal) {
+    QList<Paar> out;
+    for (int k = 1; k <= aantal; ++k) {
+        const QString n = QString::number(k);
+        out << Paar{codeBox + n, codeKolom + n} << Paar{naamBox + n, naamKolom + n};
+    }
+    return out;
+}
+
+} // namespace
+
+frmKenmerken::frmKenmerken(QWidget* parent)
+    : BrowseScreen(form::Kenmerken, screen::Kenmerken, parent) {
+    setWindowTitle(QStringLiteral("Kenmerken van beroep"));
+    QWidget* boven =
+        maakCodeBeroepKader(QStringLiteral("fraRvl92Beroep"), QString(), QString(), 615);
+    velden()->bindField(txtRVL, QStringLiteral("RVL92"));
+    velden()->bindField(txtBeroep, QStringLiteral("beroep"));
+
+    QWidget* niveau = maakKader(
+        QStringLiteral("fraBeroepsniveau"), QStringLiteral("Beroepsniveau, -klasse, -groep"),
+        {{QStringLiteral("txtBeroepsniveauCode"), QStringLiteral("BeroepsniveauCode")},
+         {QStringLiteral("txtBeroepsniveau"), QStringLiteral("BeroepsNiveau")},
+         {QStringLiteral("txtBeroepsklasseCode"), QStringLiteral("BeroepsklasseCode")},
+         {QStringLiteral("txtBeroepsklasse"), QStringLiteral("BeroepsKlasse")},
+         {QStringLiteral("txtBeroepsgroepCode"), QStringLiteral("BeroepsGroepCode")},
+         {QStringLiteral("txtBeroepsgroep"), QStringLiteral("BeroepsGroep")}});
+    QWidget* bekwaamheden =
+        maakKader(QStringLiteral("fraNiveau"),
+                  QStringLiteral("Niveau, hoofdrichting en richting van de bekwaamheden"),
+                  {{QStringLiteral("txtNiveauCode"), QStringLiteral("NiveauBekwaamhedenCode")},
+                   {QStringLiteral("txtNiveau"), QStringLiteral("Niveaubekwaamheden")},
+                   {QStringLiteral("txtHoofdrichtingCode"), QStringLiteral("HoofdrichtingCode")},
+                   {QStringLiteral("txtHoofdrichting"), QStringLiteral("Hoofdrichting")},
+                   {QStringLiteral("txtRichtingCode"), QStringLiteral("RichtingCode")},
+                   {QStringLiteral("txtRichting"), QStringLiteral("Richting")}});
+    QWidget* werksoorten =
+        maakKader(QStringLiteral("fraWerksoorten"), QStringLiteral("Werksoorten"),
+                  reeks(QStringLiteral("txtWerksoortCode"), QStringLiteral("WerksoortCode"),
+                        QStringLiteral("txtWerksoort"), QStringLiteral("Werksoort"), 3));
+    QWidget* vaardigheden =
+        maakKader(QStringLiteral("fraVaardigheden"), QStringLiteral("Specifieke vaardigheden"),
+                  reeks(QStringLiteral("txtVaardighedenCode"), QStringLiteral("VaardighedenCode"),
+                        QStringLiteral("txtVaardigheden"), QStringLiteral("Vaardigheid"), 7));
+
+    // Level and skills on the left, the longer list of specific skills on the
+    // right.
+    auto* kolommen = new QGridLayout;
+    kolommen->addWidget(niveau, 0, 0);
+    kolommen->addWidget(bekwaamheden, 1, 0);
+    kolommen->addWidget(werksoorten, 2, 0);
+    kolommen->addWidget(vaardigheden, 0, 1, 3, 1, Qt::AlignTop);
+    kolommen->setColumnStretch(0, 1);
+    kolommen->setColumnStretch(1, 1);
+    kolommen->setRowStretch(3, 1);
+    body()->addWidget(boven);
+    body()->addLayout(kolommen, 1);
+
+    // Nothing on this screen has a current row to mark.
+    menuItem(MenuRole::Recordselector)->setEnabled(false);
+    menuSneltoetsenVoorrang();
+    resize(twipsToPixels(12000), twipsToPixels(8000));
+}
+
+QWidget* frmKenmerken::maakKader(const QString& naam, const QString& titel,
+                                 const QList<Paar>& velden) {
+    auto* kader = new QGroupBox(titel, this);
+    kader->setObjectName(naam);
+    auto* l = new QGridLayout(kader);
+    for (int i = 0; i + 1 < velden.size(); i += 2) {
+        auto* code = new QLineEdit(kader);
+        auto* omschrijving = new QLineEdit(kader);
+        code->setObjectName(velden[i].first);
+        omschrijving->setObjectName(velden[i + 1].first);
+        for (QLineEdit* box : {code, omschrijving})
+            box->setReadOnly(true);
+        code->setFixedWidth(qMax(
+            twipsToPixels(615), code->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16));
+        omschrijving->setMinimumWidth(twipsToPixels(4500));
+        l->addWidget(code, i / 2, 0);
+        l->addWidget(omschrijving, i / 2, 1);
+        this->velden()->bindField(code, velden[i].second);
+        this->velden()->bindField(omschrijving, velden[i + 1].second);
+    }
+    l->setColumnStretch(1, 1);
+    return kader;
+}
+
+void frmKenmerken::formLoad() {
+    setWindowIcon(programIcon());
+    DbError fout;
+    bool gelezen = openConnection(&fout);
+    if (gelezen) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        BusyCursor busy;
+        gelezen = ToonKenmerken(&fout);
+    }
+    if (!gelezen) {
+        meldLeesfout(fout);
+        forms().unload(this);
+        return;
+    }
+    menuItem(MenuRole::Kenmerken)->setEnabled(false);
+    menuItem(MenuRole::Recordselector)->setChecked(appState().gbRecordselector == True);
+}
+
+bool frmKenmerken::ToonKenmerken(DbError* fout) {
+    QPointer<QWidget> focus = focusWidget();
+    setEnabled(false);
+    AppState& s = appState();
+    const bool gelezen = openRs(QStringLiteral(" Select RVL.* from RVL where RVL92 = '") +
+                                    sqlTekst(s.gsRvl92Code) + QStringLiteral("'"),
+                                fout);
+    // A code without an occupation leaves every box empty and the code as it
+    // was.
+    toonBeroepGeheel(gelezen && Rs->onRow() &&
+                     isLangeBeroepsnaam(Rs->text(QStringLiteral("beroep"))));
+    setEnabled(true);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+    if (gelezen && Rs->onRow())
+        s.gsRvl92Code = Rs->text(0);
+    return gelezen;
+}
+
+void frmKenmerken::formResize() {
+    resizeInHistorie();
+}
+
+void frmKenmerken::formActivate() {
+    AppState& s = appState();
+    CheckSchermResolutie();
+    if (s.gbVorigScherm == True) {
+        s.gsHuidigScherm = screenName();
+        if (txtRVL->text() == s.gsRvl92Code)
+            return;
+    }
+    if (isVisible()) {
+        s.gsHuidigScherm = screenName();
+        HistorieToevoegen();
+        if (currentCode() == s.gsRvl92Code)
+            return;
+    }
+    s.gsHuidigScherm = screenName();
+    HistorieToevoegen();
+    if (txtRVL->text() != s.gsRvl92Code) {
+        Rs->close();
+        DbError fout;
+        if (!ToonKenmerken(&fout)) {
+            meldLeesfout(fout);
+            sluitEnTerug();
+            return;
+        }
+    }
+    menuItem(MenuRole::Kenmerken)->setEnabled(false);
+}
+
+void frmKenmerken::mnuExporteren_Click() {}
+
+} // namespace rvl92

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "screens/browse/browsescreen.h"
+
+namespace rvl92 {
+
+// The characteristics of one occupation (the one whose code is current): its
+// level, class and group, the level and directions of its skills, its work
+// types and its specific skills, each as a code beside a name.
+class frmKenmerken : public BrowseScreen {
+    Q_OBJECT
+public:
+    explicit frmKenmerken(QWidget* parent = nullptr);
+
+    void formLoad() override;
+    void formResize() override;
+    void formActivate() override;
+
+protected:
+    // The export of the record is not part of this screen yet.
+    void mnuExporteren_Click() override;
+
+private:
+    bool ToonKenmerken(DbError* error);
+    QWidget* maakKader(const QString& naam, const QString& titel,
+                       const QList<std::pair<QString, QString>>& velden);
+};
+
+} // namespace rvl92

@@ -1,0 +1,507 @@
+// The four browse screens driven as a user would: the jumps of the two
+// overviews, the steps through one code, the thresholds, the record selector,
+// the hand-offs between the screens, an occupation without job titles or
+// without a row, and a database that cannot be read.
+#include "screens/browse/frmberoepen.h"
+#include "screens/browse/frmfunctienamen.h"
+
+#include "browsetest.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace rvl92;
+using namespace bt;
+
+namespace {
+const QString F = form::Functienamen;
+const QString B = form::Beroepen;
+const QString N = form::Namen;
+const QString K = form::Kenmerken;
+
+QString vakken() { // the code boxes: "1 2 * _ _", "~" a blank
+    QStringList t;
+    for (int k = 1; k <= 5; ++k) {
+        const QString v = tekst(B, QString("txtZ%1").arg(k));
+        t << (v.isEmpty() ? "_" : v == " " ? "~" : v);
+    }
+    return t.join(' ');
+}
+QPushButton* knop(const QString& form, const char* naam) {
+    return kind<QPushButton>(form, naam);
+}
+} // namespace
+
+class TstBrowseSchermen : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(m_omgeving.maak()); }
+    void init() { Omgeving::begin(); }
+    void cleanup() {
+        Omgeving::einde();
+        QVERIFY(!msgbox::hasPendingAnswers());
+    }
+    void springen_data();
+    void springen();
+    void vorigeVolgende();
+    void drempels_data();
+    void drempels();
+    void recordselectorUit();
+    void terugNaAndereKeuze();
+    void beroepZonderTitels();
+    void lijstMededeling();
+    void leesfout();
+    void codeSprong_data();
+    void codeSprong();
+    void codeNietGevonden_data();
+    void codeNietGevonden();
+    void cijfersInLijst();
+    void langeBeroepsnaam();
+    void beroepenNaAndereKeuze();
+    void titelsVolgenBeroep();
+    void geenTitels();
+    void alleKenmerken();
+    void langeNaam_data();
+    void langeNaam();
+    void codeZonderBeroep_data();
+    void codeZonderBeroep();
+    void databaseOntbreekt();
+
+private:
+    Omgeving m_omgeving;
+};
+
+void TstBrowseSchermen::springen_data() {
+    QTest::addColumn<QString>("toetsen");
+    QTest::addColumn<QString>("springwaarde");
+    QTest::addColumn<QString>("titel");
+    auto rij = [](const char* naam, const char* toetsen, const char* waarde, const char* titel) {
+        QTest::newRow(naam) << QString(toetsen) << QString(waarde) << QString(titel);
+    };
+    rij("b-a-k-x stays on bak", "bakx", "bak", "Bakker");
+    rij("Backspace jumps again", "bal\b", "ba", "Bakker");
+    rij("Escape", "zee\x1b", "", "Aannemer");
+    rij("accent starts a value", "é", "é", "Écoleur");
+    rij("quote literally", "pak'", "pak'", "Pak'ket");
+    rij("star literally", "pak*", "pak*", "Pak*ket");
+    rij("underscore literally", "pak_", "pak_", "Pak_ket");
+    rij("hash literally", "pak#", "pak#", "Pak#ket");
+}
+
+void TstBrowseSchermen::springen() {
+    QFETCH(QString, toetsen);
+    QFETCH(QString, springwaarde);
+    QFETCH(QString, titel);
+    QVERIFY(toon(F));
+    typ(lijst(F), toetsen);
+    QCOMPARE(tekst(F, "txtLoop"), springwaarde);
+    QCOMPARE(huidig(F), titel);
+    QCOMPARE(lijst(F)->currentIndex().row(), scherm(F)->Rs->currentRow());
+    QCOMPARE(knop(F, "cmdZoeken")->isEnabled(), !springwaarde.isEmpty());
+    QCOMPARE(knop(F, "cmdWissen")->isEnabled(), !springwaarde.isEmpty());
+    QCOMPARE(focus(), lijst(F));
+}
+
+void TstBrowseSchermen::vorigeVolgende() {
+    appState().gsRvl92Code = "31001";
+    QVERIFY(toon(F));
+    QAction* vorige = actie(F, "mnuVorigeRvl");
+    QAction* volgende = actie(F, "mnuVolgendeRvl");
+    QVERIFY(!vorige->isEnabled()); // loaded on the first title of the code
+    struct Stap {
+        Qt::Key toets; // Ctrl+O previous, Ctrl+V next
+        const char* titel;
+        bool vorigeAan, volgendeAan;
+    };
+    const Stap stappen[] = {
+        {Qt::Key_V, "Chef d'équipe", true, true}, {Qt::Key_V, "Zwemleraar", true, true},
+        {Qt::Key_V, "Zwemleraar", true, false}, // the last title of the code
+        {Qt::Key_O, "Chef d'équipe", true, true}, {Qt::Key_O, "Aannemer", true, true},
+        {Qt::Key_O, "Aannemer", false, true}, // the first
+    };
+    for (const Stap& s : stappen) {
+        ctrl(lijst(F), s.toets);
+        QCOMPARE(huidig(F), QString(s.titel));
+        QCOMPARE(vorige->isEnabled(), s.vorigeAan);
+        QCOMPARE(volgende->isEnabled(), s.volgendeAan);
+        QCOMPARE(focus(), lijst(F));
+    }
+    // Record selector off: the step keeps to the code of the current row.
+    actie(F, "mnuRecordselector")->trigger();
+    ctrl(lijst(F), Qt::Key_V);
+    typ(lijst(F), "pak'");
+    QCOMPARE(appState().gsRvl92Code, QString("31001"));
+    ctrl(lijst(F), Qt::Key_O);
+    QCOMPARE(huidig(F), QString("Pak[h]uis"));
+    QCOMPARE(appState().gsRvl92Code, QString("11101"));
+}
+
+void TstBrowseSchermen::drempels_data() {
+    QTest::addColumn<QString>("toetsen"); // from the title of 101 characters
+    QTest::addColumn<bool>("tweeRegels");
+    QTest::addColumn<QString>("familie");
+    QTest::newRow("title of 101") << "" << true << "Arial";
+    QTest::newRow("title of 100") << "↑" << true << "MS SANS SERIF";
+    QTest::newRow("occupation name of 90") << "\x1bÉc" << false << "MS SANS SERIF";
+    QTest::newRow("occupation name of 91") << "\x1b"
+                                              "et"
+                                           << true << "MS SANS SERIF";
+}
+
+void TstBrowseSchermen::drempels() {
+    QFETCH(QString, toetsen);
+    QFETCH(bool, tweeRegels);
+    QFETCH(QString, familie);
+    QVERIFY(toon(F));
+    typ(lijst(F), "lang↓");
+    QCOMPARE(huidig(F), browsedb::titel(101));
+    typ(lijst(F), toetsen);
+    QCOMPARE(zichtbaar(F, "txtBeroepGeheel"), tweeRegels);
+    QCOMPARE(zichtbaar(F, "txtBeroep"), !tweeRegels);
+    QCOMPARE(kind<QPlainTextEdit>(F, "txtBeroepGeheel")->toPlainText(), huidig(F, 2));
+    QCOMPARE(lijst(F)->font().family(), familie);
+    QCOMPARE(lijst(F)->font().pointSizeF(), familie == "Arial" ? 6.75 : 8.25);
+}
+
+void TstBrowseSchermen::recordselectorUit() {
+    appState().gsRvl92Code = "11101";
+    QVERIFY(toon(F));
+    QCOMPARE(teller(F), QString(" Record  2 van 20 "));
+    actie(F, "mnuRecordselector")->trigger();
+    QCOMPARE(appState().gbRecordselector, False);
+    QCOMPARE(lijst(F)->selectionMode(), QAbstractItemView::NoSelection);
+    typ(lijst(F), "↓↓");
+    QCOMPARE(lijst(F)->currentIndex().row(), 3); // the focus frame moved
+    QCOMPARE(teller(F), QString(" Record  2 van 20 "));
+    QCOMPARE(appState().gsRvl92Code, QString("11101"));
+    actie(F, "mnuKenmerken")->trigger(); // a hand-off still takes the row
+    QCOMPARE(tekst(form::Kenmerken, "txtRVL"), QString("12001"));
+}
+
+void TstBrowseSchermen::terugNaAndereKeuze() {
+    appState().gsRvl92Code = "31001";
+    QVERIFY(toon(F));
+    ctrl(lijst(F), Qt::Key_L);
+    QCOMPARE(huidig(F), QString("Zwemleraar"));
+    // The occupation list takes the code; another occupation, above, is
+    // chosen there and handed back.
+    actie(F, "mnuBeroepen")->trigger();
+    QCOMPARE(huidig(B, 0), QString("31001"));
+    scherm(B)->Rs->moveFirst();
+    actie(B, "mnuFunctienamen")->trigger();
+    QCOMPARE(huidig(F), QString("Bakker"));
+    QCOMPARE(appState().history().mid(1), QStringList({"frmBeroepen", "frmFunctienamen"}));
+    typ(lijst(F), "↓↓");
+    ctrl(lijst(F), Qt::Key_X); // "Vorig scherm" passes the current code
+    QCOMPARE(forms().active(), forms().find(B));
+    QCOMPARE(huidig(B, 0), QString("12001"));
+}
+
+void TstBrowseSchermen::beroepZonderTitels() {
+    appState().gsRvl92Code = "13001";
+    QVERIFY(toon(F));
+    QVERIFY(!scherm(F)->Rs->onRow());
+    QVERIFY(!lijst(F)->currentIndex().isValid());
+    QCOMPARE(teller(F), QString(" Record  0 van 20 "));
+    QVERIFY(!actie(F, "mnuVorigeRvl")->isEnabled() && !actie(F, "mnuVolgendeRvl")->isEnabled());
+    QCOMPARE(appState().gsRvl92Code, QString("13001")); // still the chosen one
+    actie(F, "mnuKenmerken")->trigger();
+    QCOMPARE(tekst(form::Kenmerken, "txtRVL"), QString("13001"));
+}
+
+void TstBrowseSchermen::lijstMededeling() {
+    const QString map = QDir::toNativeSeparators(m_omgeving.pad() + "/Gebruikersbestanden");
+    const std::pair<QString, QString> schermen[] = {{F, "functienamenlijst"}, {B, "beroepenlijst"}};
+    for (const auto& [scherm, lijst] : schermen) {
+        QVERIFY(toon(scherm));
+        actie(scherm, "mnuExporteren")->trigger();
+        QVERIFY(!forms().find(scherm)->isEnabled());
+        QCOMPARE(forms().find(form::DialogExporteren)->windowTitle(),
+                 "Exporteren " + lijst.left(1).toUpper() + lijst.mid(1));
+        QCOMPARE(sluitMelding(form::DialogExporteren),
+                 "De volledige " + lijst + " vindt u in de directory: \r\n" + map);
+        QVERIFY(forms().find(scherm)->isEnabled());
+    }
+}
+
+void TstBrowseSchermen::leesfout() {
+    // No job-title table: both error branches report, the screen goes back to
+    // where the user was, the program goes on; the occupations still open.
+    QTemporaryDir anders;
+    QVERIFY(browsedb::schrijf(anders.path(), false));
+    appState().programDir = anders.path();
+    QVERIFY(toon(form::Zoekprogramma));
+    msgbox::setNextAnswer(msgbox::Answer::Ok);
+    msgbox::setNextAnswer(msgbox::Answer::Ok);
+    forms().show(F);
+    QCOMPARE(msgbox::shown().size(), 2);
+    QCOMPARE(msgbox::shown()[0].text, QString("Load! 3001 no such table: functienamen"));
+    QCOMPARE(msgbox::shown()[1].text,
+             QString("Activate! 3704 De lijst met functienamen is niet geopend."));
+    QVERIFY(!forms().isLoaded(F));
+    QCOMPARE(forms().active(), forms().find(form::Zoekprogramma));
+    QCOMPARE(appState().history().mid(1), QStringList({"frmZoekprogramma"}));
+    QVERIFY(toon(B));
+    appState().programDir = m_omgeving.pad();
+}
+
+void TstBrowseSchermen::codeSprong_data() {
+    QTest::addColumn<QString>("start");   // gsRvl92Code when loaded
+    QTest::addColumn<QString>("getypt");  // from box 1 on
+    QTest::addColumn<QString>("getoond"); // the boxes after "Springen"
+    QTest::addColumn<QString>("code");
+    auto rij = [](const char* n, const char* s, const char* t, const char* g, const char* c) {
+        QTest::newRow(n) << QString(s) << QString(t) << QString(g) << QString(c);
+    };
+    rij("12 from below: from the top", "31001", "12", "1 2 * _ _", "12001");
+    rij("1 blank 3 looks for 1*", "31001", "1x→3", "1 * _ _ _", "11101");
+    rij("five digits", "11101", "31002", "3 1 0 0 2", "31002");
+    rij("current row matches: stays", "11103", "11", "1 1 * _ _", "11103");
+}
+
+void TstBrowseSchermen::codeSprong() {
+    QFETCH(QString, start);
+    QFETCH(QString, getypt);
+    QFETCH(QString, getoond);
+    QFETCH(QString, code);
+    appState().gsRvl92Code = start;
+    QVERIFY(toon(B));
+    kind(B, "txtZ1")->setFocus();
+    typ(nullptr, getypt);
+    QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
+    QCOMPARE(vakken(), getoond);
+    QCOMPARE(huidig(B, 0), code);
+    QVERIFY(!knop(B, "cmdZoeken")->isEnabled());
+    QCOMPARE(focus(), lijst(B));
+    QVERIFY(!forms().isLoaded(form::DialogNietGevonden));
+}
+
+void TstBrowseSchermen::codeNietGevonden_data() {
+    QTest::addColumn<QString>("getypt");
+    QTest::addColumn<QString>("melding");
+    QTest::newRow("99") << "99"
+                        << "Er zijn geen RVL92-codes met de zoekwaarde 99 . . . gevonden";
+    QTest::newRow("five digits") << "12345"
+                                 << "Er zijn geen RVL92-codes met de zoekwaarde 12345 gevonden";
+}
+
+void TstBrowseSchermen::codeNietGevonden() {
+    QFETCH(QString, getypt);
+    QFETCH(QString, melding);
+    appState().gsRvl92Code = "12002";
+    QVERIFY(toon(B));
+    ctrl(lijst(B), Qt::Key_L); // away from the occupation
+    typ(nullptr, getypt);      // digits in the list start the boxes
+    QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
+    QVERIFY(forms().isLoaded(form::DialogNietGevonden));
+    QCOMPARE(forms().find(form::DialogNietGevonden)->width(), Form::twipsToPixels(5190));
+    QVERIFY(!forms().find(B)->isEnabled());
+    QCOMPARE(sluitMelding(), melding);
+    QCOMPARE(huidig(B, 0), QString("12002")); // back on the occupation
+    QCOMPARE(forms().active(), forms().find(B));
+}
+
+void TstBrowseSchermen::cijfersInLijst() {
+    QVERIFY(toon(B));
+    typ(lijst(B), "x3");
+    QCOMPARE(vakken(), QString("3 _ _ _ _"));
+    QCOMPARE(focus(), kind(B, "txtZ2"));
+    QVERIFY(knop(B, "cmdZoeken")->isEnabled());
+    typ(nullptr, "1↓");
+    QCOMPARE(huidig(B, 0), QString("11102")); // Down moved the list
+    QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
+    QCOMPARE(huidig(B, 0), QString("31001"));
+    typ(lijst(B), "\b"); // takes back the wildcard, list from the top
+    QCOMPARE(vakken(), QString("3 1 _ _ _"));
+    QCOMPARE(focus(), kind(B, "txtZ3"));
+    QCOMPARE(huidig(B, 0), QString("11101"));
+    ctrl(focus(), Qt::Key_L); // the menu's shortcuts work from a code box
+    QCOMPARE(huidig(B, 0), QString("90001"));
+    QTest::mouseClick(knop(B, "cmdWissen"), Qt::LeftButton);
+    QCOMPARE(vakken(), QString("_ _ _ _ _"));
+    QCOMPARE(huidig(B, 0), QString("11101"));
+    QCOMPARE(focus(), kind(B, "txtZ1"));
+}
+
+void TstBrowseSchermen::langeBeroepsnaam() {
+    appState().gsRvl92Code = "21001";
+    QVERIFY(toon(B));
+    QTableView* g = lijst(B);
+    const int h = g->verticalHeader()->defaultSectionSize();
+    QCOMPARE(g->rowHeight(6), 2 * h); // 101 characters: two rows high
+    typ(g, "↓");
+    QCOMPARE(g->rowHeight(7), h); // 100 characters: one
+    QCOMPARE(g->rowHeight(6), h);
+}
+
+void TstBrowseSchermen::beroepenNaAndereKeuze() {
+    appState().gsRvl92Code = "31001";
+    QVERIFY(toon(B));
+    typ(lijst(B), "1");
+    typ(nullptr, "2");
+    // Another screen chooses an occupation above the current row.
+    appState().gsRvl92Code = "11103";
+    QVERIFY(toon(form::Kenmerken));
+    actie(form::Kenmerken, "mnuBeroepen")->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(forms().find(B)));
+    QCOMPARE(huidig(B, 0), QString("11103"));
+    QCOMPARE(focus(), kind(B, "txtZ3")); // the first empty code box
+    QCOMPARE(appState().history().mid(1), QStringList({"frmKenmerken", "frmBeroepen"}));
+}
+
+void TstBrowseSchermen::titelsVolgenBeroep() {
+    appState().gsRvl92Code = "11101";
+    QVERIFY(toon(N));
+    QVERIFY(!forms().find(N)->isMaximized());
+    QCOMPARE(teller(N), QString(" Record  1 van 10 "));
+    ctrl(lijst(N), Qt::Key_L);
+    QCOMPARE(huidig(N), QString("Pak'ket"));
+    QCOMPARE(teller(N), QString(" Record  10 van 10 "));
+    // To the characteristics and back: nothing is read again.
+    QSignalSpy namen(scherm(N)->Rs, &Recordset::reset);
+    actie(N, "mnuKenmerken")->trigger();
+    QSignalSpy kenmerken(scherm(K)->Rs, &Recordset::reset);
+    ctrl(forms().find(K), Qt::Key_X);
+    QCOMPARE(forms().active(), forms().find(N));
+    QCOMPARE(namen.count(), 0);
+    actie(N, "mnuKenmerken")->trigger();
+    QCOMPARE(kenmerken.count(), 0);
+    // Another occupation chosen on the list of occupations: its titles.
+    actie(K, "mnuBeroepen")->trigger();
+    typ(lijst(B), "↓↓");
+    actie(B, "mnuNamen")->trigger();
+    QCOMPARE(huidig(N), QString("Etaleur"));
+    QCOMPARE(teller(N), QString(" Record  1 van 1 "));
+    QVERIFY(zichtbaar(N, "txtBeroepGeheel")); // a name of 91 characters
+    actie(N, "mnuKenmerken")->trigger();
+    QCOMPARE(tekst(K, "txtRVL"), QString("11103"));
+    QCOMPARE(appState().history().mid(1), QStringList({"frmBeroepen", "frmNamen", "frmKenmerken"}));
+}
+
+void TstBrowseSchermen::geenTitels() {
+    // Loaded for an occupation with titles, then asked for one without, and
+    // then shown for the first time for one without.
+    appState().gsRvl92Code = "11101";
+    QVERIFY(toon(N));
+    appState().gsRvl92Code = "13001";
+    QVERIFY(toon(B));
+    const QString melding =
+        "Er zijn geen functienamen bij het beroep met RVL92-code 13001 gevonden.";
+    for (int keer = 0; keer < 2; ++keer) {
+        actie(B, "mnuNamen")->trigger();
+        QVERIFY(!forms().isLoaded(N));
+        QVERIFY(!forms().find(B)->isEnabled());
+        QCOMPARE(sluitMelding(), melding);
+        QCOMPARE(forms().active(), forms().find(B));
+        QCOMPARE(appState().gsHuidigScherm, QString("frmBeroepen"));
+        QCOMPARE(appState().gsRvl92Code, QString("13001"));
+        QCOMPARE(appState().history().mid(1), QStringList({"frmBeroepen"}));
+    }
+}
+
+void TstBrowseSchermen::alleKenmerken() {
+    appState().gsRvl92Code = "11101";
+    QVERIFY(toon(K));
+    const std::pair<const char*, const char*> verwacht[] = {
+        {"txtRVL", "11101"},
+        {"txtBeroep", "Beroep 11101"},
+        {"txtBeroepsniveauCode", "1"},
+        {"txtBeroepsklasse", "Klasse 11"},
+        {"txtBeroepsgroepCode", "111"},
+        {"txtNiveau", "Bekwaamheid 01"},
+        {"txtHoofdrichtingCode", "11"},
+        {"txtRichting", "Richting 112"},
+        {"txtWerksoort2", "Werksoort 2 van 11101"},
+        {"txtWerksoortCode3", ""}, // absent: NULL, shown empty
+        {"txtVaardighedenCode5", "305"},
+        {"txtVaardigheden6", ""},
+    };
+    for (const auto& [naam, waarde] : verwacht)
+        QCOMPARE(tekst(K, naam), QString::fromUtf8(waarde));
+    QList<QLineEdit*> boxen = forms().find(K)->findChildren<QLineEdit*>();
+    QCOMPARE(boxen.size(), 34); // one per column of RVL
+    for (QLineEdit* box : boxen)
+        QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
+    QCOMPARE(kind<QGroupBox>(K, "fraNiveau")->title(),
+             QString("Niveau, hoofdrichting en richting van de bekwaamheden"));
+    QCOMPARE(kind(K, "txtVaardigheden7")->parent(), kind(K, "fraVaardigheden"));
+    QVERIFY(!actie(K, "mnuKenmerken")->isEnabled());
+    QVERIFY(!actie(K, "mnuRecordselector")->isEnabled());
+    // The menu's shortcuts from a box.
+    kind(K, "txtBeroepsniveau")->setFocus();
+    ctrl(focus(), Qt::Key_H);
+    QCOMPARE(forms().active(), forms().find(form::Startscherm));
+}
+
+void TstBrowseSchermen::langeNaam_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("tweeRegels");
+    QTest::newRow("90 characters") << "11102" << false;
+    QTest::newRow("91 characters") << "11103" << true;
+}
+
+void TstBrowseSchermen::langeNaam() {
+    QFETCH(QString, code);
+    QFETCH(bool, tweeRegels);
+    appState().gsRvl92Code = code;
+    for (const QString& scherm : {K, N}) {
+        QVERIFY(toon(scherm));
+        QCOMPARE(zichtbaar(scherm, "txtBeroepGeheel"), tweeRegels);
+        QCOMPARE(kind<QPlainTextEdit>(scherm, "txtBeroepGeheel")->toPlainText(),
+                 browsedb::beroepVan(code));
+    }
+}
+
+void TstBrowseSchermen::codeZonderBeroep_data() {
+    QTest::addColumn<QString>("code");
+    QTest::newRow("empty") << "";
+    QTest::newRow("unknown") << "99999";
+    QTest::newRow("with quotes") << "1' or '1'='1";
+}
+
+void TstBrowseSchermen::codeZonderBeroep() {
+    QFETCH(QString, code);
+    appState().gsRvl92Code = "11103"; // shown before for an occupation
+    QVERIFY(toon(K));
+    QVERIFY(toon(form::Zoekprogramma));
+    appState().gsRvl92Code = code;
+    QVERIFY(toon(K));
+    for (QLineEdit* box : forms().find(K)->findChildren<QLineEdit*>())
+        QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+    QVERIFY(!zichtbaar(K, "txtBeroepGeheel"));
+    QCOMPARE(appState().gsRvl92Code, code);
+    QVERIFY(msgbox::shown().isEmpty());
+    actie(K, "mnuNamen")->trigger(); // passed on as it was
+    QCOMPARE(
+        sluitMelding(),
+        code.isEmpty()
+            ? QString("Er is geen beroep gekozen waarvan de functienamen getoond kunnen worden.")
+            : "Er zijn geen functienamen bij het beroep met RVL92-code " + code + " gevonden.");
+    QCOMPARE(forms().active(), forms().find(K));
+    QCOMPARE(appState().gsRvl92Code, code);
+}
+
+void TstBrowseSchermen::databaseOntbreekt() {
+    QTemporaryDir leeg;
+    appState().programDir = leeg.path();
+    for (const QString& scherm : {K, N, B}) {
+        msgbox::clearShown();
+        msgbox::setNextAnswer(msgbox::Answer::Ok);
+        forms().show(scherm);
+        QVERIFY(!forms().isLoaded(scherm));
+        QCOMPARE(msgbox::shown().size(), 1);
+        QCOMPARE(msgbox::shown()[0].text,
+                 "De gegevens van dit scherm konden niet worden gelezen.\nFout 3024 Het "
+                 "databasebestand " +
+                     QDir::toNativeSeparators(leeg.path() + "/Programmabestanden/RVL92.MDB") +
+                     " is niet gevonden.");
+    }
+    QCOMPARE(forms().active(), forms().find(form::Startscherm));
+    appState().programDir = m_omgeving.pad();
+}
+
+QTEST_MAIN(TstBrowseSchermen)
+#include "tst_browseschermen.moc"
