@@ -199,12 +199,17 @@ QWidget* BrowseScreen::maakCodeBeroepKader(const QString& kaderNaam, const QStri
     plek->setFixedHeight(tweeRegels);
     connect(txtBeroep, &QLineEdit::textChanged, txtBeroepGeheel, &QPlainTextEdit::setPlainText);
 
+    // One row: each label left of its box, level with the one-line box.
+    for (QLabel* label : {lblRvl, lblBeroep})
+        label->setFixedHeight(txtBeroep->sizeHint().height());
     auto* l = new QGridLayout(kader);
-    l->addWidget(lblRvl, 0, 0, Qt::AlignTop | Qt::AlignLeft);
-    l->addWidget(txtRVL, 1, 0, Qt::AlignTop | Qt::AlignLeft);
-    l->addWidget(lblBeroep, 0, 1, Qt::AlignTop | Qt::AlignLeft);
-    l->addWidget(plek, 1, 1);
-    l->setColumnStretch(2, 1);
+    l->addWidget(lblRvl, 0, 0, Qt::AlignTop);
+    l->addWidget(txtRVL, 0, 1, Qt::AlignTop);
+    l->addWidget(lblBeroep, 0, 2, Qt::AlignTop);
+    l->addWidget(plek, 0, 3);
+    lblBeroep->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setColumnMinimumWidth(2, lblBeroep->sizeHint().width() + 16);
+    l->setColumnStretch(4, 1);
     return kader;
 }
 
