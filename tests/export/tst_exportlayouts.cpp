@@ -1,0 +1,307 @@
+// The export files byte by byte: windows-1252, CR LF, the layouts and their
+// NULL rules, the choice of layout by file name.
+
+#include "data/database.h"
+#include "data/recordset.h"
+#include "export/exportlines.h"
+#include "export/layouts.h"
+
+#include "export/exportdb.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace rvl92;
+using namespace rvl92::exports;
+
+Q_DECLARE_METATYPE(rvl92::exports::ExportType)
+
+namespace {
+
+// windows-1252 bytes of the lines, each ended by CR LF.
+QByteArray crlf(const QList<QByteArray>& lines) {
+    QByteArray out;
+    for (const QByteArray& l : lines)
+        out += l + "\r\n";
+    return out;
+}
+
+// Accepts `limit` bytes, then fails every write (a full disk).
+class FullDevice : public QIODevice {
+public:
+    explicit FullDevice(qint64 limit) : m_limit(limit) { open(WriteOnly); }
+    QByteArray data;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* d, qint64 n) override {
+        if (data.size() + n > m_limit)
+            return -1;
+        data.append(d, n);
+        return n;
+    }
+
+private:
+    qint64 m_limit;
+};
+
+} // namespace
+
+class TestExportLayouts : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    Database m_cnn;
+
+    // Runs `sql` and writes its rows with `layout` into a buffer.
+    QByteArray exported(const QString& sql,
+                        void (*layout)(const Recordset&, ExportType, ExportLines&),
+                        ExportType type) {
+        Recordset rs;
+        DbError err;
+        if (!rs.open(sql, m_cnn, &err)) {
+            qWarning() << err.description;
+            return "<query failed>";
+        }
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ExportLines out(&buffer);
+        layout(rs, type, out);
+        return out.ok() ? buffer.data() : QByteArray("<write failed>");
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(exportdb::write(m_dir.path()));
+        DbError err;
+        QVERIFY2(m_cnn.openProgramDatabase(m_dir.path(), &err), qPrintable(err.description));
+    }
+
+    void windows1252_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ascii") << "RVL92 ;#'" << QByteArray("RVL92 ;#'");
+        QTest::newRow("accents") << QString::fromUtf8("éëèçÉ")
+                                 << QByteArray("\xe9\xeb\xe8\xe7\xc9");
+        QTest::newRow("euro, quotes") << QString::fromUtf8("€ ‘x’") << QByteArray("\x80 \x91x\x92");
+        // Characters the code page lacks become "?", never the converter's 0x1A.
+        QTest::newRow("outside code page") << QString::fromUtf8("Ős中") << QByteArray("?s?");
+        QTest::newRow("outside BMP, one mark") << QString::fromUtf8("a😀b") << QByteArray("a?b");
+        QTest::newRow("empty") << QString() << QByteArray();
+    }
+    void windows1252() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(toWindows1252(text), bytes);
+    }
+
+    void linesEndInCrLf() {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ExportLines out(&buffer);
+        QVERIFY(out.write(QString::fromUtf8("één")));
+        QVERIFY(out.write(QString()));
+        QVERIFY(out.write("last"));
+        QCOMPARE(buffer.data(), QByteArray("\xe9\xe9n\r\n\r\nlast\r\n"));
+        QCOMPARE(out.linesWritten(), 3);
+    }
+
+    // A full disk in the middle of a layout must not pass for success.
+    void failedWriteIsRemembered() {
+        Recordset rs;
+        DbError err;
+        QVERIFY(rs.open("SELECT RVL92, Functienaam, beroep FROM functienamen ORDER BY id", m_cnn,
+                        &err));
+        FullDevice device(25);
+        ExportLines out(&device);
+        writeFunctienamen(rs, ExportType::Text, out);
+        QVERIFY(!out.ok());
+        QCOMPARE(device.data, QByteArray("11010 Broodbakker\r\n"));
+        QVERIFY(!out.write("more"));
+        QCOMPARE(device.data.size(), 19);
+    }
+
+    void typeForPath_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<ExportType>("filter");
+        QTest::addColumn<ExportType>("type");
+        const auto T = ExportType::Text;
+        const auto C = ExportType::Csv;
+        QTest::newRow("txt") << "/m/Kenmerken.txt" << C << T;
+        QTest::newRow("csv") << "/m/Kenmerken.csv" << T << C;
+        QTest::newRow("capitals TXT") << "/m/Namen.TXT" << C << T;
+        QTest::newRow("mixed Csv") << "/m/Namen.Csv" << T << C;
+        QTest::newRow("other extension, text filter") << "/m/Namen.dat" << T << T;
+        QTest::newRow("other extension, csv filter") << "/m/Namen.lst" << C << C;
+        QTest::newRow("no extension") << "/m/Namen" << C << C;
+        QTest::newRow("only the last extension") << "/m/a.txt.csv" << T << C;
+        QTest::newRow("ends in txt without dot") << "/m/Namentxt" << C << C;
+        QTest::newRow("folder named .csv") << "/m/x.csv/Namen" << T << T;
+    }
+    void typeForPath() {
+        QFETCH(QString, path);
+        QFETCH(ExportType, filter);
+        QFETCH(ExportType, type);
+        QCOMPARE(exportTypeFor(path, filter), type);
+    }
+
+    void kenmerkenText_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QByteArray>("file");
+        // One work type and three skills, the absent ones NULL: 12 lines.
+        QTest::newRow("nulls drop lines")
+            << "11010"
+            << crlf({"RVL92-code   : 11010", "Beroepsniveau: 1 Elementair",
+                     "Beroepsklasse: 12 Voeding", "Beroepsgroep : 121 Bakkers",
+                     "Niveau       : 02 Basis", "Hoofdrichting: 3 Ambachtelijk",
+                     "Richting     : 31 Voedsel", "Werksoort1   : 101 Bereiden",
+                     "Vaardigheid1 : 201 Deeg kneden", "Vaardigheid2 : 202 Oven stoken",
+                     "Vaardigheid3 : 203 Cr\xe8me maken",
+                     "Beroep       : Bakker van brood; banket"});
+        // Empty strings keep their lines; a NULL name after a code leaves the
+        // blank; a NULL occupation name drops its line.
+        QList<QByteArray> leeg{"RVL92-code   : 22020", "Beroepsniveau: 2 "};
+        for (const char* label :
+             {"Beroepsklasse: ", "Beroepsgroep : ", "Niveau       : ", "Hoofdrichting: ",
+              "Richting     : ", "Werksoort1   : ", "Werksoort2   : ", "Werksoort3   : ",
+              "Vaardigheid1 : ", "Vaardigheid2 : ", "Vaardigheid3 : ", "Vaardigheid4 : ",
+              "Vaardigheid5 : ", "Vaardigheid6 : ", "Vaardigheid7 : "})
+            leeg << QByteArray(label) + " ";
+        QTest::newRow("empty strings keep lines") << "22020" << crlf(leeg);
+        QTest::newRow("only the code decides")
+            << "33030"
+            << crlf({"RVL92-code   : 33030", "Beroepsgroep : 331 ", "Beroep       : Ploegleider"});
+    }
+    void kenmerkenText() {
+        QFETCH(QString, code);
+        QFETCH(QByteArray, file);
+        const QByteArray got = exported(" Select RVL.* from RVL where RVL92 = '" + code + "'",
+                                        writeKenmerken, ExportType::Text);
+        QCOMPARE(got, file);
+    }
+
+    void kenmerkenCsv() {
+        QCOMPARE(exported(" Select RVL.* from RVL where RVL92 = '11010'", writeKenmerken,
+                          ExportType::Csv),
+                 crlf({"1;Elementair;Voeding;Bakkers;Basis;Ambachtelijk;Voedsel;Bereiden;;;"
+                       "Deeg kneden;Oven stoken;Cr\xe8me maken;;;;;Bakker van brood; banket"}));
+        // Absent values keep their separators: always 17 of them.
+        QCOMPARE(exported(" Select RVL.* from RVL where RVL92 = '22020'", writeKenmerken,
+                          ExportType::Csv),
+                 crlf({"2" + QByteArray(17, ';')}));
+        QCOMPARE(exported(" Select RVL.* from RVL where RVL92 = '33030'", writeKenmerken,
+                          ExportType::Csv),
+                 crlf({QByteArray(17, ';') + "Ploegleider"}));
+    }
+
+    // With more than one row the text holds the first occupation only, the
+    // CSV file a line for each.
+    void kenmerkenSeveralRows() {
+        const QString sql = "Select RVL.* from RVL where RVL92 > '2' order by RVL92";
+        const QByteArray text = exported(sql, writeKenmerken, ExportType::Text);
+        QVERIFY(text.startsWith("RVL92-code   : 22020\r\n"));
+        QVERIFY(!text.contains("33030"));
+        const QByteArray csv = exported(sql, writeKenmerken, ExportType::Csv);
+        QCOMPARE(csv.count("\r\n"), 2);
+        QVERIFY(csv.endsWith(";Ploegleider\r\n"));
+    }
+
+    void lists_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<ExportType>("type");
+        QTest::addColumn<QByteArray>("file");
+        const QString titles = "SELECT RVL92, Functienaam, beroep FROM functienamen ORDER BY id";
+        const QString functienamen = "functienamen";
+        QTest::newRow("job titles, text")
+            << titles << functienamen << ExportType::Text
+            << crlf({"11010 Broodbakker", "33030 Chef d'\xe9quipe", "11010 Bakker; deeg",
+                     "11010 P\xe2tissier  \x80 \xeb", " Zonder code", "44040 "});
+        QTest::newRow("job titles, csv")
+            << titles << functienamen << ExportType::Csv
+            << crlf({"11010;Broodbakker", "33030;Chef d'\xe9quipe", "11010;Bakker; deeg",
+                     "11010;P\xe2tissier  \x80 \xeb", ";Zonder code", "44040;"});
+
+        const QString found = "select RVL92, werksoortCode1, werksoort1, werksoortCode2,"
+                              "  werksoort2, werksoortCode3, werksoort3, beroep "
+                              " from RVL order by RVL92";
+        const QString zoeken = "zoekenKenmerken";
+        // A NULL work-type code is three blanks, an empty one stays empty.
+        QTest::newRow("characteristic search, text") << found << zoeken << ExportType::Text
+                                                     << crlf({"11010 101 "
+                                                              "   "
+                                                              " "
+                                                              "   "
+                                                              " Bakker van brood; banket",
+                                                              "22020"
+                                                              " "
+                                                              " "
+                                                              " "
+                                                              " ",
+                                                              "33030 "
+                                                              "   "
+                                                              " "
+                                                              "   "
+                                                              " "
+                                                              "   "
+                                                              " Ploegleider"});
+        QTest::newRow("characteristic search, csv")
+            << found << zoeken << ExportType::Csv
+            << crlf({"11010;101;;;Bakker van brood; banket", "22020;;;;", "33030;;;;Ploegleider"});
+
+        const QString namen = "namen";
+        QTest::newRow("job titles of an occupation, text")
+            << namenExportSql("11010") << namen << ExportType::Text
+            << crlf({"11010 121 Broodbakker", "11010 121 Bakker; deeg",
+                     "11010 121 P\xe2tissier  \x80 \xeb"});
+        QTest::newRow("job titles of an occupation, csv")
+            << namenExportSql("11010") << namen << ExportType::Csv
+            << crlf({"11010;121;Broodbakker", "11010;121;Bakker; deeg",
+                     "11010;121;P\xe2tissier  \x80 \xeb"});
+        // A quote in the code stays inside the literal: no rows, no SQL error.
+        QTest::newRow("job titles of an odd code")
+            << namenExportSql("1' or ''='") << namen << ExportType::Csv << QByteArray();
+    }
+    void lists() {
+        QFETCH(QString, sql);
+        QFETCH(QString, layout);
+        QFETCH(ExportType, type);
+        QFETCH(QByteArray, file);
+        const auto write = layout == "namen"          ? writeNamen
+                           : layout == "functienamen" ? writeFunctienamen
+                                                      : writeZoekenKenmerken;
+        QByteArray got = exported(sql, write, type);
+        if (layout == "namen") {
+            // The join returns the titles in an order of the database's choosing.
+            QList<QByteArray> lines = got.split('\n');
+            std::sort(lines.begin(), lines.end());
+            QList<QByteArray> expected = file.split('\n');
+            std::sort(expected.begin(), expected.end());
+            QCOMPARE(lines, expected);
+            return;
+        }
+        QCOMPARE(got, file);
+    }
+
+    // Writing reads the rows by index: the current row (and a bound grid) stays.
+    void currentRowUnchanged() {
+        Recordset rs;
+        DbError err;
+        QVERIFY(rs.open("SELECT RVL92, Functienaam, beroep FROM functienamen ORDER BY id", m_cnn,
+                        &err));
+        QVERIFY(rs.setAbsolutePosition(4));
+        int moves = 0;
+        connect(&rs, &Recordset::positionChanged, this, [&moves] { ++moves; });
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ExportLines out(&buffer);
+        writeFunctienamen(rs, ExportType::Csv, out);
+        QCOMPARE(rs.absolutePosition(), 4);
+        QCOMPARE(moves, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExportLayouts)
+#include "tst_exportlayouts.moc"
