@@ -1,0 +1,34 @@
+#pragma once
+
+#include "export/exportframe.h"
+
+class QWidget;
+
+namespace rvl92 {
+class Database;
+class Recordset;
+} // namespace rvl92
+
+namespace rvl92::exports {
+
+// The "Exporteren" of each screen: the export frame with the screen's default
+// file name and layout. `screen` parents the dialogs; `rs` is the screen's
+// result. A screen without an open result exports nothing (NoResult).
+
+// The shown occupation's characteristics; the screen keeps showing it.
+ExportResult exporteerKenmerken(QWidget* screen, const Recordset& rs);
+
+// The list results of the search screens. Their grid keeps its columns; once
+// the file has been written (or writing failed) the result stands on its
+// first row.
+ExportResult exporteerZoekenFuncties(QWidget* screen, Recordset& rs);
+ExportResult exporteerZoekenRvl92(QWidget* screen, Recordset& rs);
+ExportResult exporteerZoekenKenmerken(QWidget* screen, Recordset& rs);
+
+// The job titles of the occupation `code`, read by a query of their own over
+// the screen's connection; the screen's list and its current row are left
+// alone. The dialog title counts the rows of the screen's list `rs`.
+ExportResult exporteerNamen(QWidget* screen, const Recordset& rs, const Database& cnn,
+                            const QString& code);
+
+} // namespace rvl92::exports

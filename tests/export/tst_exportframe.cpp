@@ -1,0 +1,287 @@
+// The export frame through its save-dialog seam: the dialog's set-up, the
+// proposal, a typed .csv name, cancel, targets that cannot be written, and
+// what the screens' results look like afterwards.
+
+#include "app/appstate.h"
+#include "app/databinding.h"
+#include "app/form.h"
+#include "app/formnames.h"
+#include "app/forms.h"
+#include "app/messagebox.h"
+#include "data/database.h"
+#include "data/recordset.h"
+#include "data/recordsetmodel.h"
+#include "export/exportframe.h"
+#include "export/screenexports.h"
+
+#include "export/exportdb.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace rvl92;
+using namespace rvl92::exports;
+
+Q_DECLARE_METATYPE(rvl92::exports::ExportType)
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QString cannotCreate(const QString& path) {
+    return "Het bestand kan niet worden aangemaakt:\n" + path +
+           "\n\nKies een andere map of een andere bestandsnaam.";
+}
+
+QString cannotWrite(const QString& path) {
+    return "Het bestand kan niet worden geschreven:\n" + path +
+           "\n\nEr is niets opgeslagen. Controleer of er genoeg ruimte op de schijf is.";
+}
+
+const QString titles = "SELECT RVL92, Functienaam, beroep FROM functienamen ORDER BY id";
+
+} // namespace
+
+class TestExportFrame : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_program;
+    Database m_cnn;
+    Recordset m_rs;
+    QString dir() const { return m_program.path(); }
+    QString file(const QString& name) const { return dir() + "/" + name; }
+
+    bool openRs(const QString& sql) {
+        DbError err;
+        return m_rs.open(sql, m_cnn, &err);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_program.isValid());
+        QVERIFY(exportdb::write(dir()));
+        DbError err;
+        QVERIFY(m_cnn.openProgramDatabase(dir(), &err));
+        forms().registerForm(form::Startscherm, [] { return new Form(form::Startscherm); });
+        QVERIFY(forms().show(form::Startscherm));
+    }
+
+    void init() {
+        appState().programDir = dir();
+        savedialog::clear();
+        msgbox::clearShown();
+        for (const char* f : {"Kenmerken.txt", "ZoekenFuncties.txt", "x.csv"})
+            QFile::remove(file(f));
+    }
+
+    void cleanup() {
+        QVERIFY(!savedialog::hasPendingAnswers());
+        QVERIFY(!msgbox::hasPendingAnswers());
+        QVERIFY(forms().find(form::Startscherm)->isEnabled());
+    }
+
+    // Accepting the proposal writes the default name with ".txt" into the
+    // program directory, in the text layout, without any message.
+    void proposalAccepted() {
+        QVERIFY(openRs(" Select RVL.* from RVL where RVL92 = '33030'"));
+        savedialog::setNextAcceptProposal();
+        QCOMPARE(exporteerKenmerken(nullptr, m_rs), ExportResult::Saved);
+
+        QCOMPARE(savedialog::shown().size(), 1);
+        const savedialog::Setup s = savedialog::shown().first();
+        QCOMPARE(s.title, QString("Opslaan van 1 records"));
+        QCOMPARE(s.filters, QStringList({"Text (*.txt)", "CSV (*.csv)"}));
+        QCOMPARE(s.defaultSuffix, QString("txt"));
+        QCOMPARE(s.fileName, QString("Kenmerken"));
+        QCOMPARE(s.directory, QFileInfo(dir()).absoluteFilePath());
+        QCOMPARE(contents(file("Kenmerken.txt")),
+                 QByteArray("RVL92-code   : 33030\r\nBeroepsgroep : 331 \r\n"
+                            "Beroep       : Ploegleider\r\n"));
+        QVERIFY(msgbox::shown().isEmpty());
+    }
+
+    // The extension decides the layout, without regard to case; another
+    // extension gets the layout of the filter chosen.
+    void nameTyped_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<ExportType>("filter");
+        QTest::addColumn<QByteArray>("firstLine");
+        const QByteArray text = "11010 Broodbakker\r\n";
+        const QByteArray csv = "11010;Broodbakker\r\n";
+        QTest::newRow(".csv with text filter") << "x.csv" << ExportType::Text << csv;
+        QTest::newRow(".CSV") << "x2.CSV" << ExportType::Text << csv;
+        QTest::newRow(".Txt with csv filter") << "x3.Txt" << ExportType::Csv << text;
+        QTest::newRow(".lst with csv filter") << "x4.lst" << ExportType::Csv << csv;
+        QTest::newRow(".dat with text filter") << "x5.dat" << ExportType::Text << text;
+    }
+    void nameTyped() {
+        QFETCH(QString, name);
+        QFETCH(ExportType, filter);
+        QFETCH(QByteArray, firstLine);
+        QVERIFY(openRs(titles));
+        savedialog::setNextFileName(file(name), filter);
+        QCOMPARE(exporteerZoekenFuncties(nullptr, m_rs), ExportResult::Saved);
+        QCOMPARE(savedialog::shown().first().title, QString("Opslaan van 6 records"));
+        QCOMPARE(savedialog::shown().first().fileName, QString("ZoekenFuncties"));
+        const QByteArray got = contents(file(name));
+        QVERIFY2(got.startsWith(firstLine), got.constData());
+        QCOMPARE(got.count("\r\n"), 6);
+    }
+
+    // Cancel: the fixed message with the application's title, no file, and
+    // the result keeps its current row.
+    void cancelled() {
+        QVERIFY(openRs(titles));
+        QVERIFY(m_rs.setAbsolutePosition(3));
+        savedialog::setNextCancel();
+        msgbox::setNextAnswer(msgbox::Answer::Ok);
+        QCOMPARE(exporteerZoekenFuncties(nullptr, m_rs), ExportResult::Cancelled);
+        QCOMPARE(msgbox::shown().size(), 1);
+        QCOMPARE(msgbox::shown().first().title, QString("RVL92"));
+        QCOMPARE(msgbox::shown().first().text, QString("Het opslaan is geannuleerd"));
+        QVERIFY(!QFile::exists(file("ZoekenFuncties.txt")));
+        QCOMPARE(m_rs.absolutePosition(), 3);
+    }
+
+    // Targets that cannot be written never pass for success; the user is told
+    // in Dutch. A result that was being written is put back on its first row;
+    // one whose file could not even be made keeps its row.
+    void unwritable_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("positionAfter");
+        const QString noFolder = file("bestaat-niet/Namen.txt");
+        QTest::newRow("folder missing") << noFolder << cannotCreate(noFolder) << 4;
+        QTest::newRow("a folder") << dir() << cannotCreate(dir()) << 4;
+        QTest::newRow("full disk") << "/dev/full" << cannotWrite("/dev/full") << 1;
+    }
+    void unwritable() {
+        QFETCH(QString, path);
+        QFETCH(QString, message);
+        QFETCH(int, positionAfter);
+        QVERIFY(openRs(titles));
+        QVERIFY(m_rs.setAbsolutePosition(4));
+        savedialog::setNextFileName(path, ExportType::Text);
+        msgbox::setNextAnswer(msgbox::Answer::Ok);
+        QCOMPARE(exporteerZoekenRvl92(nullptr, m_rs), ExportResult::Failed);
+        QCOMPARE(msgbox::shown().size(), 1);
+        QCOMPARE(msgbox::shown().first().title, QString("RVL92"));
+        QCOMPARE(msgbox::shown().first().text, message);
+        QCOMPARE(m_rs.absolutePosition(), positionAfter);
+        // The device stays a device: a full disk is written to, never replaced.
+        struct stat st {};
+        QVERIFY(::stat("/dev/full", &st) == 0 && S_ISCHR(st.st_mode));
+    }
+
+    // An existing file is replaced without a question; when the export fails
+    // instead, the file it was to replace is left as it was.
+    void replaceOrKeep() {
+        const QString target = file("Namen.csv");
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("oud\r\n");
+        f.close();
+
+        Database closed;
+        QVERIFY(openRs(titles));
+        savedialog::setNextFileName(target, ExportType::Csv);
+        msgbox::setNextAnswer(msgbox::Answer::Ok);
+        QCOMPARE(exporteerNamen(nullptr, m_rs, closed, "11010"), ExportResult::Failed);
+        QCOMPARE(contents(target), QByteArray("oud\r\n"));
+        Recordset probe;
+        DbError err;
+        QVERIFY(!probe.open("select 1", closed, &err));
+        QCOMPARE(msgbox::shown().size(), 1);
+        QCOMPARE(msgbox::shown().first().text, "De functienamen konden niet worden gelezen:\n" +
+                                                   QString::number(err.number) + " " +
+                                                   err.description);
+
+        msgbox::clearShown();
+        QVERIFY(m_rs.setAbsolutePosition(2));
+        savedialog::setNextFileName(target, ExportType::Csv);
+        QCOMPARE(exporteerNamen(nullptr, m_rs, m_cnn, "11010"), ExportResult::Saved);
+        const QByteArray got = contents(target);
+        QCOMPARE(got.count("\r\n"), 3);
+        for (const char* line : {"11010;121;Broodbakker\r\n", "11010;121;Bakker; deeg\r\n",
+                                 "11010;121;P\xe2tissier  \x80 \xeb\r\n"})
+            QVERIFY2(got.contains(line), line);
+        QVERIFY(msgbox::shown().isEmpty());
+        // The screen's own list is not touched by this export.
+        QCOMPARE(m_rs.absolutePosition(), 2);
+    }
+
+    // The program directory of an installed program is often not writable:
+    // then the dialog starts in the user's documents folder.
+    void startFolder() {
+        QCOMPARE(exportStartDirectory(), QFileInfo(dir()).absoluteFilePath());
+        appState().programDir = file("bestaat-niet");
+        QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (documents.isEmpty())
+            documents = QDir::homePath();
+        QCOMPARE(exportStartDirectory(), documents);
+    }
+
+    // While the dialog and the writing run the start screen is disabled.
+    void startScreenDisabledWhileRunning() {
+        bool enabledDuring = true;
+        ExportJob job;
+        job.recordCount = 0;
+        job.defaultName = "Leeg";
+        job.write = [&](ExportType, ExportLines&, QString*) {
+            enabledDuring = forms().find(form::Startscherm)->isEnabled();
+            return true;
+        };
+        savedialog::setNextFileName(file("Leeg.txt"), ExportType::Text);
+        QCOMPARE(runExport(nullptr, job), ExportResult::Saved);
+        QVERIFY(!enabledDuring);
+        QCOMPARE(savedialog::shown().first().title, QString("Opslaan van 0 records"));
+        QCOMPARE(contents(file("Leeg.txt")), QByteArray());
+    }
+
+    // A grid screen's result is put back on the first row and its grid keeps
+    // its columns and follows.
+    void gridAfterExport() {
+        QVERIFY(openRs(" select RVL92, werksoortCode1, werksoort1, werksoortCode2,"
+                       "  werksoort2, werksoortCode3, werksoort3, beroep  from RVL"));
+        QTableView grid;
+        RecordsetModel model;
+        DataBinding binding(&m_rs);
+        binding.bindGrid(&grid, &model);
+        model.setCaptions({"RVL92", "WS1", "", "WS2", "", "WS3", "", "Beroep"});
+        for (int c : {2, 4, 6})
+            grid.setColumnHidden(c, true);
+        QVERIFY(m_rs.setAbsolutePosition(3));
+        QCOMPARE(grid.currentIndex().row(), 2);
+
+        savedialog::setNextFileName(file("x.csv"), ExportType::Text);
+        QCOMPARE(exporteerZoekenKenmerken(nullptr, m_rs), ExportResult::Saved);
+        QCOMPARE(contents(file("x.csv")),
+                 QByteArray("11010;101;;;Bakker van brood; banket\r\n22020;;;;\r\n"
+                            "33030;;;;Ploegleider\r\n"));
+        QCOMPARE(m_rs.absolutePosition(), 1);
+        QCOMPARE(grid.currentIndex().row(), 0);
+        QCOMPARE(grid.model()->columnCount(), 8);
+        QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QString("WS1"));
+        QVERIFY(grid.isColumnHidden(2) && !grid.isColumnHidden(7));
+    }
+
+    // Without a result there is nothing to export and no dialog.
+    void noResult() {
+        Recordset closed;
+        QCOMPARE(exporteerZoekenKenmerken(nullptr, closed), ExportResult::NoResult);
+        QCOMPARE(exporteerKenmerken(nullptr, closed), ExportResult::NoResult);
+        QVERIFY(savedialog::shown().isEmpty());
+        QVERIFY(msgbox::shown().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestExportFrame)
+#include "tst_exportframe.moc"
