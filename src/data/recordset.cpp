@@ -70,40 +70,52 @@ bool Recordset::open(const QString& sql, const Database& cnn, DbError* error) {
     for (int c = 0; c < cols; ++c)
         fields << QString::fromUtf8(sqlite3_column_name(stmt, c));
 
-    std::vector<char> text;
-    std::vector<uint32_t> offsets;
+    GrowBuffer<char> text;
+    GrowBuffer<uint32_t> offsets;
     int rows = 0;
+    auto stop = [&](const QString& why) {
+        sqlite3_finalize(stmt);
+        if (error)
+            *error = {dberr::QueryFailed, why};
+        return false;
+    };
+    const QString noMemory = QStringLiteral("Er is onvoldoende geheugen voor het resultaat.");
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         for (int c = 0; c < cols; ++c) {
-            if (sqlite3_column_type(stmt, c) == SQLITE_NULL) {
-                offsets.push_back(uint32_t(text.size()) | NullBit);
-                continue;
-            }
             const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            const int n = sqlite3_column_bytes(stmt, c);
-            if (text.size() + size_t(n) > MaxTextBytes) {
-                sqlite3_finalize(stmt);
-                if (error)
-                    *error = {dberr::QueryFailed,
-                              QStringLiteral("Het resultaat van de query is te groot.")};
-                return false;
+            if (!v) {
+                // No text: NULL, an empty BLOB, or SQLite out of memory.
+                if (sqlite3_column_type(stmt, c) == SQLITE_NULL) {
+                    if (!offsets.push_back(uint32_t(text.size()) | NullBit))
+                        return stop(noMemory);
+                    continue;
+                }
+                if (sqlite3_errcode(db) == SQLITE_NOMEM)
+                    return stop(noMemory);
             }
-            offsets.push_back(uint32_t(text.size()));
-            text.insert(text.end(), v, v + n);
+            const int n = v ? sqlite3_column_bytes(stmt, c) : 0;
+            if (text.size() + size_t(n) > MaxTextBytes)
+                return stop(QStringLiteral("Het resultaat van de query is te groot."));
+            if (!offsets.push_back(uint32_t(text.size())) || !text.append(v, size_t(n)))
+                return stop(noMemory);
         }
         ++rows;
     }
     if (rc != SQLITE_DONE)
         return fail(rc);
     sqlite3_finalize(stmt);
-    offsets.push_back(uint32_t(text.size())); // end of the last cell
+    if (!offsets.push_back(uint32_t(text.size()))) { // end of the last cell
+        if (error)
+            *error = {dberr::QueryFailed, noMemory};
+        return false;
+    }
 
     emit aboutToReset();
     m_fields = fields;
     m_text = std::move(text);
     m_offsets = std::move(offsets);
-    m_text.shrink_to_fit();
-    m_offsets.shrink_to_fit();
+    m_text.shrinkToFit();
+    m_offsets.shrinkToFit();
     m_rows = rows;
     m_pos = rows > 0 ? 0 : -1;
     m_indexes.clear();
@@ -118,8 +130,8 @@ void Recordset::close() {
     emit aboutToReset();
     m_open = false;
     m_fields.clear();
-    m_text = {};
-    m_offsets = {};
+    m_text.clear();
+    m_offsets.clear();
     m_indexes.clear();
     m_rows = 0;
     m_pos = -1;

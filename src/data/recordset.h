@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/dberror.h"
+#include "data/growbuffer.h"
 
 #include <QObject>
 #include <QString>
@@ -130,8 +131,8 @@ private:
     // All values of the result as UTF-8, one after the other; m_offsets[cell]
     // is where a cell starts, with the top bit marking NULL. Cell i ends where
     // cell i+1 starts.
-    std::vector<char> m_text;
-    std::vector<uint32_t> m_offsets;
+    GrowBuffer<char> m_text;
+    GrowBuffer<uint32_t> m_offsets;
     // Find indexes by column, made when first needed, dropped with the rows.
     mutable std::vector<std::unique_ptr<PrefixIndex>> m_indexes;
     bool m_indexing = true;

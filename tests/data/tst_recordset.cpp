@@ -25,6 +25,8 @@ private slots:
     void queryErrorsComeBackAsNumberAndText_data();
     void queryErrorsComeBackAsNumberAndText();
     void nullStaysDistinctFromEmpty();
+    void holdsEveryValueAsSqliteGivesIt_data();
+    void holdsEveryValueAsSqliteGivesIt();
     void fieldsByNameIgnoreCase();
 
     void moves();
@@ -203,6 +205,50 @@ void TstRecordset::nullStaysDistinctFromEmpty() {
     rs.moveNext();
     QCOMPARE(rs.value(0), std::optional<QString>(QString("")));
     QVERIFY(!rs.isNullAt(1, 0));
+}
+
+void TstRecordset::holdsEveryValueAsSqliteGivesIt_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::newRow("tables") << "select * from functienamen";
+    QTest::newRow("kinds of value") << "select NULL, '', x'', 12, 1.5, 'a' || char(0) || 'b', "
+                                       "'\u00e9t\u00e9', x'00ff'";
+    // Some megabytes in values of every length: the store grows many times
+    // on the way and must keep every byte and every NULL where it was.
+    QTest::newRow("growing store")
+        << "with recursive n(i) as (select 1 union all select i + 1 from n where i < 40000) "
+           "select i, case when i % 7 = 0 then null when i % 11 = 0 then '' "
+           "else substr(printf('%0300d', i) || char(233), 1 + i % 290) end, "
+           "case when i % 13 = 0 then null else printf('%d', i * i) end from n";
+}
+
+void TstRecordset::holdsEveryValueAsSqliteGivesIt() {
+    QFETCH(QString, sql);
+    Database db;
+    DbError err;
+    QVERIFY(db.open(m_db, &err));
+    Recordset rs;
+    QVERIFY2(rs.open(sql, db, &err), qPrintable(err.description));
+
+    sqlite3_stmt* st = nullptr;
+    QCOMPARE(sqlite3_prepare_v2(db.handle(), sql.toUtf8().constData(), -1, &st, nullptr),
+             SQLITE_OK);
+    const int cols = sqlite3_column_count(st);
+    QCOMPARE(rs.fieldCount(), cols);
+    int row = 0;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        for (int c = 0; c < cols; ++c) {
+            const bool isNull = sqlite3_column_type(st, c) == SQLITE_NULL;
+            const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
+            const QByteArray expected(v ? v : "", v ? sqlite3_column_bytes(st, c) : 0);
+            if (rs.isNullAt(row, c) != isNull || rs.rawAt(row, c).toByteArray() != expected) {
+                sqlite3_finalize(st);
+                QFAIL(qPrintable(QStringLiteral("row %1, column %2").arg(row).arg(c)));
+            }
+        }
+        ++row;
+    }
+    sqlite3_finalize(st);
+    QCOMPARE(rs.recordCount(), row);
 }
 
 void TstRecordset::fieldsByNameIgnoreCase() {
