@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
 #include <memory>
 
 namespace rvl92 {
@@ -52,6 +53,34 @@ void decodeFoldedUtf8(const unsigned char* s, int n, std::u32string& out) {
         i += len;
     }
 }
+
+} // namespace
+
+bool isAsciiText(const char* s, size_t n) {
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t w;
+        std::memcpy(&w, s + i, 8);
+        if (w & 0x8080808080808080ull)
+            return false;
+    }
+    for (; i < n; ++i)
+        if (static_cast<unsigned char>(s[i]) >= 0x80)
+            return false;
+    return true;
+}
+
+namespace {
+
+// ASCII text read as folded characters straight from its bytes: for such text
+// this is exactly what decoding would give.
+struct AsciiFolded {
+    const unsigned char* s;
+    char32_t operator[](size_t i) const {
+        const unsigned char c = s[i];
+        return (c >= 'A' && c <= 'Z') ? char32_t(c + 32) : char32_t(c);
+    }
+};
 
 void decodeFoldedUtf16(QStringView s, std::u32string& out) {
     out.clear();
@@ -203,22 +232,71 @@ bool JetPattern::tokenMatches(const Token& t, char32_t c) const {
     return false;
 }
 
+namespace {
+
+// Where the folded character `c` next occurs in the text from `from` on; n
+// when nowhere.
+size_t nextOf(const AsciiFolded& text, size_t from, size_t n, char32_t c) {
+    if (c >= 0x80)
+        return n; // an ASCII text has no such character
+    if (from >= n)
+        return n;
+    const auto lower = static_cast<unsigned char>(c);
+    const unsigned char* begin = text.s + from;
+    size_t span = n - from;
+    const void* hit = std::memchr(begin, lower, span);
+    if (lower >= 'a' && lower <= 'z') {
+        // The capital can only be the answer before the first small letter.
+        if (hit)
+            span = size_t(static_cast<const unsigned char*>(hit) - begin);
+        if (const void* capital = std::memchr(begin, lower - 32, span))
+            hit = capital;
+    }
+    return hit ? size_t(static_cast<const unsigned char*>(hit) - text.s) : n;
+}
+
+size_t nextOf(const char32_t* text, size_t from, size_t n, char32_t c) {
+    for (size_t i = from; i < n; ++i)
+        if (text[i] == c)
+            return i;
+    return n;
+}
+
+} // namespace
+
 // Greedy matching with a single back-track point: the last "*" seen. Linear in
 // practice, O(n*m) at worst, never exponential.
-bool JetPattern::matchFolded(const char32_t* s, size_t n) const {
+template <typename Text> bool JetPattern::matchFolded(const Text& s, size_t n) const {
     const size_t m = m_tokens.size();
     size_t ti = 0, si = 0;
     size_t starT = SIZE_MAX, starS = 0;
+    // Right after a "*" a literal can only match where its character occurs:
+    // go there at once instead of trying every position on the way. False
+    // when it occurs nowhere further, so that nothing can match any more.
+    auto skipToLiteral = [&] {
+        if (ti < m && m_tokens[ti].kind == Kind::Literal) {
+            si = nextOf(s, si, n, m_tokens[ti].ch);
+            starS = si;
+        }
+        return si < n;
+    };
     while (si < n) {
-        if (ti < m && m_tokens[ti].kind == Kind::AnyRun) {
+        const Token* t = ti < m ? &m_tokens[ti] : nullptr;
+        if (t && t->kind == Kind::AnyRun) {
             starT = ti++;
             starS = si;
-        } else if (ti < m && tokenMatches(m_tokens[ti], s[si])) {
+            if (ti == m)
+                return true; // a "*" at the end takes the rest
+            if (!skipToLiteral())
+                return false;
+        } else if (t && (t->kind == Kind::Literal ? t->ch == s[si] : tokenMatches(*t, s[si]))) {
             ++ti;
             ++si;
         } else if (starT != SIZE_MAX) {
             ti = starT + 1;
             si = ++starS;
+            if (!skipToLiteral())
+                return false;
         } else {
             return false;
         }
@@ -235,6 +313,10 @@ bool JetPattern::matches(QStringView text) const {
 }
 
 bool JetPattern::matchesUtf8(const char* text, int length) const {
+    // Nearly every value is plain ASCII: match its bytes without decoding.
+    if (isAsciiText(text, size_t(length)))
+        return matchFolded(AsciiFolded{reinterpret_cast<const unsigned char*>(text)},
+                           size_t(length));
     thread_local std::u32string buf;
     decodeFoldedUtf8(reinterpret_cast<const unsigned char*>(text), length, buf);
     return matchFolded(buf.data(), buf.size());

@@ -41,7 +41,8 @@ private:
     };
 
     void compile(const std::u32string& folded);
-    bool matchFolded(const char32_t* text, size_t n) const;
+    // `text[i]` gives the i-th case-folded character.
+    template <typename Text> bool matchFolded(const Text& text, size_t n) const;
     bool tokenMatches(const Token& t, char32_t c) const;
 
     std::vector<Token> m_tokens;
@@ -58,6 +59,8 @@ QString foldCase(QStringView s);
 // accident.
 void foldUtf8(const char* text, int length, std::u32string& out);
 void foldUtf16(QStringView text, std::u32string& out);
+// Whether the text is plain ASCII (its folded form is then its bytes lowered).
+bool isAsciiText(const char* text, size_t length);
 // Whether the folded UTF-8 text begins with (or, when `exact`, equals) the
 // folded key; stops at the first difference without decoding the rest.
 bool foldedUtf8StartsWith(const char* text, int length, const std::u32string& key, bool exact);

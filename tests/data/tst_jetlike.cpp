@@ -1,5 +1,6 @@
 #include "data/jetlike.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -16,7 +17,70 @@ private slots:
     void throughSql_data();
     void throughSql();
     void longTextsStayLinear();
+    void agreesWithPlainBacktracking();
 };
+
+namespace {
+
+// The operator defined the plain way, by trying every split: the reference
+// for the matcher's shortcuts (greedy back-tracking, skipping to a literal,
+// reading ASCII bytes undecoded).
+struct RefToken {
+    enum Kind { Literal, AnyRun, AnyOne, Digit, Set };
+    Kind kind;
+    char32_t ch; // Literal: folded
+    QString set; // Set: members, small letters and digits
+    bool negate;
+};
+
+RefToken token(RefToken::Kind kind, char32_t ch = 0, const QString& set = {}, bool negate = false) {
+    return {kind, ch, set, negate};
+}
+
+bool refMatch(const std::vector<RefToken>& p, size_t ti, const std::u32string& s, size_t si) {
+    if (ti == p.size())
+        return si == s.size();
+    const RefToken& t = p[ti];
+    if (t.kind == RefToken::AnyRun) {
+        for (size_t k = si; k <= s.size(); ++k)
+            if (refMatch(p, ti + 1, s, k))
+                return true;
+        return false;
+    }
+    if (si == s.size())
+        return false;
+    const char32_t c = s[si];
+    bool one = false;
+    switch (t.kind) {
+    case RefToken::Literal:
+        one = c == t.ch;
+        break;
+    case RefToken::AnyOne:
+        one = true;
+        break;
+    case RefToken::Digit:
+        one = c >= U'0' && c <= U'9';
+        break;
+    case RefToken::Set: {
+        bool in = false;
+        for (qsizetype i = 0; i < t.set.size(); ++i) {
+            if (i + 2 < t.set.size() && t.set[i + 1] == u'-') {
+                in = in || (c >= t.set[i].unicode() && c <= t.set[i + 2].unicode());
+                i += 2;
+            } else {
+                in = in || c == t.set[i].unicode();
+            }
+        }
+        one = in != t.negate;
+        break;
+    }
+    case RefToken::AnyRun:
+        break;
+    }
+    return one && refMatch(p, ti + 1, s, si + 1);
+}
+
+} // namespace
 
 void TstJetLike::matches_data() {
     QTest::addColumn<QString>("text");
@@ -178,6 +242,62 @@ void TstJetLike::longTextsStayLinear() {
     const QString text(10000, QLatin1Char('a'));
     QVERIFY(!jetLike(text, QStringLiteral("%a%a%a%a%a%a%a%a%b")));
     QVERIFY(jetLike(text + QLatin1Char('b'), QStringLiteral("%a%a%a%a%a%a%a%a%b")));
+}
+
+void TstJetLike::agreesWithPlainBacktracking() {
+    // Small alphabets, so that matches are common; letters that fold to
+    // others (É, the long s, the Kelvin sign) and digits among them.
+    const QString letters = QStringLiteral("aAbBsSc\u00e9\u00c9\u017f\u212ak 19-");
+    const QStringList sets{"[ab]", "[!b]", "[a-c]", "[\u00e9s]", "[0-4]", "[!a-c]"};
+    QRandomGenerator rng(1992);
+    int matched = 0;
+    const int cases = 30000;
+    for (int n = 0; n < cases; ++n) {
+        std::vector<RefToken> tokens;
+        QString pattern;
+        const int length = int(rng.bounded(7));
+        for (int i = 0; i < length; ++i) {
+            const int pick = int(rng.bounded(100));
+            if (pick < 25) {
+                pattern += rng.bounded(2) ? u'*' : u'%';
+                tokens.push_back(token(RefToken::AnyRun));
+            } else if (pick < 35) {
+                pattern += rng.bounded(2) ? u'?' : u'_';
+                tokens.push_back(token(RefToken::AnyOne));
+            } else if (pick < 42) {
+                pattern += u'#';
+                tokens.push_back(token(RefToken::Digit));
+            } else if (pick < 52) {
+                const QString& set = sets[int(rng.bounded(int(sets.size())))];
+                pattern += set;
+                const bool negate = set[1] == u'!';
+                tokens.push_back(
+                    token(RefToken::Set, 0, set.mid(negate ? 2 : 1).chopped(1), negate));
+            } else {
+                const QChar c = letters[int(rng.bounded(int(letters.size())))];
+                pattern += c;
+                tokens.push_back(token(RefToken::Literal, foldCase(char32_t(c.unicode()))));
+            }
+        }
+        QString text;
+        const int textLength = int(rng.bounded(12));
+        for (int i = 0; i < textLength; ++i)
+            text += letters[int(rng.bounded(int(letters.size())))];
+        std::u32string folded;
+        foldUtf16(text, folded);
+
+        const bool expected = refMatch(tokens, 0, folded, 0);
+        const QByteArray utf8 = text.toUtf8();
+        const JetPattern compiled(pattern);
+        if (compiled.matches(text) != expected ||
+            compiled.matchesUtf8(utf8.constData(), int(utf8.size())) != expected)
+            QFAIL(qPrintable(QStringLiteral("'%1' Like '%2' should be %3")
+                                 .arg(text, pattern, expected ? "true" : "false")));
+        matched += expected;
+    }
+    // Both answers must be common, or the comparison proves little.
+    QVERIFY(matched > cases / 20);
+    QVERIFY(matched < cases - cases / 20);
 }
 
 QTEST_GUILESS_MAIN(TstJetLike)
