@@ -165,10 +165,13 @@ void frmFunctienamen::formActivate() {
     const QString code = s.gsRvl92Code;
     if (code.isEmpty() || currentCode() == code)
         return;
-    stilBewegen([&] {
-        Rs->moveFirst();
-        Rs->find({0, FindCriterion::Op::Equals, code});
-    });
+    {
+        BusyCursor busy;
+        stilBewegen([&] {
+            Rs->moveFirst();
+            Rs->find({0, FindCriterion::Op::Equals, code});
+        });
+    }
     toonRijBovenaan();
     geefLijstFocus();
 }

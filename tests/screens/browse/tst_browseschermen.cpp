@@ -50,6 +50,7 @@ private slots:
     void drempels_data();
     void drempels();
     void recordselectorUit();
+    void andereResolutie();
     void terugNaAndereKeuze();
     void beroepZonderTitels();
     void lijstMededeling();
@@ -179,6 +180,19 @@ void TstBrowseSchermen::recordselectorUit() {
     QCOMPARE(appState().gsRvl92Code, QString("11101"));
     actie(F, "mnuKenmerken")->trigger(); // a hand-off still takes the row
     QCOMPARE(tekst(form::Kenmerken, "txtRVL"), QString("12001"));
+}
+
+void TstBrowseSchermen::andereResolutie() {
+    // 120 dots per inch is 12 twips per pixel: no record selector anywhere.
+    setDpiOverride(120, 120);
+    for (const QString& scherm : {F, B, N}) {
+        appState().gsRvl92Code = "11101";
+        QVERIFY(toon(scherm));
+        QCOMPARE(lijst(scherm)->selectionMode(), QAbstractItemView::NoSelection);
+        QVERIFY(!actie(scherm, "mnuRecordselector")->isEnabled());
+        QVERIFY(!actie(scherm, "mnuRecordselector")->isChecked());
+    }
+    QCOMPARE(appState().gbRecordselector, False);
 }
 
 void TstBrowseSchermen::terugNaAndereKeuze() {
