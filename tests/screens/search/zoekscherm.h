@@ -2,7 +2,7 @@
 
 // What the GUI tests of the search screens share: a program directory with the
 // test classification, the forms registered with stand-ins for the browse
-// screens, and small helpers to reach controls by their names.
+// screens, and helpers to reach controls by their names.
 
 #include "app/appstate.h"
 #include "app/formnames.h"
@@ -16,7 +16,6 @@
 #include "zoekdb.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -27,23 +26,22 @@ namespace zoektest {
 
 using namespace rvl92;
 
-// The browse screens are stand-ins here: the tests look at what is handed to
-// them (gsRvl92Code) and which one is shown.
-inline void registreer() {
+// The browse screens are stand-ins: the tests look at what is handed to them
+// (gsRvl92Code) and which one is shown.
+inline bool opzetten(const QTemporaryDir& dir) {
+    appState().programDir = dir.path();
     registerForms();
-    const std::pair<QString, QString> browse[] = {{form::Functienamen, screen::Functienamen},
-                                                  {form::Beroepen, screen::Beroepen},
-                                                  {form::Namen, screen::Namen},
-                                                  {form::Kenmerken, screen::Kenmerken}};
-    for (const auto& [f, s] : browse)
-        forms().registerForm(f, [f, s] { return new ProbeScreen(f, s); });
+    for (const QString& f : {form::Functienamen, form::Beroepen, form::Namen, form::Kenmerken})
+        forms().registerForm(f, [f] { return new ProbeScreen(f, f); });
+    return zoekdb::schrijf(dir.path());
 }
 
-inline void begin() {
+inline void begin(const QString& scherm) {
     resetAppState();
     setDpiOverride(96, 96);
     forms().show(form::Startscherm);
     appState().gsStartRvl92Code = QStringLiteral("22020");
+    forms().show(scherm);
 }
 
 inline void einde() {
@@ -56,11 +54,14 @@ template <typename T = QWidget> T* kind(const QString& form, const QString& name
     return f ? f->findChild<T*>(name) : nullptr;
 }
 
-inline QAction* item(const QString& form, const char* name) {
-    return kind<QAction>(form, QString::fromLatin1(name));
+inline void menu(const QString& form, const char* name) {
+    kind<QAction>(form, QString::fromLatin1(name))->trigger();
+}
+inline void klik(const QString& form, const QString& knop) {
+    QTest::mouseClick(kind<QPushButton>(form, knop), Qt::LeftButton);
 }
 
-// The names of the items that are enabled, of those given.
+// Those of the named items that are enabled.
 inline QStringList aan(const QString& form, const QStringList& names) {
     QStringList out;
     for (const QString& n : names)
@@ -69,29 +70,24 @@ inline QStringList aan(const QString& form, const QStringList& names) {
     return out;
 }
 
-inline QString nietGevondenTekst() {
+inline QString melding() {
     auto* d = qobject_cast<BerichtDialog*>(forms().find(form::DialogNietGevonden));
     return d ? d->text() : QString();
 }
-
-inline void klikOK() {
-    if (auto* ok = kind<QPushButton>(form::DialogNietGevonden, QStringLiteral("OKButton")))
-        QTest::mouseClick(ok, Qt::LeftButton);
-}
-
 inline QString actief() {
-    Form* f = forms().active();
-    return f ? f->objectName() : QString();
+    return forms().active() ? forms().active()->objectName() : QString();
+}
+inline void vorigScherm() {
+    qobject_cast<MenuScreen*>(forms().active())->menuItem(MenuRole::VorigScherm)->trigger();
 }
 
-// Column 0 of every row the grid shows.
-inline QStringList gridCodes(QTableView* grid) {
+// Column 0 of the rows the grid shows, and the captions of its visible columns.
+inline QStringList codes(QTableView* grid) {
     QStringList out;
     for (int r = 0; r < grid->model()->rowCount(); ++r)
         out << grid->model()->index(r, 0).data().toString();
     return out;
 }
-
 inline QStringList koppen(QTableView* grid) {
     QStringList out;
     for (int c = 0; c < grid->model()->columnCount(); ++c)
