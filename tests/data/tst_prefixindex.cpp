@@ -3,7 +3,10 @@
 #include "data/recordset.h"
 
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sqlite3.h>
 
 using namespace rvl92;
 
@@ -19,6 +22,8 @@ private slots:
     void initTestCase();
     void sameRowsAsScan_data();
     void sameRowsAsScan();
+    void sameRowsAsScanOnAwkwardValues_data();
+    void sameRowsAsScanOnAwkwardValues();
 
 private:
     Database m_db;
@@ -39,17 +44,26 @@ void TstPrefixIndex::initTestCase() {
 }
 
 void TstPrefixIndex::sameRowsAsScan_data() {
+    QTest::addColumn<QString>("order");
     QTest::addColumn<int>("column");
     QTest::addColumn<bool>("equals");
-    QTest::newRow("title prefix") << 1 << false;
-    QTest::newRow("title equals") << 1 << true;
-    QTest::newRow("code equals") << 0 << true;
-    QTest::newRow("code prefix") << 0 << false;
+    QTest::addColumn<int>("count");
+    // Titles in table order are nearly sorted (the index merges their runs);
+    // codes, and titles in any other order, are sorted outright.
+    QTest::newRow("title prefix") << "" << 1 << false << 10000;
+    QTest::newRow("title equals") << "" << 1 << true << 10000;
+    QTest::newRow("code equals") << "" << 0 << true << 10000;
+    QTest::newRow("code prefix") << "" << 0 << false << 10000;
+    QTest::newRow("titles reversed") << " order by Functienaam desc" << 1 << false << 2000;
+    QTest::newRow("titles shuffled") << " order by id" << 1 << false << 2000;
+    QTest::newRow("codes sorted") << " order by RVL92, id" << 0 << true << 2000;
 }
 
 void TstPrefixIndex::sameRowsAsScan() {
+    QFETCH(QString, order);
     QFETCH(int, column);
     QFETCH(bool, equals);
+    QFETCH(int, count);
     const QStringList& values = column == 0 ? m_codes : m_titles;
     QRandomGenerator rng(1992);
 
@@ -60,7 +74,7 @@ void TstPrefixIndex::sameRowsAsScan() {
     const QStringList odd{"'", "%",   "*", "#", "[", "_", "?",  "É", "é",  "ë",
                           "z", "zzz", " ", "-", "(", "3", "c#", "0", "99", "1"};
     keys << odd;
-    while (keys.size() < 10000) {
+    while (keys.size() < count) {
         const QString& v = values[rng.bounded(int(values.size()))];
         if (v.isEmpty())
             continue;
@@ -83,8 +97,9 @@ void TstPrefixIndex::sameRowsAsScan() {
 
     DbError err;
     Recordset indexed, plain;
-    QVERIFY(indexed.open(" select RVL92, Functienaam from functienamen", m_db, &err));
-    QVERIFY(plain.open(" select RVL92, Functienaam from functienamen", m_db, &err));
+    const QString sql = " select RVL92, Functienaam from functienamen" + order;
+    QVERIFY(indexed.open(sql, m_db, &err));
+    QVERIFY(plain.open(sql, m_db, &err));
     plain.setIndexingEnabled(false);
     const FindCriterion::Op op = equals ? FindCriterion::Op::Equals : FindCriterion::Op::Prefix;
     int found = 0;
@@ -105,8 +120,104 @@ void TstPrefixIndex::sameRowsAsScan() {
         found += a;
     }
     // The sample must exercise both outcomes.
-    QVERIFY(found > 1000);
+    QVERIFY(found > count / 10);
     QVERIFY(found < keys.size());
+}
+
+void TstPrefixIndex::sameRowsAsScanOnAwkwardValues_data() {
+    QTest::addColumn<bool>("equals");
+    QTest::newRow("prefix") << false;
+    QTest::newRow("equals") << true;
+}
+
+// Values that share their first eight bytes, are shorter than that, hold a
+// NUL byte, differ only after an accent, or fold to each other from
+// different bytes (the long s, the Kelvin sign), stored in random order and
+// case, with NULLs between them.
+void TstPrefixIndex::sameRowsAsScanOnAwkwardValues() {
+    QFETCH(bool, equals);
+    const QString nul(QChar(0));
+    const QStringList values{"",
+                             "a",
+                             "ab",
+                             "ab" + nul,
+                             "ab" + nul + "c",
+                             "abcdefgh",
+                             "abcdefgh" + nul,
+                             "abcdefghi",
+                             "abcdefghij",
+                             "abcdefg\u00e9",
+                             "abcdefg\u00e9a",
+                             "abcdefgz",
+                             "\u00e9",
+                             "\u00e9a",
+                             "\u00ff",
+                             "sa",
+                             "\u017fa",
+                             "\u212a\u00e9",
+                             "k\u00e9",
+                             "zzzzzzzzzz1",
+                             "zzzzzzzzzz2",
+                             "zzzzzzzzzz"};
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = dir.filePath("awkward.db");
+    sqlite3* raw = nullptr;
+    QCOMPARE(sqlite3_open(file.toUtf8().constData(), &raw), SQLITE_OK);
+    sqlite3_exec(raw, "create table t (v text); begin", nullptr, nullptr, nullptr);
+    sqlite3_stmt* ins = nullptr;
+    sqlite3_prepare_v2(raw, "insert into t values (?)", -1, &ins, nullptr);
+    QRandomGenerator rng(92);
+    const int rows = Recordset::IndexThreshold + 1000;
+    for (int r = 0; r < rows; ++r) {
+        const int pick = int(rng.bounded(int(values.size()) + 1));
+        if (pick == values.size()) {
+            sqlite3_bind_null(ins, 1);
+        } else {
+            QString v = values[pick];
+            v = rng.bounded(3) == 0 ? v.toUpper() : rng.bounded(2) ? v : v.toLower();
+            const QByteArray utf8 = v.toUtf8();
+            sqlite3_bind_text(ins, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        }
+        QCOMPARE(sqlite3_step(ins), SQLITE_DONE);
+        sqlite3_reset(ins);
+    }
+    sqlite3_finalize(ins);
+    sqlite3_exec(raw, "commit", nullptr, nullptr, nullptr);
+    sqlite3_close(raw);
+
+    // Every prefix of every value in both cases, and each with one more letter.
+    QStringList keys;
+    for (const QString& v : values)
+        for (qsizetype n = 1; n <= v.size(); ++n)
+            keys << v.left(n) << v.left(n).toUpper() << v.left(n) + "x";
+
+    Database db;
+    DbError err;
+    QVERIFY(db.open(file, &err));
+    Recordset indexed, plain;
+    QVERIFY(indexed.open("select v from t", db, &err));
+    QVERIFY(plain.open("select v from t", db, &err));
+    plain.setIndexingEnabled(false);
+    const FindCriterion::Op op = equals ? FindCriterion::Op::Equals : FindCriterion::Op::Prefix;
+    int found = 0;
+    for (int round = 0; round < 4; ++round) {
+        for (const QString& key : keys) {
+            const int start = round == 0 ? 1 : 1 + int(rng.bounded(rows));
+            indexed.setAbsolutePosition(start);
+            plain.setAbsolutePosition(start);
+            const bool a = indexed.find({0, op, key}, round % 2);
+            const bool b = plain.find({0, op, key}, round % 2);
+            if (a != b || indexed.absolutePosition() != plain.absolutePosition())
+                QFAIL(qPrintable(QStringLiteral("key '%1' from %2: index %3, scan %4")
+                                     .arg(key)
+                                     .arg(start)
+                                     .arg(indexed.absolutePosition())
+                                     .arg(plain.absolutePosition())));
+            found += a;
+        }
+    }
+    QVERIFY(found > keys.size());
 }
 
 QTEST_GUILESS_MAIN(TstPrefixIndex)
