@@ -7,8 +7,10 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 #include <memory>
+#include <thread>
 
 namespace rvl92 {
 
@@ -29,9 +31,60 @@ bool foldedStartsWith(const std::u32string& text, const std::u32string& prefix) 
 
 } // namespace
 
+struct Recordset::IndexSlot {
+    std::thread builder;
+    std::unique_ptr<PrefixIndex> index; // written by the builder before `ready`
+    std::atomic<bool> ready{false};
+};
+
 Recordset::Recordset(QObject* parent) : QObject(parent) {}
 
-Recordset::~Recordset() = default;
+Recordset::~Recordset() {
+    dropIndexes();
+}
+
+void Recordset::dropIndexes() {
+    for (auto& slot : m_indexes)
+        if (slot && slot->builder.joinable())
+            slot->builder.join();
+    m_indexes.clear();
+}
+
+void Recordset::waitForIndexes() {
+    for (auto& slot : m_indexes)
+        if (slot && slot->builder.joinable())
+            slot->builder.join();
+}
+
+// The index of a column when it is ready; otherwise starts building it (once)
+// and gives nothing, so that the caller scans.
+const PrefixIndex* Recordset::readyIndex(int column) {
+    if (m_indexes.size() < size_t(fieldCount()))
+        m_indexes.resize(size_t(fieldCount()));
+    auto& slot = m_indexes[size_t(column)];
+    if (slot)
+        return slot->ready.load(std::memory_order_acquire) ? slot->index.get() : nullptr;
+    slot = std::make_unique<IndexSlot>();
+    IndexSlot* s = slot.get();
+    const int rows = m_rows;
+    auto cell = [this, column](int row, bool* isNull) {
+        *isNull = isNullAt(row, column);
+        return rawAt(row, column);
+    };
+    try {
+        s->builder = std::thread([s, rows, cell] {
+            try {
+                s->index = std::make_unique<PrefixIndex>(rows, cell);
+                s->ready.store(true, std::memory_order_release);
+            } catch (...) {
+                // Out of memory: this column is scanned, as it always could be.
+            }
+        });
+    } catch (...) {
+        // No thread to be had: scanning stays right, only slower.
+    }
+    return nullptr;
+}
 
 bool Recordset::open(const QString& sql, const Database& cnn, DbError* error) {
     if (error)
@@ -110,6 +163,7 @@ bool Recordset::open(const QString& sql, const Database& cnn, DbError* error) {
         return false;
     }
 
+    dropIndexes();
     emit aboutToReset();
     m_fields = fields;
     m_text = std::move(text);
@@ -118,7 +172,6 @@ bool Recordset::open(const QString& sql, const Database& cnn, DbError* error) {
     m_offsets.shrinkToFit();
     m_rows = rows;
     m_pos = rows > 0 ? 0 : -1;
-    m_indexes.clear();
     m_open = true;
     emit reset();
     return true;
@@ -127,12 +180,12 @@ bool Recordset::open(const QString& sql, const Database& cnn, DbError* error) {
 void Recordset::close() {
     if (!m_open)
         return;
+    dropIndexes();
     emit aboutToReset();
     m_open = false;
     m_fields.clear();
     m_text.clear();
     m_offsets.clear();
-    m_indexes.clear();
     m_rows = 0;
     m_pos = -1;
     emit reset();
@@ -273,25 +326,17 @@ bool Recordset::find(const FindCriterion& criterion, int skip, Direction directi
     const bool indexable =
         criterion.op == FindCriterion::Op::Prefix || criterion.op == FindCriterion::Op::Equals;
     if (m_indexing && indexable && direction == Direction::Forward && m_rows >= IndexThreshold) {
-        if (m_indexes.size() < size_t(fieldCount()))
-            m_indexes.resize(size_t(fieldCount()));
-        auto& index = m_indexes[size_t(criterion.column)];
-        if (!index) {
-            const int col = criterion.column;
-            index = std::make_unique<PrefixIndex>(m_rows, [this, col](int row, bool* isNull) {
-                *isNull = isNullAt(row, col);
-                return rawAt(row, col);
-            });
+        if (const PrefixIndex* index = readyIndex(criterion.column)) {
+            const long long from = std::max(0LL, static_cast<long long>(m_pos) + skip);
+            if (from >= m_rows) {
+                setPos(m_rows);
+                return false;
+            }
+            const int row = index->firstFrom(int(from), prepared.folded,
+                                             criterion.op == FindCriterion::Op::Equals);
+            setPos(row >= 0 ? row : m_rows);
+            return row >= 0;
         }
-        const long long from = std::max(0LL, static_cast<long long>(m_pos) + skip);
-        if (from >= m_rows) {
-            setPos(m_rows);
-            return false;
-        }
-        const int row =
-            index->firstFrom(int(from), prepared.folded, criterion.op == FindCriterion::Op::Equals);
-        setPos(row >= 0 ? row : m_rows);
-        return row >= 0;
     }
 
     const int step = direction == Direction::Forward ? 1 : -1;
@@ -312,9 +357,9 @@ bool Recordset::find(const FindCriterion& criterion, int skip, Direction directi
 
 size_t Recordset::storageBytes() const {
     size_t n = m_text.capacity() + m_offsets.capacity() * sizeof(uint32_t);
-    for (const auto& index : m_indexes)
-        if (index)
-            n += index->storageBytes();
+    for (const auto& slot : m_indexes)
+        if (slot && slot->ready.load(std::memory_order_acquire))
+            n += slot->index->storageBytes();
     return n;
 }
 

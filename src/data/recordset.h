@@ -106,11 +106,15 @@ public:
     // Bytes held for the values (text and offsets) and any find indexes.
     size_t storageBytes() const;
 
-    // Results at least this long get an index for forward Prefix/Equals finds,
-    // built on the first such find of a column.
+    // Results at least this long get an index for forward Prefix/Equals finds.
+    // The first such find of a column starts building it in the background and
+    // is answered by the scan, as are the finds until the index is ready: the
+    // answers are the same, and no key typed waits for the build.
     static constexpr int IndexThreshold = 4096;
     // Finds without the index (the plain scan); for tests and benchmarks.
     void setIndexingEnabled(bool on) { m_indexing = on; }
+    // Waits until every index being built is ready (tests and benchmarks).
+    void waitForIndexes();
 
 signals:
     // Before and after the whole content changes (open, close).
@@ -122,6 +126,8 @@ signals:
 private:
     bool setPos(int pos);
     bool rowMatches(int row, const FindCriterion& c, const void* compiled) const;
+    const PrefixIndex* readyIndex(int column);
+    void dropIndexes();
 
     bool m_open = false;
     QString m_sql;
@@ -134,7 +140,10 @@ private:
     GrowBuffer<char> m_text;
     GrowBuffer<uint32_t> m_offsets;
     // Find indexes by column, made when first needed, dropped with the rows.
-    mutable std::vector<std::unique_ptr<PrefixIndex>> m_indexes;
+    // A builder thread only reads the stored values, which stay as they are
+    // until the indexes are dropped (after joining it).
+    struct IndexSlot;
+    std::vector<std::unique_ptr<IndexSlot>> m_indexes;
     bool m_indexing = true;
 };
 

@@ -24,6 +24,7 @@ private slots:
     void sameRowsAsScan();
     void sameRowsAsScanOnAwkwardValues_data();
     void sameRowsAsScanOnAwkwardValues();
+    void reopenWhileIndexIsBuilt();
 
 private:
     Database m_db;
@@ -104,6 +105,10 @@ void TstPrefixIndex::sameRowsAsScan() {
     const FindCriterion::Op op = equals ? FindCriterion::Op::Equals : FindCriterion::Op::Prefix;
     int found = 0;
     for (int i = 0; i < keys.size(); ++i) {
+        // The first finds run while the index is being built (and scan);
+        // from here on it is certainly ready.
+        if (i == keys.size() / 10)
+            indexed.waitForIndexes();
         // From the top (as the jump does), and from a random row with a skip.
         const int start = (i % 3 == 0) ? 1 + rng.bounded(indexed.recordCount()) : 1;
         const int skip = (i % 5 == 0) ? 1 : 0;
@@ -119,6 +124,7 @@ void TstPrefixIndex::sameRowsAsScan() {
                                  .arg(plain.absolutePosition())));
         found += a;
     }
+    QVERIFY2(indexed.storageBytes() > plain.storageBytes(), "the index was never used");
     // The sample must exercise both outcomes.
     QVERIFY(found > count / 10);
     QVERIFY(found < keys.size());
@@ -200,6 +206,9 @@ void TstPrefixIndex::sameRowsAsScanOnAwkwardValues() {
     QVERIFY(plain.open("select v from t", db, &err));
     plain.setIndexingEnabled(false);
     const FindCriterion::Op op = equals ? FindCriterion::Op::Equals : FindCriterion::Op::Prefix;
+    indexed.find({0, op, keys.front()});
+    indexed.waitForIndexes();
+    QVERIFY(indexed.storageBytes() > plain.storageBytes());
     int found = 0;
     for (int round = 0; round < 4; ++round) {
         for (const QString& key : keys) {
@@ -218,6 +227,33 @@ void TstPrefixIndex::sameRowsAsScanOnAwkwardValues() {
         }
     }
     QVERIFY(found > keys.size());
+}
+
+// Closing or reopening a result while an index of it is being built waits
+// for the builder, which reads the old rows; the new rows get their own.
+void TstPrefixIndex::reopenWhileIndexIsBuilt() {
+    DbError err;
+    Recordset rs, plain;
+    const QString titles = " select RVL92, Functienaam from functienamen";
+    const QString reversed = titles + " order by Functienaam desc";
+    QVERIFY(plain.open(reversed, m_db, &err));
+    plain.setIndexingEnabled(false);
+    for (int i = 0; i < 20; ++i) {
+        QVERIFY(rs.open(i % 2 ? titles : reversed, m_db, &err));
+        rs.find({1, FindCriterion::Op::Prefix, QStringLiteral("b")});
+        if (i % 3 == 0)
+            rs.close();
+    }
+    QVERIFY(rs.open(reversed, m_db, &err));
+    rs.find({1, FindCriterion::Op::Prefix, QStringLiteral("b")});
+    rs.waitForIndexes();
+    for (const char* key : {"b", "ma", "z", "qq"}) {
+        rs.moveFirst();
+        plain.moveFirst();
+        QCOMPARE(rs.find({1, FindCriterion::Op::Prefix, key}),
+                 plain.find({1, FindCriterion::Op::Prefix, key}));
+        QCOMPARE(rs.absolutePosition(), plain.absolutePosition());
+    }
 }
 
 QTEST_GUILESS_MAIN(TstPrefixIndex)
