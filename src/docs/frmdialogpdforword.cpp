@@ -4,6 +4,7 @@
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/messagebox.h"
+#include "docs/placement.h"
 #include "docs/viewerwait.h"
 #include "docs/winprocess.h"
 
@@ -71,10 +72,8 @@ frmDialogPdfOrWord::frmDialogPdfOrWord(QWidget* parent) : Form(form::DialogPdfOr
 void frmDialogPdfOrWord::formLoad() {
     setWindowIcon(programIcon());
     lblTekst->setText(prompt(appState().gbHandleiding == True));
-    if (Form* start = forms().find(form::Startscherm)) {
-        const QRect g = start->frameGeometry();
-        move(g.center() - rect().center());
-    }
+    if (Form* start = forms().find(form::Startscherm))
+        centreOver(this, start->frameGeometry());
 }
 
 void frmDialogPdfOrWord::OpenDocument(const QString& path) {

@@ -5,6 +5,7 @@
 #include "app/forms.h"
 #include "app/frmdialogbericht.h"
 #include "docs/notices.h"
+#include "docs/placement.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -89,8 +90,7 @@ void frmDialogSchakelSchema::formLoad() {
     if (Form* start = forms().find(form::Startscherm)) {
         setParent(start, windowFlags());
         adjustSize();
-        const QRect g = start->frameGeometry();
-        move(g.center() - rect().center());
+        centreOver(this, start->frameGeometry());
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "docs/helptexts.h"
+#include "docs/placement.h"
 #include "docs/rtfreader.h"
 
 #include <QAction>
@@ -60,7 +61,7 @@ void frmShowRtfHelp::LaadHelptekst() {
     Form* screen = forms().find(help->screen);
     if (screen) {
         screen->setEnabled(false);
-        move(screen->frameGeometry().center() - rect().center());
+        centreOver(this, screen->frameGeometry());
     }
     setWindowTitle(help->caption);
 

@@ -190,9 +190,13 @@ void Reader::applyBlockFormat() {
     f.setTextIndent(p.first / kTwipsPerPixel);
     f.setTopMargin(p.before / kTwipsPerPixel);
     f.setBottomMargin(p.after / kTwipsPerPixel);
+    // Rich text measures tab stops from the margin, the layout from where the
+    // paragraph's first line starts.
     QList<QTextOption::Tab> tabs;
     for (int t : p.tabs)
-        tabs.append(QTextOption::Tab(t / kTwipsPerPixel, QTextOption::LeftTab));
+        if (t > p.left + p.first)
+            tabs.append(
+                QTextOption::Tab((t - p.left - p.first) / kTwipsPerPixel, QTextOption::LeftTab));
     f.setTabPositions(tabs);
     m_cursor.setBlockFormat(f);
 }
@@ -351,7 +355,8 @@ RtfStatus Reader::run() {
     while (m_pos < m_data.size() && !m_ended) {
         const char c = m_data[m_pos++];
         const bool groupStart = m_atGroupStart;
-        m_atGroupStart = false;
+        if (c != '\r' && c != '\n') // a line end does not end a group's start
+            m_atGroupStart = false;
         if (c == '{') {
             flushText();
             if (m_stack.size() >= kMaxDepth) {

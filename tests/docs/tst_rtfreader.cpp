@@ -72,6 +72,8 @@ private slots:
                           R"({\colortbl;\red255\green0\blue0;}{\stylesheet{\s1 Kop;}})"
                           R"({\info{\title Titel}{\author Iemand}}Tekst})")
             << "Tekst";
+        QTest::newRow("destination after a line end")
+            << QByteArray("{\\rtf1 a{\r\n\\info{\\title x}}b}") << "ab";
         QTest::newRow("starred destination skipped")
             << QByteArray(R"({\rtf1 a{\*\generator Writer;}{\*\onbekend {geneste} tekst}b})")
             << "ab";
@@ -136,7 +138,8 @@ private slots:
         QCOMPARE(indented.topMargin(), 8.0);
         QCOMPARE(indented.bottomMargin(), 16.0);
         QCOMPARE(indented.tabPositions().size(), 1);
-        QCOMPARE(indented.tabPositions().first().position, 96.0);
+        // 1440 twips from the margin is 1080 from where the first line starts.
+        QCOMPARE(indented.tabPositions().first().position, 72.0);
         // Paragraph settings hold until \pard.
         QCOMPARE(doc.findBlockByNumber(2).blockFormat().alignment(), Qt::AlignRight);
         QCOMPARE(doc.findBlockByNumber(3).blockFormat().alignment(), Qt::AlignRight);

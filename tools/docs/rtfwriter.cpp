@@ -85,9 +85,11 @@ QByteArray paragraph(const QTextBlock& block) {
     out += "\\sa" + QByteArray::number(twips(b.bottomMargin()));
     int left = twips(b.leftMargin());
     int first = twips(b.textIndent());
+    // The layout measures tab stops from where the first line starts, rich
+    // text from the margin.
     QList<int> tabs;
     for (const QTextOption::Tab& t : b.tabPositions())
-        tabs << twips(t.position);
+        tabs << twips(t.position) + left + first;
     if (const QTextList* list = block.textList()) {
         const int level = std::max(1, list->format().indent());
         left = level * kListIndentTwips + kListIndentTwips / 2;
