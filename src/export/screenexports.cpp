@@ -1,5 +1,6 @@
 #include "export/screenexports.h"
 
+#include "app/appstate.h"
 #include "data/database.h"
 #include "data/recordset.h"
 #include "export/layouts.h"
@@ -52,10 +53,11 @@ ExportResult exporteerZoekenKenmerken(QWidget* screen, Recordset& rs) {
     return exportList(screen, rs, QStringLiteral("ZoekenKenmerken"), writeZoekenKenmerken);
 }
 
-ExportResult exporteerNamen(QWidget* screen, const Recordset& rs, const Database& cnn,
-                            const QString& code) {
+ExportResult exporteerNamen(QWidget* screen, const Recordset& rs, const Database& cnn) {
     if (!rs.isOpen())
         return ExportResult::NoResult;
+    // Every row of the list carries the shown occupation's code.
+    const QString code = rs.valueAt(0, 0).value_or(appState().gsRvl92Code);
     ExportJob job;
     job.recordCount = rs.recordCount();
     job.defaultName = QStringLiteral("Namen");

@@ -25,10 +25,10 @@ ExportResult exporteerZoekenFuncties(QWidget* screen, Recordset& rs);
 ExportResult exporteerZoekenRvl92(QWidget* screen, Recordset& rs);
 ExportResult exporteerZoekenKenmerken(QWidget* screen, Recordset& rs);
 
-// The job titles of the occupation `code`, read by a query of their own over
-// the screen's connection; the screen's list and its current row are left
-// alone. The dialog title counts the rows of the screen's list `rs`.
-ExportResult exporteerNamen(QWidget* screen, const Recordset& rs, const Database& cnn,
-                            const QString& code);
+// The job titles of the occupation the screen shows (the code of its list,
+// which holds that occupation's titles; gsRvl92Code when the list is empty),
+// read by a query of their own over the screen's connection; the screen's list
+// and its current row are left alone. The dialog title counts the list's rows.
+ExportResult exporteerNamen(QWidget* screen, const Recordset& rs, const Database& cnn);
 
 } // namespace rvl92::exports

@@ -5,6 +5,7 @@
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/modrvl92.h"
+#include "export/screenexports.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -178,6 +179,8 @@ void frmKenmerken::formActivate() {
     menuItem(MenuRole::Kenmerken)->setEnabled(false);
 }
 
-void frmKenmerken::mnuExporteren_Click() {}
+void frmKenmerken::mnuExporteren_Click() {
+    exports::exporteerKenmerken(this, *Rs);
+}
 
 } // namespace rvl92

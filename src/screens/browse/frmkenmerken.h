@@ -17,7 +17,6 @@ public:
     void formActivate() override;
 
 protected:
-    // The export of the record is not part of this screen yet.
     void mnuExporteren_Click() override;
 
 private:

@@ -5,6 +5,7 @@
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/modrvl92.h"
+#include "export/screenexports.h"
 #include "screens/browse/browseteksten.h"
 
 #include <QHBoxLayout>
@@ -141,7 +142,9 @@ void frmNamen::DataGrid1_RowColChange() {
     ToonRecordTeller();
 }
 
-void frmNamen::mnuExporteren_Click() {}
+void frmNamen::mnuExporteren_Click() {
+    exports::exporteerNamen(this, *Rs, Cnn);
+}
 
 void frmNamen::mnuEersteRecord_Click() {
     stilBewegen([this] { Rs->moveFirst(); });

@@ -20,7 +20,6 @@ public:
 protected:
     void DataGrid1_RowColChange() override;
 
-    // The export of the list is not part of this screen yet.
     void mnuExporteren_Click() override;
     void mnuEersteRecord_Click() override;
     void mnuLaatsteRecord_Click() override;
