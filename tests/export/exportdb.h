@@ -93,6 +93,15 @@ inline bool write(const QString& programDir) {
                                   {std::nullopt, "Zonder code", "Onbekend", "5"},
                                   {"44040", std::nullopt, "Schilder", "6"},
                               });
+    // The lookup lists of the search on characteristics.
+    ok = ok && testdb::exec(db, "CREATE TABLE BekwaamhedenNiveau (NiveauTotaal TEXT);"
+                                "INSERT INTO BekwaamhedenNiveau VALUES ('02 Basis');"
+                                "CREATE TABLE richtingen (richting TEXT);"
+                                "INSERT INTO richtingen VALUES ('3 Ambachtelijk'),('31 Voedsel');"
+                                "CREATE TABLE Werksoorten (Werksoorten TEXT);"
+                                "INSERT INTO Werksoorten VALUES ('101 Bereiden');"
+                                "CREATE TABLE Vaardigheden (Vaardigheden TEXT);"
+                                "INSERT INTO Vaardigheden VALUES ('201 Deeg kneden');");
     sqlite3_close(db);
     return ok;
 }

@@ -16,11 +16,14 @@
 
 #include "export/exportdb.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -191,10 +194,10 @@ private slots:
         f.close();
 
         Database closed;
-        QVERIFY(openRs(titles));
+        QVERIFY(openRs("SELECT RVL92,Functienaam,beroep FROM Functienamen where RVL92 = '11010'"));
         savedialog::setNextFileName(target, ExportType::Csv);
         msgbox::setNextAnswer(msgbox::Answer::Ok);
-        QCOMPARE(exporteerNamen(nullptr, m_rs, closed, "11010"), ExportResult::Failed);
+        QCOMPARE(exporteerNamen(nullptr, m_rs, closed), ExportResult::Failed);
         QCOMPARE(contents(target), QByteArray("oud\r\n"));
         Recordset probe;
         DbError err;
@@ -207,7 +210,7 @@ private slots:
         msgbox::clearShown();
         QVERIFY(m_rs.setAbsolutePosition(2));
         savedialog::setNextFileName(target, ExportType::Csv);
-        QCOMPARE(exporteerNamen(nullptr, m_rs, m_cnn, "11010"), ExportResult::Saved);
+        QCOMPARE(exporteerNamen(nullptr, m_rs, m_cnn), ExportResult::Saved);
         const QByteArray got = contents(target);
         QCOMPARE(got.count("\r\n"), 3);
         for (const char* line : {"11010;121;Broodbakker\r\n", "11010;121;Bakker; deeg\r\n",
@@ -271,6 +274,31 @@ private slots:
         QCOMPARE(grid.model()->columnCount(), 8);
         QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QString("WS1"));
         QVERIFY(grid.isColumnHidden(2) && !grid.isColumnHidden(7));
+    }
+
+    // The real dialog, accepted as proposed: its set-up and the path it gives.
+    void realDialog() {
+        QVERIFY(openRs(" Select RVL.* from RVL where RVL92 = '11010'"));
+        QString title;
+        QStringList filters;
+        QString suffix;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            poll.stop();
+            title = d->windowTitle();
+            filters = d->nameFilters();
+            suffix = d->defaultSuffix();
+            static_cast<QDialog*>(d)->accept(); // the dialog's own accept, as "Opslaan"
+        });
+        poll.start(20);
+        QCOMPARE(exporteerKenmerken(nullptr, m_rs), ExportResult::Saved);
+        QCOMPARE(title, QString("Opslaan van 1 records"));
+        QCOMPARE(filters, QStringList({"Text (*.txt)", "CSV (*.csv)"}));
+        QCOMPARE(suffix, QString("txt"));
+        QVERIFY(contents(file("Kenmerken.txt")).startsWith("RVL92-code   : 11010\r\n"));
     }
 
     // Without a result there is nothing to export and no dialog.
