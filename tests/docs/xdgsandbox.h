@@ -49,7 +49,7 @@ public:
                                                     .toUtf8());
     }
 
-    // The user's mimeapps.list in the data folder, as the lookup names it.
+    // A mimeapps.list, by default the one in the user's applications folder.
     bool setDefaults(const QStringList& lines,
                      const QString& rel = "data/applications/mimeapps.list") const {
         return write(rel, ("[Default Applications]\n" + lines.join('\n') + '\n').toUtf8());
