@@ -3,14 +3,12 @@
 // what the screens' results look like afterwards.
 
 #include "app/appstate.h"
-#include "app/databinding.h"
 #include "app/form.h"
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/messagebox.h"
 #include "data/database.h"
 #include "data/recordset.h"
-#include "data/recordsetmodel.h"
 #include "export/exportframe.h"
 #include "export/screenexports.h"
 
@@ -20,7 +18,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QStandardPaths>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -109,34 +106,6 @@ private slots:
                  QByteArray("RVL92-code   : 33030\r\nBeroepsgroep : 331 \r\n"
                             "Beroep       : Ploegleider\r\n"));
         QVERIFY(msgbox::shown().isEmpty());
-    }
-
-    // The extension decides the layout, without regard to case; another
-    // extension gets the layout of the filter chosen.
-    void nameTyped_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<ExportType>("filter");
-        QTest::addColumn<QByteArray>("firstLine");
-        const QByteArray text = "11010 Broodbakker\r\n";
-        const QByteArray csv = "11010;Broodbakker\r\n";
-        QTest::newRow(".csv with text filter") << "x.csv" << ExportType::Text << csv;
-        QTest::newRow(".CSV") << "x2.CSV" << ExportType::Text << csv;
-        QTest::newRow(".Txt with csv filter") << "x3.Txt" << ExportType::Csv << text;
-        QTest::newRow(".lst with csv filter") << "x4.lst" << ExportType::Csv << csv;
-        QTest::newRow(".dat with text filter") << "x5.dat" << ExportType::Text << text;
-    }
-    void nameTyped() {
-        QFETCH(QString, name);
-        QFETCH(ExportType, filter);
-        QFETCH(QByteArray, firstLine);
-        QVERIFY(openRs(titles));
-        savedialog::setNextFileName(file(name), filter);
-        QCOMPARE(exporteerZoekenFuncties(nullptr, m_rs), ExportResult::Saved);
-        QCOMPARE(savedialog::shown().first().title, QString("Opslaan van 6 records"));
-        QCOMPARE(savedialog::shown().first().fileName, QString("ZoekenFuncties"));
-        const QByteArray got = contents(file(name));
-        QVERIFY2(got.startsWith(firstLine), got.constData());
-        QCOMPARE(got.count("\r\n"), 6);
     }
 
     // Cancel: the fixed message with the application's title, no file, and
@@ -232,50 +201,6 @@ private slots:
         QCOMPARE(exportStartDirectory(), documents);
     }
 
-    // While the dialog and the writing run the start screen is disabled.
-    void startScreenDisabledWhileRunning() {
-        bool enabledDuring = true;
-        ExportJob job;
-        job.recordCount = 0;
-        job.defaultName = "Leeg";
-        job.write = [&](ExportType, ExportLines&, QString*) {
-            enabledDuring = forms().find(form::Startscherm)->isEnabled();
-            return true;
-        };
-        savedialog::setNextFileName(file("Leeg.txt"), ExportType::Text);
-        QCOMPARE(runExport(nullptr, job), ExportResult::Saved);
-        QVERIFY(!enabledDuring);
-        QCOMPARE(savedialog::shown().first().title, QString("Opslaan van 0 records"));
-        QCOMPARE(contents(file("Leeg.txt")), QByteArray());
-    }
-
-    // A grid screen's result is put back on the first row and its grid keeps
-    // its columns and follows.
-    void gridAfterExport() {
-        QVERIFY(openRs(" select RVL92, werksoortCode1, werksoort1, werksoortCode2,"
-                       "  werksoort2, werksoortCode3, werksoort3, beroep  from RVL"));
-        QTableView grid;
-        RecordsetModel model;
-        DataBinding binding(&m_rs);
-        binding.bindGrid(&grid, &model);
-        model.setCaptions({"RVL92", "WS1", "", "WS2", "", "WS3", "", "Beroep"});
-        for (int c : {2, 4, 6})
-            grid.setColumnHidden(c, true);
-        QVERIFY(m_rs.setAbsolutePosition(3));
-        QCOMPARE(grid.currentIndex().row(), 2);
-
-        savedialog::setNextFileName(file("x.csv"), ExportType::Text);
-        QCOMPARE(exporteerZoekenKenmerken(nullptr, m_rs), ExportResult::Saved);
-        QCOMPARE(contents(file("x.csv")),
-                 QByteArray("11010;101;;;Bakker van brood; banket\r\n22020;;;;\r\n"
-                            "33030;;;;Ploegleider\r\n"));
-        QCOMPARE(m_rs.absolutePosition(), 1);
-        QCOMPARE(grid.currentIndex().row(), 0);
-        QCOMPARE(grid.model()->columnCount(), 8);
-        QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QString("WS1"));
-        QVERIFY(grid.isColumnHidden(2) && !grid.isColumnHidden(7));
-    }
-
     // The real dialog, accepted as proposed: its set-up and the path it gives.
     void realDialog() {
         QVERIFY(openRs(" Select RVL.* from RVL where RVL92 = '11010'"));
@@ -299,15 +224,6 @@ private slots:
         QCOMPARE(filters, QStringList({"Text (*.txt)", "CSV (*.csv)"}));
         QCOMPARE(suffix, QString("txt"));
         QVERIFY(contents(file("Kenmerken.txt")).startsWith("RVL92-code   : 11010\r\n"));
-    }
-
-    // Without a result there is nothing to export and no dialog.
-    void noResult() {
-        Recordset closed;
-        QCOMPARE(exporteerZoekenKenmerken(nullptr, closed), ExportResult::NoResult);
-        QCOMPARE(exporteerKenmerken(nullptr, closed), ExportResult::NoResult);
-        QVERIFY(savedialog::shown().isEmpty());
-        QVERIFY(msgbox::shown().isEmpty());
     }
 };
 
