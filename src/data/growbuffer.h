@@ -15,15 +15,59 @@
 
 namespace rvl92 {
 
+// Address space and pages for large buffers. Where the system offers none of
+// this, reserve() gives nothing and the buffer lives on the heap.
+namespace pages {
+
+inline constexpr size_t Size = 4096;
+
+inline size_t roundUp(size_t bytes) {
+    return (bytes + Size - 1) & ~(Size - 1);
+}
+
+// Address space for `bytes`, not yet backed by memory; nullptr when refused.
+inline char* reserve(size_t bytes) {
+#if defined(__linux__)
+    void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
+                   MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    return p == MAP_FAILED ? nullptr : static_cast<char*>(p);
+#else
+    (void)bytes;
+    return nullptr;
+#endif
+}
+
+inline void release(char* p, size_t bytes) {
+#if defined(__linux__)
+    munmap(p, bytes);
+#else
+    (void)p;
+    (void)bytes;
+#endif
+}
+
+// A larger reservation holding the same pages (moved, not copied); nullptr
+// when refused, the old one then stays.
+inline char* enlarge(char* p, size_t bytes, size_t newBytes) {
+#if defined(__linux__)
+    void* q = mremap(p, bytes, newBytes, MREMAP_MAYMOVE);
+    return q == MAP_FAILED ? nullptr : static_cast<char*>(q);
+#else
+    (void)p;
+    (void)bytes;
+    (void)newBytes;
+    return nullptr;
+#endif
+}
+
 // Makes the pages of [begin, begin + bytes) present in one call, ahead of the
 // writes that would otherwise fault them in one page at a time. Only a hint:
 // where the system cannot do it nothing happens.
-inline void prefaultPages(char* begin, size_t bytes) {
+inline void prefault(char* begin, size_t bytes) {
 #if defined(__linux__) && defined(MADV_POPULATE_WRITE)
     static std::atomic<bool> unsupported{false};
-    const uintptr_t page = 4096;
-    const uintptr_t from = (reinterpret_cast<uintptr_t>(begin) + page - 1) & ~(page - 1);
-    const uintptr_t to = (reinterpret_cast<uintptr_t>(begin) + bytes) & ~(page - 1);
+    const uintptr_t from = (reinterpret_cast<uintptr_t>(begin) + Size - 1) & ~(Size - 1);
+    const uintptr_t to = (reinterpret_cast<uintptr_t>(begin) + bytes) & ~(Size - 1);
     if (to <= from || unsupported.load(std::memory_order_relaxed))
         return;
     if (madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE) != 0)
@@ -34,29 +78,26 @@ inline void prefaultPages(char* begin, size_t bytes) {
 #endif
 }
 
-// An append-only buffer of plain values that grows with realloc. A large block
-// is grown by remapping its pages rather than by copying them into a new one,
-// so filling a result of hundreds of megabytes neither copies it at every
-// doubling nor holds two copies at once. Running out of memory is an answer
-// (false), not an exception. A large buffer has its next pages made present a
-// couple of megabytes ahead of the writes, which saves most of the cost of
-// faulting them in one by one.
+} // namespace pages
+
+// An append-only buffer of plain values for results of up to hundreds of
+// megabytes. Once large it moves into a reserved stretch of address space and
+// from then on grows in place: it is never copied and never held twice, and
+// what was written stays where it is (moving pages makes their next reading
+// slow on some systems). Its next pages are made present a couple of megabytes
+// ahead of the writes, which saves most of the cost of faulting them in one by
+// one. Running out of memory is an answer (false), not an exception.
 template <typename T> class GrowBuffer {
     static_assert(std::is_trivially_copyable_v<T>);
 
 public:
     GrowBuffer() = default;
-    ~GrowBuffer() { std::free(m_data); }
-    GrowBuffer(GrowBuffer&& o) noexcept
-        : m_data(std::exchange(o.m_data, nullptr)), m_size(std::exchange(o.m_size, 0)),
-          m_capacity(std::exchange(o.m_capacity, 0)), m_ready(std::exchange(o.m_ready, 0)) {}
+    ~GrowBuffer() { clear(); }
+    GrowBuffer(GrowBuffer&& o) noexcept { take(o); }
     GrowBuffer& operator=(GrowBuffer&& o) noexcept {
         if (this != &o) {
-            std::free(m_data);
-            m_data = std::exchange(o.m_data, nullptr);
-            m_size = std::exchange(o.m_size, 0);
-            m_capacity = std::exchange(o.m_capacity, 0);
-            m_ready = std::exchange(o.m_ready, 0);
+            clear();
+            take(o);
         }
         return *this;
     }
@@ -81,23 +122,34 @@ public:
             prefault();
         return true;
     }
-    // Gives back what was reserved beyond the size (in place for a large block).
+    // Gives back what was reserved beyond the size.
     void shrinkToFit() {
-        if (m_size == m_capacity)
-            return;
         if (m_size == 0) {
             clear();
             return;
         }
-        if (T* p = static_cast<T*>(std::realloc(m_data, m_size * sizeof(T)))) {
-            m_data = p;
-            m_capacity = m_ready = m_size;
+        if (m_reserved) {
+            const size_t used = pages::roundUp(m_size * sizeof(T));
+            if (used < m_reserved) {
+                pages::release(reinterpret_cast<char*>(m_data) + used, m_reserved - used);
+                m_reserved = used;
+                m_capacity = used / sizeof(T);
+            }
+        } else if (m_size < m_capacity) {
+            if (T* p = static_cast<T*>(std::realloc(m_data, m_size * sizeof(T)))) {
+                m_data = p;
+                m_capacity = m_size;
+            }
         }
+        m_ready = std::min(m_ready, m_capacity);
     }
     void clear() {
-        std::free(m_data);
+        if (m_reserved)
+            pages::release(reinterpret_cast<char*>(m_data), m_reserved);
+        else
+            std::free(m_data);
         m_data = nullptr;
-        m_size = m_capacity = m_ready = 0;
+        m_size = m_capacity = m_ready = m_reserved = 0;
     }
 
     const T* data() const { return m_data; }
@@ -107,28 +159,60 @@ public:
     const T& operator[](size_t i) const { return m_data[i]; }
 
 private:
-    static constexpr size_t LargeBytes = size_t(1) << 20;
+    // From this size on the buffer lives in reserved address space.
+    static constexpr size_t LargeBytes = size_t(4) << 20;
+    static constexpr size_t ReserveBytes = size_t(4) << 30;
     static constexpr size_t AheadBytes = size_t(2) << 20;
 
+    void take(GrowBuffer& o) {
+        m_data = std::exchange(o.m_data, nullptr);
+        m_size = std::exchange(o.m_size, 0);
+        m_capacity = std::exchange(o.m_capacity, 0);
+        m_ready = std::exchange(o.m_ready, 0);
+        m_reserved = std::exchange(o.m_reserved, 0);
+    }
+
     void prefault() {
-        if (m_capacity * sizeof(T) < LargeBytes) {
-            m_ready = m_capacity; // small: not worth a system call
+        if (!m_reserved) {
+            m_ready = m_capacity; // on the heap: small, not worth a system call
             return;
         }
         const size_t end = std::min(m_capacity, m_size + AheadBytes / sizeof(T));
         if (end > m_ready)
-            prefaultPages(reinterpret_cast<char*>(m_data + m_ready), (end - m_ready) * sizeof(T));
+            pages::prefault(reinterpret_cast<char*>(m_data + m_ready), (end - m_ready) * sizeof(T));
         m_ready = end;
     }
 
     bool grow(size_t more) {
-        const size_t limit = size_t(-1) / sizeof(T);
+        const size_t limit = size_t(-1) / 2 / sizeof(T);
         if (more > limit - m_size)
             return false;
-        size_t want = m_capacity < 1024 ? 1024 : m_capacity;
-        want = want > limit / 2 ? limit : want * 2;
-        if (want < m_size + more)
-            want = m_size + more;
+        const size_t need = m_size + more;
+        if (m_reserved) {
+            // The reservation is used up (rare): a larger one, moved once.
+            const size_t bytes = std::max(m_reserved * 2, pages::roundUp(need * sizeof(T)));
+            char* p = pages::enlarge(reinterpret_cast<char*>(m_data), m_reserved, bytes);
+            if (!p)
+                return false;
+            m_data = reinterpret_cast<T*>(p);
+            m_reserved = bytes;
+            m_capacity = bytes / sizeof(T);
+            return true;
+        }
+        size_t want = std::max<size_t>(m_capacity < 1024 ? 1024 : m_capacity * 2, need);
+        if (want * sizeof(T) >= LargeBytes) {
+            const size_t bytes = std::max(ReserveBytes, pages::roundUp(want * sizeof(T)));
+            if (char* p = pages::reserve(bytes)) {
+                if (m_size)
+                    std::memcpy(p, m_data, m_size * sizeof(T));
+                std::free(m_data);
+                m_data = reinterpret_cast<T*>(p);
+                m_reserved = bytes;
+                m_capacity = bytes / sizeof(T);
+                m_ready = 0;
+                return true;
+            }
+        }
         T* p = static_cast<T*>(std::realloc(m_data, want * sizeof(T)));
         if (!p)
             return false;
@@ -140,7 +224,8 @@ private:
     T* m_data = nullptr;
     size_t m_size = 0;
     size_t m_capacity = 0;
-    size_t m_ready = 0; // elements whose pages are known to be present
+    size_t m_ready = 0;    // elements whose pages are known to be present
+    size_t m_reserved = 0; // bytes of reserved address space; 0: on the heap
 };
 
 } // namespace rvl92
