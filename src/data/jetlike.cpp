@@ -352,14 +352,18 @@ void deletePattern(void* p) {
 void sqlLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (argc < 2)
         return;
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL)
-        return; // NULL, as SQL wants
+    // This runs once per row: the type is only asked when there is no text.
     const char* t = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
+    if (!t && sqlite3_value_type(argv[1]) == SQLITE_NULL)
+        return; // NULL, as SQL wants
     const int tn = t ? sqlite3_value_bytes(argv[1]) : 0;
+    // Cached only for a pattern that is not NULL and stays the same.
     if (auto* cached = static_cast<JetPattern*>(sqlite3_get_auxdata(ctx, 0))) {
         sqlite3_result_int(ctx, cached->matchesUtf8(t ? t : "", tn));
         return;
     }
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return;
     const char* p = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
     auto pat = std::make_unique<JetPattern>(p ? p : "", p ? sqlite3_value_bytes(argv[0]) : 0);
     sqlite3_result_int(ctx, pat->matchesUtf8(t ? t : "", tn));

@@ -213,6 +213,9 @@ void TstJetLike::throughSql_data() {
     QTest::newRow("prefix star") << "name like 'é*'" << 1;
     QTest::newRow("accent capital") << "name LIKE 'ÉCOLE%'" << 1;
     QTest::newRow("null never matches") << "name like '%'" << 3;
+    QTest::newRow("null is null, not false") << "NOT (name like 'x%')" << 3;
+    QTest::newRow("null pattern") << "name like NULL" << 0;
+    QTest::newRow("pattern of each row") << "name like name" << 3;
 }
 
 void TstJetLike::throughSql() {
