@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n
-          libsqlite3-dev mdbtools-dev mdbtools xvfb xauth)
+          libsqlite3-dev mdbtools-dev mdbtools xvfb xauth libbenchmark-dev)
 BUILD_DIR=${RVL92_BUILD_DIR:-build}
 JOBS=${RVL92_JOBS:-$(nproc 2>/dev/null || echo 2)}
 
