@@ -24,11 +24,11 @@ MenuScreen::MenuScreen(const QString& formName, const QString& screenName, QWidg
     m_body = new QVBoxLayout(inner);
     outer->addWidget(inner);
 
-    for (const MenuSpec& spec : screenMenu(formName)) {
-        QMenu* menu = m_menuBar->addMenu(spec.caption);
-        menu->setObjectName(spec.name);
-        menu->menuAction()->setObjectName(spec.name);
-        for (const MenuItemSpec& item : spec.items) {
+    for (const MenuDef& menuDef : screenMenu(formName)) {
+        QMenu* menu = m_menuBar->addMenu(menuDef.caption);
+        menu->setObjectName(menuDef.name);
+        menu->menuAction()->setObjectName(menuDef.name);
+        for (const MenuItemDef& item : menuDef.items) {
             if (item.role == MenuRole::Separator) {
                 menu->addSeparator();
                 continue;

@@ -46,7 +46,7 @@ std::set<MenuRole> disabledAtDesign(const QString& f) {
 
 } // namespace
 
-std::vector<MenuSpec> screenMenu(const QString& f) {
+std::vector<MenuDef> screenMenu(const QString& f) {
     using R = MenuRole;
     const bool hub = is(f, "frmZoekprogramma");
     const bool kenmerkenZoeken = is(f, "frmZoekenKenmerken");
@@ -65,12 +65,11 @@ std::vector<MenuSpec> screenMenu(const QString& f) {
     const bool shortFirstLast = is(f, "frmFunctienamen") || is(f, "frmBeroepen") || kenmerken;
 
     auto item = [](R role, const char* name, const QString& caption, const char* shortcut = "") {
-        return MenuItemSpec{role, QString::fromLatin1(name), caption,
-                            QString::fromLatin1(shortcut)};
+        return MenuItemDef{role, QString::fromLatin1(name), caption, QString::fromLatin1(shortcut)};
     };
-    auto sep = [] { return MenuItemSpec{R::Separator, QString(), QStringLiteral("-"), QString()}; };
+    auto sep = [] { return MenuItemDef{R::Separator, QString(), QStringLiteral("-"), QString()}; };
 
-    std::vector<MenuSpec> menus;
+    std::vector<MenuDef> menus;
     menus.push_back({QStringLiteral("mnuBestand"),
                      QStringLiteral("&Bestand"),
                      {item(R::Exporteren, "mnuExporteren", QStringLiteral("Exporteren")), sep(),
@@ -91,9 +90,9 @@ std::vector<MenuSpec> screenMenu(const QString& f) {
           item(R::Namen, "mnuNamen", QStringLiteral("Functie&namen bij beroep")),
           item(R::Kenmerken, "mnuKenmerken", QStringLiteral("&Kenmerken bij beroep"))}});
 
-    MenuSpec nav{QStringLiteral("mnuNavigatie"),
-                 hub ? QStringLiteral("&Navigatie") : QStringLiteral("N&avigatie"),
-                 {}};
+    MenuDef nav{QStringLiteral("mnuNavigatie"),
+                hub ? QStringLiteral("&Navigatie") : QStringLiteral("N&avigatie"),
+                {}};
     nav.items.push_back(
         kenmerken
             ? item(R::VorigScherm, "mnuVorigeScherm", QStringLiteral("Vorige scherm"), "Ctrl+X")
@@ -101,21 +100,21 @@ std::vector<MenuSpec> screenMenu(const QString& f) {
     nav.items.push_back(item(R::NaarStartscherm, hub ? "mnuStartscherm" : "mnuNaarStartscherm",
                              QStringLiteral("Naar startscherm"), "Ctrl+H"));
     nav.items.push_back(sep());
-    nav.items.push_back(MenuItemSpec{R::VorigeCode, vorige,
-                                     QStringLiteral("Vorige Functienaam/RVL92-code"),
-                                     QStringLiteral("Ctrl+O")});
-    nav.items.push_back(MenuItemSpec{R::VolgendeCode, volgende,
-                                     QStringLiteral("Volgende Functienaam/RVL92-code"),
-                                     QStringLiteral("Ctrl+V")});
+    nav.items.push_back(MenuItemDef{R::VorigeCode, vorige,
+                                    QStringLiteral("Vorige Functienaam/RVL92-code"),
+                                    QStringLiteral("Ctrl+O")});
+    nav.items.push_back(MenuItemDef{R::VolgendeCode, volgende,
+                                    QStringLiteral("Volgende Functienaam/RVL92-code"),
+                                    QStringLiteral("Ctrl+V")});
     nav.items.push_back(sep());
     nav.items.push_back(item(R::EersteRecord, shortFirstLast ? "mnuFirst" : "mnuEersteRecord",
                              QStringLiteral("Eerste record"), "Ctrl+E"));
     nav.items.push_back(item(R::LaatsteRecord, shortFirstLast ? "mnuLast" : "mnuLaatsteRecord",
                              QStringLiteral("Laatste record"), "Ctrl+L"));
     nav.items.push_back(sep());
-    MenuItemSpec rs = item(R::Recordselector, "mnuRecordselector",
-                           is(f, "frmFunctienamen") ? QStringLiteral("Recordseletor")
-                                                    : QStringLiteral("Recordselector"));
+    MenuItemDef rs = item(R::Recordselector, "mnuRecordselector",
+                          is(f, "frmFunctienamen") ? QStringLiteral("Recordseletor")
+                                                   : QStringLiteral("Recordselector"));
     rs.checkable = true;
     rs.checked = true;
     nav.items.push_back(rs);
@@ -127,8 +126,8 @@ std::vector<MenuSpec> screenMenu(const QString& f) {
                       item(R::Vraagteken, "mnuVraagteken", QStringLiteral("&?"))}});
 
     const std::set<MenuRole> off = disabledAtDesign(f);
-    for (MenuSpec& m : menus)
-        for (MenuItemSpec& i : m.items)
+    for (MenuDef& m : menus)
+        for (MenuItemDef& i : m.items)
             if (off.count(i.role))
                 i.enabled = false;
     return menus;

@@ -29,7 +29,7 @@ enum class MenuRole {
     Separator
 };
 
-struct MenuItemSpec {
+struct MenuItemDef {
     MenuRole role;
     QString name;     // objectName of the action ("" for separators)
     QString caption;  // with "&" before the access key
@@ -39,14 +39,14 @@ struct MenuItemSpec {
     bool checked = false;
 };
 
-struct MenuSpec {
+struct MenuDef {
     QString name;    // mnuBestand, mnuZoeken, mnuNavigatie, mnuHelp
     QString caption; // "&Bestand", ...
-    std::vector<MenuItemSpec> items;
+    std::vector<MenuItemDef> items;
 };
 
 // The menu bar that the data screens and the hub share, with the names,
 // captions and design-time disabled items of the screen `formName`.
-std::vector<MenuSpec> screenMenu(const QString& formName);
+std::vector<MenuDef> screenMenu(const QString& formName);
 
 } // namespace rvl92

@@ -6,9 +6,9 @@ using namespace rvl92;
 
 namespace {
 
-const MenuItemSpec* item(const std::vector<MenuSpec>& menus, MenuRole role) {
-    for (const MenuSpec& m : menus)
-        for (const MenuItemSpec& i : m.items)
+const MenuItemDef* item(const std::vector<MenuDef>& menus, MenuRole role) {
+    for (const MenuDef& m : menus)
+        for (const MenuItemDef& i : m.items)
             if (i.role == role)
                 return &i;
     return nullptr;
@@ -16,8 +16,8 @@ const MenuItemSpec* item(const std::vector<MenuSpec>& menus, MenuRole role) {
 
 QString names(const QString& form) {
     QStringList out;
-    for (const MenuSpec& m : screenMenu(form))
-        for (const MenuItemSpec& i : m.items)
+    for (const MenuDef& m : screenMenu(form))
+        for (const MenuItemDef& i : m.items)
             if (i.role != MenuRole::Separator)
                 out << i.name;
     return out.join(' ');
@@ -25,8 +25,8 @@ QString names(const QString& form) {
 
 QString disabled(const QString& form) {
     QStringList out;
-    for (const MenuSpec& m : screenMenu(form))
-        for (const MenuItemSpec& i : m.items)
+    for (const MenuDef& m : screenMenu(form))
+        for (const MenuItemDef& i : m.items)
             if (i.role != MenuRole::Separator && !i.enabled)
                 out << i.name;
     return out.join(' ');
