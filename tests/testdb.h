@@ -16,6 +16,29 @@ namespace testdb {
 
 using Row = std::vector<std::optional<QString>>;
 
+// The 34 columns of table RVL, in the order the program reads them.
+inline QStringList rvlColumns() {
+    QStringList c{"RVL92",
+                  "BeroepsniveauCode",
+                  "BeroepsNiveau",
+                  "BeroepsklasseCode",
+                  "BeroepsKlasse",
+                  "BeroepsGroepCode",
+                  "BeroepsGroep",
+                  "NiveauBekwaamhedenCode",
+                  "Niveaubekwaamheden",
+                  "HoofdrichtingCode",
+                  "Hoofdrichting",
+                  "RichtingCode",
+                  "Richting"};
+    for (int k = 1; k <= 3; ++k)
+        c << QStringLiteral("WerksoortCode%1").arg(k) << QStringLiteral("Werksoort%1").arg(k);
+    for (int k = 1; k <= 7; ++k)
+        c << QStringLiteral("VaardighedenCode%1").arg(k) << QStringLiteral("Vaardigheid%1").arg(k);
+    c << QStringLiteral("beroep");
+    return c;
+}
+
 inline bool exec(sqlite3* db, const QString& sql) {
     char* err = nullptr;
     const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err);

@@ -3,6 +3,8 @@
 #include "data/database.h"
 #include "data/recordset.h"
 
+#include "testdb.h"
+
 #include <QTest>
 
 #include <sqlite3.h>
@@ -130,40 +132,7 @@ void TstQueries::characteristicsInTableOrder() {
     Recordset rs;
     DbError err;
     QVERIFY(rs.open(" Select RVL.* from RVL where RVL92 = '" + m_code + "'", m_db, &err));
-    const QStringList expected{"RVL92",
-                               "BeroepsniveauCode",
-                               "BeroepsNiveau",
-                               "BeroepsklasseCode",
-                               "BeroepsKlasse",
-                               "BeroepsGroepCode",
-                               "BeroepsGroep",
-                               "NiveauBekwaamhedenCode",
-                               "Niveaubekwaamheden",
-                               "HoofdrichtingCode",
-                               "Hoofdrichting",
-                               "RichtingCode",
-                               "Richting",
-                               "WerksoortCode1",
-                               "Werksoort1",
-                               "WerksoortCode2",
-                               "Werksoort2",
-                               "WerksoortCode3",
-                               "Werksoort3",
-                               "VaardighedenCode1",
-                               "Vaardigheid1",
-                               "VaardighedenCode2",
-                               "Vaardigheid2",
-                               "VaardighedenCode3",
-                               "Vaardigheid3",
-                               "VaardighedenCode4",
-                               "Vaardigheid4",
-                               "VaardighedenCode5",
-                               "Vaardigheid5",
-                               "VaardighedenCode6",
-                               "Vaardigheid6",
-                               "VaardighedenCode7",
-                               "Vaardigheid7",
-                               "beroep"};
+    const QStringList expected = testdb::rvlColumns();
     QCOMPARE(rs.fieldCount(), 34);
     for (int i = 0; i < 34; ++i)
         QCOMPARE(rs.fieldName(i), expected[i]);

@@ -44,28 +44,6 @@ inline Row leeg() {
     return r;
 }
 
-inline QStringList rvlColumns() {
-    QStringList c{"RVL92",
-                  "BeroepsniveauCode",
-                  "BeroepsNiveau",
-                  "BeroepsklasseCode",
-                  "BeroepsKlasse",
-                  "BeroepsGroepCode",
-                  "BeroepsGroep",
-                  "NiveauBekwaamhedenCode",
-                  "Niveaubekwaamheden",
-                  "HoofdrichtingCode",
-                  "Hoofdrichting",
-                  "RichtingCode",
-                  "Richting"};
-    for (int k = 1; k <= 3; ++k)
-        c << QStringLiteral("WerksoortCode%1").arg(k) << QStringLiteral("Werksoort%1").arg(k);
-    for (int k = 1; k <= 7; ++k)
-        c << QStringLiteral("VaardighedenCode%1").arg(k) << QStringLiteral("Vaardigheid%1").arg(k);
-    c << "beroep";
-    return c;
-}
-
 // Writes <dir>/Programmabestanden/RVL92.MDB.
 inline bool write(const QString& programDir) {
     const QString folder = QDir(programDir).filePath("Programmabestanden");
@@ -75,9 +53,10 @@ inline bool write(const QString& programDir) {
     sqlite3* db = nullptr;
     if (sqlite3_open(file.toUtf8().constData(), &db) != SQLITE_OK)
         return false;
-    bool ok = testdb::exec(db, "CREATE TABLE RVL (" + rvlColumns().join(" TEXT, ") + " TEXT)") &&
-              testdb::exec(db, "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, "
-                               "beroep TEXT, id INTEGER)");
+    bool ok =
+        testdb::exec(db, "CREATE TABLE RVL (" + testdb::rvlColumns().join(" TEXT, ") + " TEXT)") &&
+        testdb::exec(db, "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, "
+                         "beroep TEXT, id INTEGER)");
     Row drie(34);
     drie[0] = "33030";
     drie[5] = "331";

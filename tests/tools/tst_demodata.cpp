@@ -6,12 +6,14 @@
 
 #include "sqlitereader.h"
 
+#include "testdb.h"
 #include <QFile>
 #include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+
 #include <QTest>
 
 #include <limits>
@@ -107,27 +109,7 @@ private slots:
     void schema_data() {
         QTest::addColumn<QString>("table");
         QTest::addColumn<QStringList>("columns");
-        QStringList rvl = {"RVL92",
-                           "BeroepsniveauCode",
-                           "BeroepsNiveau",
-                           "BeroepsklasseCode",
-                           "BeroepsKlasse",
-                           "BeroepsGroepCode",
-                           "BeroepsGroep",
-                           "NiveauBekwaamhedenCode",
-                           "Niveaubekwaamheden",
-                           "HoofdrichtingCode",
-                           "Hoofdrichting",
-                           "RichtingCode",
-                           "Richting"};
-        for (int k = 1; k <= 3; ++k) {
-            rvl << QStringLiteral("WerksoortCode%1").arg(k) << QStringLiteral("Werksoort%1").arg(k);
-        }
-        for (int k = 1; k <= 7; ++k) {
-            rvl << QStringLiteral("VaardighedenCode%1").arg(k)
-                << QStringLiteral("Vaardigheid%1").arg(k);
-        }
-        rvl << "beroep";
+        const QStringList rvl = testdb::rvlColumns();
         QTest::newRow("RVL") << "RVL" << rvl;
         QTest::newRow("functienamen")
             << "functienamen" << QStringList{"RVL92", "Functienaam", "beroep", "id"};

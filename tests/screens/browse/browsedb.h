@@ -48,28 +48,6 @@ inline testdb::Row rvl(const QString& code, int werksoorten, int vaardigheden) {
     return r;
 }
 
-inline QString rvlKolommen() {
-    QStringList k{"RVL92",
-                  "BeroepsniveauCode",
-                  "BeroepsNiveau",
-                  "BeroepsklasseCode",
-                  "BeroepsKlasse",
-                  "BeroepsGroepCode",
-                  "BeroepsGroep",
-                  "NiveauBekwaamhedenCode",
-                  "Niveaubekwaamheden",
-                  "HoofdrichtingCode",
-                  "Hoofdrichting",
-                  "RichtingCode",
-                  "Richting"};
-    for (int i = 1; i <= 3; ++i)
-        k << QString("WerksoortCode%1").arg(i) << QString("Werksoort%1").arg(i);
-    for (int i = 1; i <= 7; ++i)
-        k << QString("VaardighedenCode%1").arg(i) << QString("Vaardigheid%1").arg(i);
-    k << "beroep";
-    return k.join(" TEXT, ") + " TEXT";
-}
-
 // The job titles in table order. 31001 has its first, a middle and the last
 // row; 13001 has none; no code begins with 99.
 inline const QList<std::pair<QString, QString>> Titels{
@@ -91,7 +69,8 @@ inline bool schrijf(const QString& dir, bool metTitels = true) {
     sqlite3* db = nullptr;
     if (sqlite3_open(QDir(dir).filePath("Programmabestanden/RVL92.MDB").toUtf8(), &db))
         return false;
-    bool ok = testdb::exec(db, "CREATE TABLE RVL (" + rvlKolommen() + ")");
+    bool ok =
+        testdb::exec(db, "CREATE TABLE RVL (" + testdb::rvlColumns().join(" TEXT, ") + " TEXT)");
     std::vector<testdb::Row> rijen;
     for (const QString& c : Codes) // 11101: two work types and five skills
         rijen.push_back(rvl(c, c == "11101" ? 2 : 3, c == "11101" ? 5 : 7));
