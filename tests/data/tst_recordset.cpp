@@ -42,12 +42,15 @@ private slots:
 private:
     QTemporaryDir m_dir;
     QString m_db;
+    Database m_conn; // shared by the tests that only read
 };
 
 void TstRecordset::initTestCase() {
     QVERIFY(m_dir.isValid());
     m_db = m_dir.filePath("small.db");
     QVERIFY(testdb::writeSmall(m_db));
+    DbError err;
+    QVERIFY2(m_conn.open(m_db, &err), qPrintable(err.description));
 }
 
 void TstRecordset::openFailures_data() {
@@ -177,9 +180,8 @@ void TstRecordset::queryErrorsComeBackAsNumberAndText_data() {
 void TstRecordset::queryErrorsComeBackAsNumberAndText() {
     QFETCH(QString, sql);
     QFETCH(QString, inDescription);
-    Database db;
     DbError err;
-    QVERIFY(db.open(m_db, &err));
+    Database& db = m_conn;
     Recordset rs;
     QVERIFY(!rs.open(sql, db, &err));
     QVERIFY(err.number != 0);
@@ -193,9 +195,8 @@ void TstRecordset::queryErrorsComeBackAsNumberAndText() {
 }
 
 void TstRecordset::nullStaysDistinctFromEmpty() {
-    Database db;
     DbError err;
-    QVERIFY(db.open(m_db, &err));
+    Database& db = m_conn;
     Recordset rs;
     QVERIFY(rs.open("select Functienaam from functienamen where RVL92 = '66060'", db, &err));
     QCOMPARE(rs.recordCount(), 2);
@@ -223,9 +224,8 @@ void TstRecordset::holdsEveryValueAsSqliteGivesIt_data() {
 
 void TstRecordset::holdsEveryValueAsSqliteGivesIt() {
     QFETCH(QString, sql);
-    Database db;
     DbError err;
-    QVERIFY(db.open(m_db, &err));
+    Database& db = m_conn;
     Recordset rs;
     QVERIFY2(rs.open(sql, db, &err), qPrintable(err.description));
 
@@ -252,9 +252,8 @@ void TstRecordset::holdsEveryValueAsSqliteGivesIt() {
 }
 
 void TstRecordset::fieldsByNameIgnoreCase() {
-    Database db;
     DbError err;
-    QVERIFY(db.open(m_db, &err));
+    Database& db = m_conn;
     Recordset rs;
     // The screens spell column names in varying case.
     QVERIFY(rs.open(" select RVL92, Functienaam, beroep, id from functienamen", db, &err));
@@ -267,9 +266,8 @@ void TstRecordset::fieldsByNameIgnoreCase() {
 }
 
 void TstRecordset::moves() {
-    Database db;
     DbError err;
-    QVERIFY(db.open(m_db, &err));
+    Database& db = m_conn;
     Recordset rs;
     QVERIFY(rs.open("select RVL92 from RVL order by RVL92", db, &err));
     QCOMPARE(rs.recordCount(), 3);
@@ -296,9 +294,8 @@ void TstRecordset::moves() {
 }
 
 void TstRecordset::emptyResultIsBofAndEof() {
-    Database db;
     DbError err;
-    QVERIFY(db.open(m_db, &err));
+    Database& db = m_conn;
     Recordset rs;
     QVERIFY(rs.open("select * from RVL where RVL92 = '1101'", db, &err));
     QCOMPARE(rs.recordCount(), 0);
@@ -313,9 +310,8 @@ void TstRecordset::emptyResultIsBofAndEof() {
 }
 
 void TstRecordset::absolutePosition() {
-    Database db;
     DbError err;
-    QVERIFY(db.open(m_db, &err));
+    Database& db = m_conn;
     Recordset rs;
     QVERIFY(rs.open("select * from functienamen", db, &err));
     QCOMPARE(rs.absolutePosition(), 1);
@@ -379,9 +375,8 @@ void TstRecordset::find() {
     QFETCH(int, skip);
     QFETCH(bool, backward);
     QFETCH(int, expectedPos);
-    Database db;
     DbError err;
-    QVERIFY(db.open(m_db, &err));
+    Database& db = m_conn;
     Recordset rs;
     QVERIFY(rs.open("select RVL92, Functienaam from functienamen", db, &err));
     QVERIFY(rs.setAbsolutePosition(startPos));
@@ -408,9 +403,8 @@ void TstRecordset::findTreatsTypedTextLiterally_data() {
 void TstRecordset::findTreatsTypedTextLiterally() {
     QFETCH(QString, typed);
     QFETCH(int, expectedPos);
-    Database db;
     DbError err;
-    QVERIFY(db.open(m_db, &err));
+    Database& db = m_conn;
     Recordset rs;
     QVERIFY(rs.open("select RVL92, Functienaam from functienamen", db, &err));
     rs.find({1, FindCriterion::Op::Prefix, typed});
@@ -418,9 +412,8 @@ void TstRecordset::findTreatsTypedTextLiterally() {
 }
 
 void TstRecordset::reopenEmitsReset() {
-    Database db;
     DbError err;
-    QVERIFY(db.open(m_db, &err));
+    Database& db = m_conn;
     Recordset rs;
     QSignalSpy about(&rs, &Recordset::aboutToReset);
     QSignalSpy reset(&rs, &Recordset::reset);
