@@ -133,6 +133,9 @@ WriteOutcome writeFile(const QString& path, ExportType type, const ExportJob& jo
         ok = ok && file->error() == QFileDevice::NoError;
     } else {
         auto* save = static_cast<QSaveFile*>(file.get());
+        // The last lines are still in the device's buffer: a full disk shows
+        // only when they are flushed, and commit() would not report that.
+        ok = ok && save->flush();
         if (!ok)
             save->cancelWriting();
         ok = save->commit() && ok;
@@ -151,8 +154,12 @@ QString exportStartDirectory() {
     const QFileInfo program(appState().programDir);
     if (!appState().programDir.isEmpty() && program.isDir() && program.isWritable())
         return program.absoluteFilePath();
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    // A documents folder that does not exist (yet) would make the export
+    // fail: then the home folder.
+    const QFileInfo documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (!documents.filePath().isEmpty() && documents.isDir() && documents.isWritable())
+        return documents.absoluteFilePath();
+    return QDir::homePath();
 }
 
 ExportResult runExport(QWidget* parent, const ExportJob& job) {

@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(exportStartDirectory(), QFileInfo(dir()).absoluteFilePath());
         appState().programDir = file("bestaat-niet");
         QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (documents.isEmpty())
+        if (documents.isEmpty() || !QFileInfo(documents).isDir())
             documents = QDir::homePath();
         QCOMPARE(exportStartDirectory(), documents);
     }
