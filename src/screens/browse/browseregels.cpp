@@ -42,4 +42,42 @@ Lettertype lijstLettertype(QStringView functienaam) {
     return isLangeFunctienaam(functienaam) ? kleinLijstLettertype() : normaalLijstLettertype();
 }
 
+QStringList rvlKolommen() {
+    QStringList k{QStringLiteral("RVL92"),
+                  QStringLiteral("BeroepsniveauCode"),
+                  QStringLiteral("BeroepsNiveau"),
+                  QStringLiteral("BeroepsklasseCode"),
+                  QStringLiteral("BeroepsKlasse"),
+                  QStringLiteral("BeroepsGroepCode"),
+                  QStringLiteral("BeroepsGroep"),
+                  QStringLiteral("NiveauBekwaamhedenCode"),
+                  QStringLiteral("Niveaubekwaamheden"),
+                  QStringLiteral("HoofdrichtingCode"),
+                  QStringLiteral("Hoofdrichting"),
+                  QStringLiteral("RichtingCode"),
+                  QStringLiteral("Richting")};
+    for (int i = 1; i <= 3; ++i)
+        k << QStringLiteral("WerksoortCode%1").arg(i) << QStringLiteral("Werksoort%1").arg(i);
+    for (int i = 1; i <= 7; ++i)
+        k << QStringLiteral("VaardighedenCode%1").arg(i) << QStringLiteral("Vaardigheid%1").arg(i);
+    k << QStringLiteral("beroep");
+    return k;
+}
+
+QString rvlKolomAfwijking(const QStringList& kolommen) {
+    const QStringList verwacht = rvlKolommen();
+    for (const QString& naam : verwacht)
+        if (!kolommen.contains(naam, Qt::CaseInsensitive))
+            return QStringLiteral("De tabel RVL mist de kolom %1.").arg(naam);
+    // Every name is there (so there are at least as many columns); the
+    // screen and its export also read them by position.
+    for (qsizetype i = 0; i < verwacht.size(); ++i)
+        if (kolommen.at(i).compare(verwacht.at(i), Qt::CaseInsensitive) != 0)
+            return QStringLiteral("De kolommen van tabel RVL staan niet in de verwachte "
+                                  "volgorde: op plaats %1 staat %2 in plaats van %3.")
+                .arg(i + 1)
+                .arg(kolommen.at(i), verwacht.at(i));
+    return QString();
+}
+
 } // namespace rvl92

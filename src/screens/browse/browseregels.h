@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace rvl92 {
@@ -27,5 +28,12 @@ struct Lettertype {
 Lettertype lijstLettertype(QStringView functienaam);
 Lettertype normaalLijstLettertype();
 Lettertype kleinLijstLettertype();
+
+// The 34 columns of table RVL in the order the characteristics screen and its
+// export read them.
+QStringList rvlKolommen();
+// What is wrong with the columns of a row of RVL.* (names without regard to
+// case; more columns after the last are harmless), or "" when nothing is.
+QString rvlKolomAfwijking(const QStringList& kolommen);
 
 } // namespace rvl92

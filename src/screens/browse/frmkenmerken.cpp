@@ -6,6 +6,7 @@
 #include "app/forms.h"
 #include "app/modrvl92.h"
 #include "export/screenexports.h"
+#include "screens/browse/browseregels.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -132,9 +133,23 @@ bool frmKenmerken::ToonKenmerken(DbError* fout) {
     QPointer<QWidget> focus = focusWidget();
     setEnabled(false);
     AppState& s = appState();
-    const bool gelezen = openRs(QStringLiteral(" Select RVL.* from RVL where RVL92 = '") +
-                                    sqlTekst(s.gsRvl92Code) + QStringLiteral("'"),
-                                fout);
+    bool gelezen = openRs(QStringLiteral(" Select RVL.* from RVL where RVL92 = '") +
+                              sqlTekst(s.gsRvl92Code) + QStringLiteral("'"),
+                          fout);
+    if (gelezen) {
+        // The boxes and the export also read the columns by position: a
+        // table with a column missing or moved would show the wrong
+        // characteristics.
+        QStringList kolommen;
+        for (int k = 0; k < Rs->fieldCount(); ++k)
+            kolommen << Rs->fieldName(k);
+        if (const QString afwijking = rvlKolomAfwijking(kolommen); !afwijking.isEmpty()) {
+            Rs->close();
+            if (fout)
+                *fout = {dberr::QueryFailed, afwijking};
+            gelezen = false;
+        }
+    }
     // A code without an occupation leaves every box empty and the code as it
     // was.
     toonBeroepGeheel(gelezen && Rs->onRow() &&
