@@ -86,9 +86,15 @@ bool Database::open(const QString& file, DbError* error) {
     case Format::Unknown: {
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly)) {
+            // The user reads why in Dutch, not in the system's words.
+            const QFileInfo info(path);
+            const QString why = info.isDir() ? QStringLiteral("het is een map.")
+                                : !info.isReadable()
+                                    ? QStringLiteral("u hebt geen toestemming om het te lezen.")
+                                    : f.errorString();
             setError(error, dberr::CannotOpen,
                      QStringLiteral("Het databasebestand %1 kan niet worden gelezen: %2")
-                         .arg(shown(path), f.errorString()));
+                         .arg(shown(path), why));
         } else {
             setError(error, dberr::NotADatabase,
                      QStringLiteral("Het bestand %1 is geen database van RVL92.").arg(shown(path)));
