@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -42,6 +43,11 @@ frmBeroepen::frmBeroepen(QWidget* parent) : BrowseScreen(form::Beroepen, screen:
         vak->setMaxLength(1);
         vak->setAlignment(Qt::AlignCenter);
         vak->setAttribute(Qt::WA_InputMethodEnabled, false);
+        // Paste (Shift+Insert), a drop or an input method puts text in without
+        // the key rules: even then a box takes nothing but a digit. The rules
+        // write their blanks and wildcards with setText, which is not checked.
+        vak->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), vak));
         vak->setFixedWidth(qMax(twipsToPixels(200),
                                 vak->fontMetrics().horizontalAdvance(QStringLiteral("0")) + 14));
         vakken->addWidget(vak);

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTableView>
 
 namespace rvl92 {
@@ -33,6 +34,11 @@ frmZoekenRvl92::frmZoekenRvl92(QWidget* parent)
         // Only the key rules fill a box: no paste or drop of other text.
         vak->setContextMenuPolicy(Qt::NoContextMenu);
         vak->setAcceptDrops(false);
+        // Paste (Shift+Insert), a drop or an input method puts text in without
+        // the key rules: even then a box takes nothing but a digit. The rules
+        // write their blanks and wildcards with setText, which is not checked.
+        vak->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), vak));
         vak->installEventFilter(this);
         zoekRij()->addWidget(vak);
         if (vorige)
