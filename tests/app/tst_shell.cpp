@@ -85,8 +85,8 @@ void TstShell::initTestCase() {
                                                   {form::Kenmerken, screen::Kenmerken},
                                                   {form::ZoekenRvl92, screen::ZoekenRvl92},
                                                   {form::ZoekenFuncties, screen::ZoekenFuncties}};
-    for (const auto& [f, s] : probes) {
-        forms().registerForm(f, [f, s] {
+    for (const auto& probe : probes) {
+        forms().registerForm(probe.first, [f = probe.first, s = probe.second] {
             auto* p = new ProbeScreen(f, s);
             if (sameName(f, form::ZoekenFuncties)) {
                 auto* box = new QLineEdit(QStringLiteral("bakker"), p);

@@ -77,6 +77,10 @@ private slots:
         appState().programDir = RVL92_TREE_DIR;
         appState().gsHuidigScherm = screen::Start;
     }
+    void cleanupTestCase() {
+        forms().unloadAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     // Each screen gets its own caption and the text of its own file.
     void captionAndFile_data() {
