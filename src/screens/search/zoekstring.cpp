@@ -12,7 +12,9 @@ namespace {
 QString groep(const QString& s, const QString& code, int k, int kolommen, const char* kolom,
               const char* verder) {
     const QString x = sqlTekst(code);
-    QString g = (k == 0 && s.isEmpty()) ? QStringLiteral(" (") : QStringLiteral(" AND (");
+    // The first term of the condition opens without "AND", also when the
+    // lists before it gave nothing (an empty chosen code is skipped).
+    QString g = s.isEmpty() ? QStringLiteral(" (") : QStringLiteral(" AND (");
     g += QString::fromLatin1(kolom) + QString::number(k + 1) + QStringLiteral(" = '") + x;
     for (int c = k + 2; c <= kolommen; ++c)
         g += QStringLiteral("' OR ") + QString::fromLatin1(kolom) + QString::number(c) +

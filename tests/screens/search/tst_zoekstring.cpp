@@ -65,6 +65,9 @@ void TstZoekstring::zoekstring_data() {
                    "VaardighedenCode6 ='011' OR VaardighedenCode7 ='011') AND "
                    "(VaardighedenCode6 = '016' OR VaardighedenCode7 ='016') AND "
                    "(VaardighedenCode7 = '017')");
+    QTest::newRow("empty first work type: no leading AND")
+        << geen << geen << QStringList{"", "101"} << geen
+        << QString(" (WerksoortCode2 = '101' OR WerksoortCode3 = '101')");
     QTest::newRow("trailing blank kept, quote doubled")
         << QStringList{"'"} << geen << QStringList{"10 "} << geen
         << QString("NiveauBekwaamhedenCode = '''' AND (WerksoortCode1 = '10 ' OR "
