@@ -66,8 +66,7 @@ ExportResult exporteerNamen(QWidget* screen, const Recordset& rs, const Database
         DbError error;
         if (!rsExport.open(namenExportSql(code), cnn, &error)) {
             *reason = QStringLiteral("De functienamen konden niet worden gelezen:\n%1 %2")
-                          .arg(error.number)
-                          .arg(error.description);
+                          .arg(QString::number(error.number), error.description);
             return false;
         }
         writeNamen(rsExport, type, out);

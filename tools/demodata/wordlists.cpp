@@ -52,7 +52,8 @@ public:
     const QList<Line>& lines() const { return m_lines; }
 
     bool fail(const Line& line, const QString& message, QString* error) const {
-        *error = QStringLiteral("%1, regel %2: %3").arg(native()).arg(line.number).arg(message);
+        *error =
+            QStringLiteral("%1, regel %2: %3").arg(native(), QString::number(line.number), message);
         return false;
     }
 
