@@ -1,0 +1,142 @@
+// The code boxes and the search conditions: random keys into the code boxes
+// of the occupation list and of the code search, random search text and
+// random characteristic codes. The boxes must stay well-formed, and every
+// query built from them must be one SQL statement that SQLite accepts against
+// the program's tables, whatever was typed.
+
+#include "data/jetlike.h"
+#include "fuzzinput.h"
+#include "screens/browse/codevakken.h"
+#include "screens/browse/springwaarde.h"
+#include "screens/search/codepatroon.h"
+#include "screens/search/kenmerkcodes.h"
+#include "screens/search/zoekstring.h"
+#include "screens/search/zoektekst.h"
+#include "testdb.h"
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace rvl92;
+
+namespace {
+
+sqlite3* schema() {
+    static sqlite3* db = [] {
+        sqlite3* d = nullptr;
+        sqlite3_open(":memory:", &d);
+        installJetLike(d);
+        QStringList cols = testdb::rvlColumns();
+        for (QString& c : cols)
+            c += QStringLiteral(" TEXT");
+        testdb::exec(d,
+                     QStringLiteral("CREATE TABLE RVL (%1)").arg(cols.join(QStringLiteral(", "))));
+        testdb::exec(d, QStringLiteral("CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, "
+                                       "beroep TEXT, id INTEGER)"));
+        testdb::exec(d, QStringLiteral("CREATE TABLE BekwaamhedenNiveau (NiveauTotaal TEXT)"));
+        testdb::exec(d, QStringLiteral("CREATE TABLE richtingen (richting TEXT)"));
+        testdb::exec(d, QStringLiteral("CREATE TABLE Werksoorten (Werksoorten TEXT)"));
+        testdb::exec(d, QStringLiteral("CREATE TABLE Vaardigheden (Vaardigheden TEXT)"));
+        return d;
+    }();
+    return db;
+}
+
+// One complete statement that prepares and runs: nothing typed may end the
+// statement early or make it fail.
+void checkQuery(const QString& sql) {
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* st = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(schema(), utf8.constData(), int(utf8.size()), &st, &tail);
+    if (rc != SQLITE_OK || !st) {
+        fprintf(stderr, "query rejected: %s\n%s\n", sqlite3_errmsg(schema()), utf8.constData());
+        abort();
+    }
+    FUZZ_CHECK(QByteArray(tail).trimmed().isEmpty());
+    while (sqlite3_step(st) == SQLITE_ROW) {
+    }
+    FUZZ_CHECK(sqlite3_finalize(st) == SQLITE_OK);
+}
+
+void checkVakken(const std::array<QString, 5>& vakken) {
+    for (const QString& v : vakken)
+        FUZZ_CHECK(v.size() <= 1);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::Input in(data, size);
+
+    // The occupation list's boxes: keys, arrows and keys in the list.
+    CodeVakken lijst;
+    QString laatsteSprong;
+    const int stappen = in.number(0, 40);
+    for (int i = 0; i < stappen && !in.done(); ++i) {
+        const int vak = in.byte() % 5;
+        const char32_t teken = char32_t(in.number(0, 0x2FFFF));
+        CodeVakStap stap;
+        switch (in.byte() % 3) {
+        case 0:
+            stap = codeVakTeken(lijst, vak, teken);
+            break;
+        case 1:
+            stap = codeVakPijl(lijst, vak, Pijl(teken % 4));
+            break;
+        default:
+            stap = lijstTeken(lijst, laatsteSprong, teken);
+            break;
+        }
+        FUZZ_CHECK(stap.focus == CodeVakStap::Lijst || (stap.focus >= 0 && stap.focus < 5));
+        lijst = stap.vakken;
+        checkVakken(lijst);
+        laatsteSprong = zoekWaarde(vulCodeVakkenAan(lijst));
+        FUZZ_CHECK(laatsteSprong.size() <= 5);
+        (void)nietGevondenTekst(laatsteSprong);
+    }
+
+    // The code search's boxes, and its query.
+    zoeken::CodeVakken code;
+    for (int i = 0, n = in.number(0, 30); i < n && !in.done(); ++i) {
+        const auto gevolg = zoeken::codeVakToets(code, in.byte() % 5, in.number(0, 0x10FFFF));
+        FUZZ_CHECK(gevolg.focus >= 0 && gevolg.focus < zoeken::AantalCodeVakken);
+        code = gevolg.vakken;
+        checkVakken(code);
+    }
+    checkQuery(zoeken::codeZoekQuery(zoeken::codePatroon(zoeken::codeVakkenVoorZoeken(code))));
+
+    // The job-title search: any typed text.
+    const QString zoektekst = in.text();
+    checkQuery(zoeken::functieZoekQuery(zoektekst));
+    (void)springToets(zoektekst, char32_t(in.number(0, 0x10FFFF)));
+
+    // The characteristic search: codes as cut from any list text.
+    QStringList niveau, richting, werksoorten, vaardigheden;
+    for (int i = 0, n = in.number(0, 12); i < n && !in.done(); ++i) {
+        const QString t = in.text();
+        switch (i % 4) {
+        case 0:
+            niveau = {zoeken::niveauCode(t)};
+            break;
+        case 1:
+            richting = {zoeken::richtingCode(t)};
+            break;
+        case 2:
+            zoeken::kiesCode(werksoorten, zoeken::werksoortCode(t), zoeken::MaxWerksoorten);
+            break;
+        default:
+            zoeken::kiesCode(vaardigheden, zoeken::vaardigheidCode(t), zoeken::MaxVaardigheden);
+            break;
+        }
+    }
+    FUZZ_CHECK(werksoorten.size() <= zoeken::MaxWerksoorten);
+    FUZZ_CHECK(vaardigheden.size() <= zoeken::MaxVaardigheden);
+    const QString voorwaarde =
+        zoeken::VullenZoekstring(niveau, richting, werksoorten, vaardigheden);
+    if (!voorwaarde.isEmpty())
+        checkQuery(zoeken::kenmerkZoekQuery(voorwaarde));
+    return 0;
+}
