@@ -25,14 +25,14 @@ constexpr int kRows = 5000;
 // Values that stress folding and wildcards: accents, a ligature, digits,
 // quotes, the Like wildcards as plain text, empty and NULL.
 QString rowValue(int i) {
-    static const char* const parts[] = {"bakker", "Bäcker", "ÉCLAIR", "école", "'s-Hertogenbosch",
-                                        "50%",    "a_b",    "[x]",    "#1",    "*?",
-                                        "ß",      "İ",      "ﬁ",      "Ωμέγα", "数据",
-                                        "😀",      " ",      "",       "z"};
-    constexpr int n = int(sizeof parts / sizeof *parts);
-    QString v = QString::fromUtf8(parts[i % n]);
+    static const char* const pieces[] = {"bakker", "Bäcker", "ÉCLAIR", "école", "'s-Hertogenbosch",
+                                         "50%",    "a_b",    "[x]",    "#1",    "*?",
+                                         "ß",      "İ",      "ﬁ",      "Ωμέγα", "数据",
+                                         "😀",      " ",      "",       "z"};
+    constexpr int n = int(sizeof pieces / sizeof *pieces);
+    QString v = QString::fromUtf8(pieces[i % n]);
     if (i % 7 == 0)
-        v += QString::fromUtf8(parts[(i / 7) % n]);
+        v += QString::fromUtf8(pieces[(i / 7) % n]);
     if (i % 11 == 0)
         v += QString::number(i);
     return v;
