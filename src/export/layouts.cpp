@@ -1,6 +1,7 @@
 #include "export/layouts.h"
 
 #include "data/recordset.h"
+#include "data/sqltext.h"
 
 #include <QStringList>
 
@@ -97,8 +98,7 @@ void writeNamen(const Recordset& rs, ExportType type, ExportLines& out) {
 QString namenExportSql(const QString& code) {
     // The code is a five-digit classification code; doubling quotes keeps
     // any other text a plain literal.
-    QString quoted = code;
-    quoted.replace(QLatin1Char('\''), QLatin1String("''"));
+    const QString quoted = sqlLiteralText(code);
     return QStringLiteral("select RVL.RVL92,RVL.beroepsgroepcode, ") +
            QStringLiteral(" functienamen.functienaam from RVL left join functienamen on ") +
            QStringLiteral(" functienamen.RVL92 = RVL.RVL92 where RVL.RVL92 = '") + quoted +

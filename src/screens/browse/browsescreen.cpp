@@ -9,6 +9,7 @@
 #include "app/modrvl92.h"
 #include "app/screentext.h"
 #include "data/recordsetmodel.h"
+#include "data/sqltext.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -243,7 +244,7 @@ void BrowseScreen::sluitEnTerug() {
 }
 
 QString BrowseScreen::sqlTekst(const QString& waarde) {
-    return QString(waarde).replace(QLatin1Char('\''), QStringLiteral("''"));
+    return sqlLiteralText(waarde);
 }
 
 void BrowseScreen::meldLeesfout(const DbError& error) {
@@ -260,6 +261,18 @@ void BrowseScreen::toonNietGevonden(const QString& tekst, int breedteTwips) {
         dlg->setWidthTwips(breedteTwips);
     dlg->setText(tekst);
     forms().show(dlg);
+}
+
+void BrowseScreen::zetCodeEnTitelKolommen() {
+    for (int kolom = 0; kolom < Rs->fieldCount(); ++kolom) {
+        const QString veld = Rs->fieldName(kolom);
+        if (sameName(veld, QStringLiteral("RVL92")))
+            zetKolom(kolom, 700, QStringLiteral("RVL92"), true);
+        else if (sameName(veld, QStringLiteral("Functienaam")))
+            zetKolom(kolom, 8000, QStringLiteral("Functienaam"), false);
+        else
+            zetKolom(kolom, 0, QString(), false, false);
+    }
 }
 
 void BrowseScreen::zetKolom(int kolom, int breedteTwips, const QString& kop, bool gecentreerd,

@@ -94,6 +94,8 @@ protected:
     // alignment; hidden when `zichtbaar` is false.
     void zetKolom(int kolom, int breedteTwips, const QString& kop, bool gecentreerd,
                   bool zichtbaar = true);
+    // The job-title lists: code and title shown, every other column hidden.
+    void zetCodeEnTitelKolommen();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Every text box of the screen lets the menu's Ctrl shortcuts through.

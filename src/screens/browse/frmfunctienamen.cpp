@@ -127,15 +127,7 @@ bool frmFunctienamen::OpenFunctienamen(DbError* fout) {
 }
 
 void frmFunctienamen::OpmaakKolommen() {
-    for (int kolom = 0; kolom < Rs->fieldCount(); ++kolom) {
-        const QString veld = Rs->fieldName(kolom);
-        if (sameName(veld, QStringLiteral("RVL92")))
-            zetKolom(kolom, 700, QStringLiteral("RVL92"), true);
-        else if (sameName(veld, QStringLiteral("Functienaam")))
-            zetKolom(kolom, 8000, QStringLiteral("Functienaam"), false);
-        else
-            zetKolom(kolom, 0, QString(), false, false);
-    }
+    zetCodeEnTitelKolommen();
 }
 
 void frmFunctienamen::formResize() {
@@ -269,29 +261,16 @@ void frmFunctienamen::cmdWissen_Click() {
 }
 
 void frmFunctienamen::mnuVolgendeCode_Click() {
-    if (!Rs->onRow()) {
-        geefLijstFocus();
-        return;
-    }
-    const QString code = currentCode();
-    appState().gsRvl92Code = code;
-    LaatstePositie = Rs->absolutePosition();
-    bool gevonden = false;
-    stilBewegen([&] {
-        gevonden = Rs->find({0, FindCriterion::Op::Equals, code}, 1);
-        if (gevonden)
-            LaatstePositie = Rs->absolutePosition();
-        else
-            Rs->setAbsolutePosition(LaatstePositie);
-    });
-    menuItem(MenuRole::VorigeCode)->setEnabled(true);
-    menuItem(MenuRole::VolgendeCode)->setEnabled(gevonden);
-    geefLijstFocus();
+    stapBinnenCode(Recordset::Direction::Forward);
 }
 
 void frmFunctienamen::mnuVorigeCode_Click() {
-    // The same code as the current row, and back to this row when there is
-    // no earlier title: the step never lands on another occupation.
+    stapBinnenCode(Recordset::Direction::Backward);
+}
+
+// The next or previous title of the same code as the current row, and back
+// to this row when there is none: the step never lands on another occupation.
+void frmFunctienamen::stapBinnenCode(Recordset::Direction richting) {
     if (!Rs->onRow()) {
         geefLijstFocus();
         return;
@@ -301,15 +280,15 @@ void frmFunctienamen::mnuVorigeCode_Click() {
     LaatstePositie = Rs->absolutePosition();
     bool gevonden = false;
     stilBewegen([&] {
-        gevonden =
-            Rs->find({0, FindCriterion::Op::Equals, code}, 1, Recordset::Direction::Backward);
+        gevonden = Rs->find({0, FindCriterion::Op::Equals, code}, 1, richting);
         if (gevonden)
             LaatstePositie = Rs->absolutePosition();
         else
             Rs->setAbsolutePosition(LaatstePositie);
     });
-    menuItem(MenuRole::VolgendeCode)->setEnabled(true);
-    menuItem(MenuRole::VorigeCode)->setEnabled(gevonden);
+    const bool vooruit = richting == Recordset::Direction::Forward;
+    menuItem(vooruit ? MenuRole::VorigeCode : MenuRole::VolgendeCode)->setEnabled(true);
+    menuItem(vooruit ? MenuRole::VolgendeCode : MenuRole::VorigeCode)->setEnabled(gevonden);
     geefLijstFocus();
 }
 

@@ -36,6 +36,7 @@ protected:
 private:
     bool OpenFunctienamen(DbError* error);
     void OpmaakKolommen();
+    void stapBinnenCode(Recordset::Direction richting);
     void SpringNaarFunctienaam();
     void zetSpringWaarde(const QString& waarde);
     void txtLoop_Change();

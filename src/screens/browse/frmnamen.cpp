@@ -72,15 +72,7 @@ bool frmNamen::OpenNamen(DbError* fout) {
 }
 
 void frmNamen::OpmaakKolommen() {
-    for (int kolom = 0; kolom < Rs->fieldCount(); ++kolom) {
-        const QString veld = Rs->fieldName(kolom);
-        if (sameName(veld, QStringLiteral("RVL92")))
-            zetKolom(kolom, 700, QStringLiteral("RVL92"), true);
-        else if (sameName(veld, QStringLiteral("functienaam")))
-            zetKolom(kolom, 8000, QStringLiteral("Functienaam"), false);
-        else
-            zetKolom(kolom, 0, QString(), false, false);
-    }
+    zetCodeEnTitelKolommen();
 }
 
 void frmNamen::toonLengteAfhankelijk() {

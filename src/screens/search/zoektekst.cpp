@@ -1,18 +1,12 @@
 #include "screens/search/zoektekst.h"
 
 #include "data/jetlike.h"
+#include "data/sqltext.h"
 
 namespace rvl92::zoeken {
 
 QString sqlTekst(QStringView text) {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        out += c;
-        if (c == u'\'')
-            out += c;
-    }
-    return out;
+    return sqlLiteralText(text);
 }
 
 QString zoekPatroon(QStringView zoektekst) {
