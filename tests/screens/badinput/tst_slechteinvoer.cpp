@@ -215,6 +215,8 @@ private slots:
 
 private:
     QStringList springlijst(const QString& voorvoegsel, const QString& tekst, Wijze wijze);
+    QStringList codeVakken(const QString& F, const QString& knop, int vak, const QString& tekst,
+                           Wijze wijze);
     QStringList beroepCode(int vak, const QString& tekst, Wijze wijze);
     QStringList zoekTekst(const QString& tekst, Wijze wijze);
     QStringList zoekCode(int vak, const QString& tekst, Wijze wijze);
@@ -270,11 +272,11 @@ QStringList TstSlechteInvoer::springlijst(const QString& voorvoegsel, const QStr
             "rij=" + huidig(F, 1), "melding=" + sluitMelding()};
 }
 
-// The occupation overview's code boxes: the digits 1 2 0 2 up to box `vak`,
-// then the input there, then "Springen".
-QStringList TstSlechteInvoer::beroepCode(int vak, const QString& tekst, Wijze wijze) {
-    const QString F = form::Beroepen;
-    appState().gsRvl92Code = QStringLiteral("33030");
+// A screen's code boxes: the digits 1 2 0 2 up to box `vak`, then the input
+// there; what the boxes, the focus and the button `knop` show before it is
+// pressed. Empty when the focus did not reach the box.
+QStringList TstSlechteInvoer::codeVakken(const QString& F, const QString& knop, int vak,
+                                         const QString& tekst, Wijze wijze) {
     toon(F);
     kind(F, "txtZ1")->setFocus();
     typ(QStringLiteral("1202").left(vak - 1), Wijze::AlleToetsen);
@@ -282,9 +284,18 @@ QStringList TstSlechteInvoer::beroepCode(int vak, const QString& tekst, Wijze wi
         return {"focus niet in txtZ" + QString::number(vak)};
     typ(tekst, wijze);
     QStringList uit{"getypt=" + vakken(F), "focus=" + focus()->objectName(),
-                    "Springen=" + aanUit(kind(F, "cmdZoeken")->isEnabled())};
+                    knop + "=" + aanUit(kind(F, "cmdZoeken")->isEnabled())};
     klik(F, "cmdZoeken");
-    return uit << "vakken=" + vakken(F) << "rij=" + huidig(F, 0) << "melding=" + sluitMelding();
+    return uit << "vakken=" + vakken(F);
+}
+
+// The occupation overview's code boxes, then "Springen".
+QStringList TstSlechteInvoer::beroepCode(int vak, const QString& tekst, Wijze wijze) {
+    appState().gsRvl92Code = QStringLiteral("33030");
+    QStringList uit = codeVakken(form::Beroepen, "Springen", vak, tekst, wijze);
+    if (uit.size() == 1)
+        return uit;
+    return uit << "rij=" + huidig(form::Beroepen, 0) << "melding=" + sluitMelding();
 }
 
 // The job-title search: the input, then Enter until the search runs (a key
@@ -304,21 +315,12 @@ QStringList TstSlechteInvoer::zoekTekst(const QString& tekst, Wijze wijze) {
             "melding=" + sluitMelding()};
 }
 
-// The code search's boxes: the digits 1 2 0 2 up to box `vak`, the input
-// there, then "Zoeken".
+// The code search's boxes, then "Zoeken".
 QStringList TstSlechteInvoer::zoekCode(int vak, const QString& tekst, Wijze wijze) {
-    const QString F = form::ZoekenRvl92;
-    toon(F);
-    kind(F, "txtZ1")->setFocus();
-    typ(QStringLiteral("1202").left(vak - 1), Wijze::AlleToetsen);
-    if (focus() != kind(F, QStringLiteral("txtZ%1").arg(vak)))
-        return {"focus niet in txtZ" + QString::number(vak)};
-    typ(tekst, wijze);
-    QStringList uit{"getypt=" + vakken(F), "focus=" + focus()->objectName(),
-                    "Zoeken=" + aanUit(kind(F, "cmdZoeken")->isEnabled())};
-    klik(F, "cmdZoeken");
-    return uit << "vakken=" + vakken(F) << "resultaat=" + resultaat(F)
-               << "melding=" + sluitMelding();
+    QStringList uit = codeVakken(form::ZoekenRvl92, "Zoeken", vak, tekst, wijze);
+    if (uit.size() == 1)
+        return uit;
+    return uit << "resultaat=" + resultaat(form::ZoekenRvl92) << "melding=" + sluitMelding();
 }
 
 // The search on characteristics: typing in a drop-down list picks the entry

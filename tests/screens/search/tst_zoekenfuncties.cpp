@@ -12,8 +12,6 @@ using namespace zoektest;
 
 namespace {
 const QString F = form::ZoekenFuncties;
-const QStringList Resultaat{"mnuExporteren", "mnuNamen", "mnuKenmerken", "mnuEersteRecord",
-                            "mnuLaatsteRecord"};
 } // namespace
 
 class TstZoekenFuncties : public QObject {

@@ -10,8 +10,6 @@ using namespace zoektest;
 
 namespace {
 const QString F = form::ZoekenKenmerken;
-const QStringList Resultaat{"mnuExporteren", "mnuNamen", "mnuKenmerken", "mnuEersteRecord",
-                            "mnuLaatsteRecord"};
 } // namespace
 
 class TstZoekenKenmerken : public QObject {

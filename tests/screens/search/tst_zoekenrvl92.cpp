@@ -9,8 +9,6 @@ using namespace zoektest;
 
 namespace {
 const QString F = form::ZoekenRvl92;
-const QStringList Resultaat{"mnuExporteren", "mnuNamen", "mnuKenmerken", "mnuEersteRecord",
-                            "mnuLaatsteRecord"};
 } // namespace
 
 class TstZoekenRvl92 : public QObject {

@@ -24,6 +24,10 @@
 
 namespace zoektest {
 
+// The menu items that a search result makes available.
+inline const QStringList Resultaat{"mnuExporteren", "mnuNamen", "mnuKenmerken", "mnuEersteRecord",
+                                   "mnuLaatsteRecord"};
+
 using namespace rvl92;
 
 // The browse screens are stand-ins: the tests look at what is handed to them
