@@ -26,6 +26,12 @@ bool DataScreen::openRs(const QString& sql, DbError* error) {
     return Rs->open(sql, Cnn, error);
 }
 
+bool DataScreen::openRs(const QString& sql, const QString& statement, Recordset::Order order,
+                        DbError* error) {
+    sSQL = sql;
+    return Rs->open(statement, Cnn, error, order);
+}
+
 void DataScreen::closeData() {
     if (Rs->isOpen()) {
         Rs->close();

@@ -29,6 +29,11 @@ public:
     bool openConnection(DbError* error);
     // Stores `sql` as the query text and (re)opens Rs with it.
     bool openRs(const QString& sql, DbError* error);
+    // Stores `sql` as the query text and (re)opens Rs with `statement`, which
+    // gives the same rows in the same order (read faster) when its rows are
+    // ordered as `order` says.
+    bool openRs(const QString& sql, const QString& statement, Recordset::Order order,
+                DbError* error);
     void closeData() override;
 
     // The code (first field) of the current row, or "" when not on a row.

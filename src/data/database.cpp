@@ -173,6 +173,82 @@ sqlite3* Database::handle() const {
     return m_handle ? m_handle->db : nullptr;
 }
 
+namespace {
+
+// Rows of a one-parameter query on the schema, as text per column.
+QList<QStringList> schemaRows(sqlite3* db, const char* sql, const QString& arg) {
+    QList<QStringList> rows;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(st);
+        return rows;
+    }
+    const QByteArray a = arg.toUtf8();
+    sqlite3_bind_text(st, 1, a.constData(), int(a.size()), SQLITE_TRANSIENT);
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        QStringList row;
+        for (int c = 0; c < sqlite3_column_count(st); ++c)
+            row << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)));
+        rows << row;
+    }
+    sqlite3_finalize(st);
+    return rows;
+}
+
+QString quoted(const QString& name) {
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+           QLatin1Char('"');
+}
+
+// SQLite's rule for the affinity of a declared type, text part only.
+bool hasTextAffinity(const QString& declared) {
+    const QString t = declared.toUpper();
+    return !t.contains(u"INT") &&
+           (t.contains(u"CHAR") || t.contains(u"CLOB") || t.contains(u"TEXT"));
+}
+
+} // namespace
+
+bool Database::hasTextIndex(const QString& table, const QString& column) const {
+    sqlite3* db = handle();
+    if (!db)
+        return false;
+    const QByteArray t = table.toUtf8(), c = column.toUtf8();
+    const char* type = nullptr;
+    const char* collation = nullptr;
+    if (sqlite3_table_column_metadata(db, nullptr, t.constData(), c.constData(), &type, &collation,
+                                      nullptr, nullptr, nullptr) != SQLITE_OK ||
+        !hasTextAffinity(QString::fromUtf8(type)) || qstricmp(collation, "BINARY") != 0)
+        return false;
+    // "rowid" must name the row id itself: the table has one, and no column of
+    // that name hides it.
+    if (sqlite3_table_column_metadata(db, nullptr, t.constData(), "rowid", nullptr, nullptr,
+                                      nullptr, nullptr, nullptr) != SQLITE_OK)
+        return false;
+    for (const QStringList& col : schemaRows(db, "select name from pragma_table_xinfo(?1)", table))
+        if (col.value(0).compare(QLatin1String("rowid"), Qt::CaseInsensitive) == 0)
+            return false;
+    for (const QStringList& index :
+         schemaRows(db, "select name from pragma_index_list(?1) where partial = 0", table)) {
+        const QList<QStringList> first = schemaRows(
+            db, "select name, coll from pragma_index_xinfo(?1) where seqno = 0", index.value(0));
+        if (!first.isEmpty() && first[0].value(0).compare(column, Qt::CaseInsensitive) == 0 &&
+            first[0].value(1).compare(QLatin1String("BINARY"), Qt::CaseInsensitive) == 0) {
+            // A blob sorts after every text, yet Like reads it as text: with
+            // any blob in the column a range could miss a match.
+            const QString blob = QStringLiteral("select 1 from %1 where %2 >= x'' limit 1")
+                                     .arg(quoted(table), quoted(column));
+            sqlite3_stmt* st = nullptr;
+            const bool asked =
+                sqlite3_prepare_v2(db, blob.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK;
+            const int rc = asked ? sqlite3_step(st) : SQLITE_ERROR;
+            sqlite3_finalize(st);
+            return rc == SQLITE_DONE;
+        }
+    }
+    return false;
+}
+
 void Database::clearSharedImports() {
     jetImports().clear();
 }

@@ -40,6 +40,13 @@ public:
 
     sqlite3* handle() const;
 
+    // Whether a range of text on `column` of `table` is read from an index and
+    // holds every value that begins with the range's bytes: the column has
+    // text affinity, compares bytewise (BINARY collation), holds nothing but
+    // text and NULL, and leads a full index with that collation; the table has
+    // row ids. False whenever anything is unsure.
+    bool hasTextIndex(const QString& table, const QString& column) const;
+
     // Forgets the shared imports of Jet files (tests only; open connections keep theirs).
     static void clearSharedImports();
 

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <limits>
 #include <memory>
+#include <new>
 #include <thread>
 
 namespace rvl92 {
@@ -24,6 +25,36 @@ struct Compiled {
     std::u32string folded;
     std::unique_ptr<JetPattern> pattern;
 };
+
+// Where each row goes when rows are put in ascending order of their keys:
+// stored[i] is the row that comes i-th. Empty when they are in order already.
+// Keys are unique; from an index they come as a few ascending runs.
+std::vector<int> keyOrder(const std::vector<int64_t>& keys) {
+    if (std::is_sorted(keys.begin(), keys.end()))
+        return {};
+    const auto [lo, hi] = std::minmax_element(keys.begin(), keys.end());
+    const uint64_t span = uint64_t(*hi) - uint64_t(*lo);
+    std::vector<int> stored;
+    stored.reserve(keys.size());
+    if (span < 16 * uint64_t(keys.size()) + 4096) {
+        // Keys lie close together (row ids of one table): one slot per key
+        // value, read off in order.
+        std::vector<int> slot(size_t(span) + 1, -1);
+        for (size_t r = 0; r < keys.size(); ++r)
+            slot[size_t(uint64_t(keys[r]) - uint64_t(*lo))] = int(r);
+        for (int r : slot)
+            if (r >= 0)
+                stored.push_back(r);
+        if (stored.size() == keys.size())
+            return stored;
+        stored.clear(); // keys repeat after all: sort them
+    }
+    for (size_t r = 0; r < keys.size(); ++r)
+        stored.push_back(int(r));
+    std::stable_sort(stored.begin(), stored.end(),
+                     [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
+    return stored;
+}
 
 bool foldedStartsWith(const std::u32string& text, const std::u32string& prefix) {
     return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
@@ -86,7 +117,7 @@ const PrefixIndex* Recordset::readyIndex(int column) {
     return nullptr;
 }
 
-bool Recordset::open(const QString& sql, const Database& cnn, DbError* error) {
+bool Recordset::open(const QString& sql, const Database& cnn, DbError* error, Order order) {
     if (error)
         *error = DbError{};
     if (m_open)
@@ -118,13 +149,21 @@ bool Recordset::open(const QString& sql, const Database& cnn, DbError* error) {
         return false;
     }
 
+    const bool keyed = order == Order::ByKeyColumn;
+    if (keyed && sqlite3_column_count(stmt) < 1) {
+        sqlite3_finalize(stmt);
+        if (error)
+            *error = {dberr::QueryFailed, QStringLiteral("De query geeft geen volgorde.")};
+        return false;
+    }
     QStringList fields;
-    const int cols = sqlite3_column_count(stmt);
+    const int cols = sqlite3_column_count(stmt) - (keyed ? 1 : 0);
     for (int c = 0; c < cols; ++c)
         fields << QString::fromUtf8(sqlite3_column_name(stmt, c));
 
     GrowBuffer<char> text;
     GrowBuffer<uint32_t> offsets;
+    std::vector<int64_t> keys;
     int rows = 0;
     auto stop = [&](const QString& why) {
         sqlite3_finalize(stmt);
@@ -152,11 +191,28 @@ bool Recordset::open(const QString& sql, const Database& cnn, DbError* error) {
             if (!offsets.push_back(uint32_t(text.size())) || !text.append(v, size_t(n)))
                 return stop(noMemory);
         }
+        if (keyed) {
+            try {
+                keys.push_back(sqlite3_column_int64(stmt, cols));
+            } catch (const std::bad_alloc&) {
+                return stop(noMemory);
+            }
+        }
         ++rows;
     }
     if (rc != SQLITE_DONE)
         return fail(rc);
     sqlite3_finalize(stmt);
+    std::vector<int> stored;
+    try {
+        if (keyed)
+            stored = keyOrder(keys);
+    } catch (const std::bad_alloc&) {
+        stored.clear();
+        if (error)
+            *error = {dberr::QueryFailed, noMemory};
+        return false;
+    }
     if (!offsets.push_back(uint32_t(text.size()))) { // end of the last cell
         if (error)
             *error = {dberr::QueryFailed, noMemory};
@@ -168,6 +224,7 @@ bool Recordset::open(const QString& sql, const Database& cnn, DbError* error) {
     m_fields = fields;
     m_text = std::move(text);
     m_offsets = std::move(offsets);
+    m_stored = std::move(stored);
     m_text.shrinkToFit();
     m_offsets.shrinkToFit();
     m_rows = rows;
@@ -186,6 +243,7 @@ void Recordset::close() {
     m_fields.clear();
     m_text.clear();
     m_offsets.clear();
+    m_stored.clear();
     m_rows = 0;
     m_pos = -1;
     emit reset();
@@ -260,13 +318,18 @@ bool Recordset::moveTo(int row) {
 bool Recordset::isNullAt(int row, int column) const {
     if (row < 0 || row >= m_rows || column < 0 || column >= m_fields.size())
         return true;
-    return (m_offsets[size_t(row) * m_fields.size() + column] & NullBit) != 0;
+    return (m_offsets[cellOf(row, column)] & NullBit) != 0;
+}
+
+size_t Recordset::cellOf(int row, int column) const {
+    const size_t r = m_stored.empty() ? size_t(row) : size_t(m_stored[size_t(row)]);
+    return r * size_t(m_fields.size()) + size_t(column);
 }
 
 QByteArrayView Recordset::rawAt(int row, int column) const {
     if (isNullAt(row, column))
         return {};
-    const size_t cell = size_t(row) * m_fields.size() + column;
+    const size_t cell = cellOf(row, column);
     const uint32_t begin = m_offsets[cell] & ~NullBit;
     const uint32_t end = m_offsets[cell + 1] & ~NullBit;
     return QByteArrayView(m_text.data() + begin, qsizetype(end - begin));
@@ -356,7 +419,8 @@ bool Recordset::find(const FindCriterion& criterion, int skip, Direction directi
 }
 
 size_t Recordset::storageBytes() const {
-    size_t n = m_text.capacity() + m_offsets.capacity() * sizeof(uint32_t);
+    size_t n = m_text.capacity() + m_offsets.capacity() * sizeof(uint32_t) +
+               m_stored.capacity() * sizeof(int);
     for (const auto& slot : m_indexes)
         if (slot && slot->ready.load(std::memory_order_acquire))
             n += slot->index->storageBytes();

@@ -51,8 +51,19 @@ public:
     explicit Recordset(QObject* parent = nullptr);
     ~Recordset() override;
 
+    // How the rows of a result are ordered.
+    enum class Order {
+        AsReturned, // as the statement returns them
+        // By the statement's last column, a whole number unique per row (such
+        // as its rowid), ascending; that column is not one of the fields. Lets
+        // a statement read its rows through an index and still give them in
+        // table order.
+        ByKeyColumn
+    };
+
     // Runs `sql` on `cnn` and fetches every row. An open result is closed first.
-    bool open(const QString& sql, const Database& cnn, DbError* error);
+    bool open(const QString& sql, const Database& cnn, DbError* error,
+              Order order = Order::AsReturned);
     void close();
     bool isOpen() const { return m_open; }
     int state() const { return m_open ? 1 : 0; }
@@ -125,6 +136,8 @@ signals:
 
 private:
     bool setPos(int pos);
+    // The cell's place in m_offsets.
+    size_t cellOf(int row, int column) const;
     bool rowMatches(int row, const FindCriterion& c, const void* compiled) const;
     const PrefixIndex* readyIndex(int column);
     void dropIndexes();
@@ -139,6 +152,9 @@ private:
     // cell i+1 starts.
     GrowBuffer<char> m_text;
     GrowBuffer<uint32_t> m_offsets;
+    // Where row i is stored, when the rows were put in key order; empty when
+    // they are stored in their order.
+    std::vector<int> m_stored;
     // Find indexes by column, made when first needed, dropped with the rows.
     // A builder thread only reads the stored values, which stay as they are
     // until the indexes are dropped (after joining it).

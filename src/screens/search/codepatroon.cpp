@@ -58,4 +58,29 @@ QString codeZoekQuery(QStringView patroon) {
            sqlTekst(patroon) + QStringLiteral("'");
 }
 
+QString vasteBeginCijfers(QStringView patroon) {
+    qsizetype n = 0;
+    while (n < patroon.size() && patroon[n] >= u'0' && patroon[n] <= u'9')
+        ++n;
+    return patroon.first(n).toString();
+}
+
+Uitvoering codeZoekUitvoering(QStringView patroon, bool bereikViaIndex) {
+    const QString van = vasteBeginCijfers(patroon);
+    if (!bereikViaIndex || van.isEmpty())
+        return {codeZoekQuery(patroon)};
+    // A digit has no other case, so a code the pattern matches begins with
+    // exactly these bytes and sorts from `van` up to just before `tot` ("39"
+    // runs to "3:"). The index gives the rows by code; their rowid puts them
+    // back in table order, the order in which the written query's scan
+    // returns them.
+    QString tot = van;
+    tot.back() = QChar(tot.back().unicode() + 1);
+    return {QStringLiteral("select RVL92, functienaam, beroep, rowid ") +
+                QStringLiteral(" from functienamen where ") + QStringLiteral(" RVL92 Like '") +
+                sqlTekst(patroon) + QStringLiteral("' and RVL92 >= '") + van +
+                QStringLiteral("' and RVL92 < '") + tot + QStringLiteral("'"),
+            Recordset::Order::ByKeyColumn};
+}
+
 } // namespace rvl92::zoeken

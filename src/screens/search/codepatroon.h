@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/recordset.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -30,5 +32,22 @@ QString codePatroon(const CodeVakken& vakken);
 
 // The query of the code search for a pattern of digits and "#".
 QString codeZoekQuery(QStringView patroon);
+
+// The digits a pattern begins with: every code it matches begins with them.
+QString vasteBeginCijfers(QStringView patroon);
+
+// A statement as it is run, and how the recordset orders its rows.
+struct Uitvoering {
+    QString sql;
+    Recordset::Order volgorde = Recordset::Order::AsReturned;
+};
+
+// The code search as it is run. Where the database reads a range of RVL92
+// from an index (`bereikViaIndex`, see Database::hasTextIndex), a pattern that
+// begins with fixed digits gets a range on those digits beside its Like, so
+// that only the codes with that beginning are read instead of every job title.
+// The rows and their order are exactly those of codeZoekQuery. Otherwise it
+// is codeZoekQuery itself.
+Uitvoering codeZoekUitvoering(QStringView patroon, bool bereikViaIndex);
 
 } // namespace rvl92::zoeken

@@ -107,7 +107,11 @@ void frmZoekenRvl92::ZoekCode() {
     const zoeken::CodeVakken v = zoeken::codeVakkenVoorZoeken(vakken());
     for (int i = 0; i < zoeken::AantalCodeVakken; ++i)
         txtZ[i]->setText(v[i]);
-    const bool ok = openZoekopdracht(zoeken::codeZoekQuery(zoeken::codePatroon(v)));
+    const QString patroon = zoeken::codePatroon(v);
+    const bool ok = openZoekopdracht(
+        zoeken::codeZoekQuery(patroon),
+        zoeken::codeZoekUitvoering(
+            patroon, Cnn.hasTextIndex(QStringLiteral("functienamen"), QStringLiteral("RVL92"))));
     if (!heeftRijen()) {
         menuItem(MenuRole::Namen)->setEnabled(false);
         ToonCodeResultaat();

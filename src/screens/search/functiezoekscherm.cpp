@@ -129,11 +129,15 @@ void FunctieZoekScherm::formUnload() {
 }
 
 bool FunctieZoekScherm::openZoekopdracht(const QString& sql) {
+    return openZoekopdracht(sql, {sql});
+}
+
+bool FunctieZoekScherm::openZoekopdracht(const QString& sql, const zoeken::Uitvoering& uitvoering) {
     DbError err;
     bool ok;
     {
         BusyCursor busy;
-        ok = openRs(sql, &err);
+        ok = openRs(sql, uitvoering.sql, uitvoering.volgorde, &err);
     }
     if (!ok)
         meldFout(QStringLiteral("De zoekopdracht is mislukt: "), err);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/datascreen.h"
+#include "screens/search/codepatroon.h"
 
 class QGroupBox;
 class QHBoxLayout;
@@ -34,6 +35,8 @@ protected:
 
     // Runs a search query; a failure is reported and leaves no result.
     bool openZoekopdracht(const QString& sql);
+    // The same, run as `uitvoering`: the same rows in the same order, read faster.
+    bool openZoekopdracht(const QString& sql, const zoeken::Uitvoering& uitvoering);
     bool heeftRijen() const { return Rs->isOpen() && Rs->recordCount() > 0; }
 
     // Grid columns: the code centred, the job title wide, the occupation hidden.
