@@ -2,9 +2,12 @@
 // of the occupation list and of the code search, random search text and
 // random characteristic codes. The boxes must stay well-formed, and every
 // query built from them must be one SQL statement that SQLite accepts against
-// the program's tables, whatever was typed.
+// the program's tables, whatever was typed. The code search's faster form must
+// give the rows of its written query, in the same order.
 
+#include "data/database.h"
 #include "data/jetlike.h"
+#include "data/recordset.h"
 #include "fuzzinput.h"
 #include "screens/browse/codevakken.h"
 #include "screens/browse/springwaarde.h"
@@ -13,6 +16,8 @@
 #include "screens/search/zoekstring.h"
 #include "screens/search/zoektekst.h"
 #include "testdb.h"
+
+#include <QTemporaryDir>
 
 #include <sqlite3.h>
 
@@ -61,6 +66,42 @@ void checkQuery(const QString& sql) {
     FUZZ_CHECK(sqlite3_finalize(st) == SQLITE_OK);
 }
 
+// Job titles with an index on their code, in an order unlike the codes'.
+const Database& titels() {
+    static QTemporaryDir dir;
+    static Database db;
+    if (!db.isOpen()) {
+        const QString file = dir.filePath(QStringLiteral("titels.db"));
+        sqlite3* w = nullptr;
+        sqlite3_open(file.toUtf8().constData(), &w);
+        testdb::exec(w, QStringLiteral(
+                            "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, beroep TEXT, "
+                            "id INTEGER); CREATE INDEX f ON functienamen (RVL92);"
+                            "INSERT INTO functienamen VALUES ('34123','a','b',1), ('10000','b',"
+                            "'b',2), ('34000','c','b',3), ('3412','d','b',4), ('99999','e','b',5),"
+                            "('34123','f','b',6), ('09999','g','b',7), (NULL,'h','b',8),"
+                            "('3:000','i','b',9), ('00000','j','b',10), ('10000','k','b',11);"));
+        sqlite3_close(w);
+        DbError err;
+        db.open(file, &err);
+        FUZZ_CHECK(db.hasTextIndex(QStringLiteral("functienamen"), QStringLiteral("RVL92")));
+    }
+    return db;
+}
+
+void checkSameRows(const QString& patroon) {
+    const zoeken::Uitvoering snel = zoeken::codeZoekUitvoering(patroon, true);
+    checkQuery(snel.sql);
+    Recordset a, b;
+    DbError err;
+    FUZZ_CHECK(a.open(zoeken::codeZoekQuery(patroon), titels(), &err));
+    FUZZ_CHECK(b.open(snel.sql, titels(), &err, snel.volgorde));
+    FUZZ_CHECK(a.recordCount() == b.recordCount() && a.fieldCount() == b.fieldCount());
+    for (int r = 0; r < a.recordCount(); ++r)
+        for (int c = 0; c < a.fieldCount(); ++c)
+            FUZZ_CHECK(a.valueAt(r, c) == b.valueAt(r, c));
+}
+
 void checkVakken(const std::array<QString, 5>& vakken) {
     for (const QString& v : vakken)
         FUZZ_CHECK(v.size() <= 1);
@@ -106,7 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         code = gevolg.vakken;
         checkVakken(code);
     }
-    checkQuery(zoeken::codeZoekQuery(zoeken::codePatroon(zoeken::codeVakkenVoorZoeken(code))));
+    const QString patroon = zoeken::codePatroon(zoeken::codeVakkenVoorZoeken(code));
+    checkQuery(zoeken::codeZoekQuery(patroon));
+    checkSameRows(patroon);
 
     // The job-title search: any typed text.
     const QString zoektekst = in.text();

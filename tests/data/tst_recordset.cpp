@@ -28,6 +28,8 @@ private slots:
     void holdsEveryValueAsSqliteGivesIt_data();
     void holdsEveryValueAsSqliteGivesIt();
     void fieldsByNameIgnoreCase();
+    void rowsInKeyOrder_data();
+    void rowsInKeyOrder();
 
     void moves();
     void emptyResultIsBofAndEof();
@@ -263,6 +265,48 @@ void TstRecordset::fieldsByNameIgnoreCase() {
     QCOMPARE(rs.fieldIndex("bestaatniet"), -1);
     QCOMPARE(rs.text("FUNCTIENAAM"), QStringLiteral("Bakker"));
     QCOMPARE(rs.text("id"), QStringLiteral("7"));
+}
+
+void TstRecordset::rowsInKeyOrder_data() {
+    QTest::addColumn<QString>("rows"); // values rows (value, key)
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("in order already") << "('a',1),('b',2),('c',3)"
+                                      << "a,b,c";
+    QTest::newRow("ascending runs, as from an index") << "('c',5),('d',9),('a',1),('e',12),('b',3)"
+                                                      << "a,b,c,d,e";
+    QTest::newRow("keys far apart") << "('c',9000000000000),('a',-5),('b',42)"
+                                    << "a,b,c";
+    QTest::newRow("NULL values stay with their row") << "(NULL,2),('x',1),('',3)"
+                                                     << "x,<NULL>,";
+    QTest::newRow("a repeated key keeps the statement's order") << "('b',2),('a',1),('c',2)"
+                                                                << "a,b,c";
+    QTest::newRow("no rows") << "('a',1)) where (0"
+                             << "";
+}
+
+// A statement read through an index gives its rows by the index; its last
+// column puts them back in the order asked for, and is no field itself.
+void TstRecordset::rowsInKeyOrder() {
+    QFETCH(QString, rows);
+    QFETCH(QString, expected);
+    Recordset rs;
+    DbError err;
+    QVERIFY2(
+        rs.open("select * from (values " + rows + ")", m_conn, &err, Recordset::Order::ByKeyColumn),
+        qPrintable(err.description));
+    QCOMPARE(rs.fieldCount(), 1);
+    QStringList got;
+    for (int r = 0; r < rs.recordCount(); ++r)
+        got << rs.valueAt(r, 0).value_or("<NULL>");
+    QCOMPARE(got.join(','), expected);
+    // Moves and finds go by the new order.
+    if (rs.recordCount() > 0) {
+        QVERIFY(rs.moveLast());
+        const QString last = rs.text(0);
+        QVERIFY(rs.moveFirst());
+        QVERIFY(rs.find({0, FindCriterion::Op::Equals, last}));
+        QCOMPARE(rs.currentRow(), rs.recordCount() - 1);
+    }
 }
 
 void TstRecordset::moves() {

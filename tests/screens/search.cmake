@@ -1,7 +1,7 @@
 # Tests of the search screens and their logic.
 set(_s ${CMAKE_CURRENT_LIST_DIR}/search)
 foreach(t tst_zoektekst tst_codepatroon tst_zoekstring)
-    rvl92_add_test(${t} SOURCES ${_s}/${t}.cpp LIBS rvl92core)
+    rvl92_add_test(${t} SOURCES ${_s}/${t}.cpp LIBS rvl92core SQLite::SQLite3)
 endforeach()
 foreach(t tst_zoekenfuncties tst_zoekenrvl92 tst_zoekenkenmerken)
     if(EXISTS ${_s}/${t}.cpp)

@@ -1,7 +1,11 @@
 // The code search: the key table of the five code boxes, the pattern and the
-// query.
+// query, and the faster form of the query that must give exactly its rows.
 #include "screens/search/codepatroon.h"
 
+#include "data/database.h"
+#include "testdb.h"
+
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace rvl92::zoeken;
@@ -16,6 +20,55 @@ CodeVakken vakken(const QString& s) {
     return v;
 }
 
+// Job titles in an order unlike their codes', with codes that only nearly fit:
+// too short or long, the character after "9", a letter or a wide digit in
+// front, NULL, empty, a quote.
+const char* const Titels = R"(INSERT INTO functienamen VALUES
+ ('34123','Metselaar','b',1), ('35000','Timmerman','b',2), ('34000','Aannemer','b',3),
+ ('3499','Te kort','b',4), ('349999','Te lang','b',5), ('34123','Betonvlechter','b',6),
+ ('39999','Loodgieter','b',7), ('3:000','Na de negen','b',8), ('33999','Stukadoor','b',9),
+ ('51201','Kok','b',10), (NULL,'Zonder code','b',11), ('','Lege code','b',12),
+ ('1''234','Aanhalingsteken','b',13), ('x4123','Letter','b',14), ('３4123','Breed','b',15),
+ ('34999','Glazenwasser','b',16), ('51201','Afwasser','b',17), ('5120','Kort','b',18),
+ ('39000','Zetter','b',19);)";
+
+const QStringList Patronen{"#####", "3####", "34###", "39###",     "3499#", "51201",
+                           "#4###", "##1#2", "3?###", "3[4-5]###", "34*",   "5*",
+                           "1'###", "99999", "",      "x####"};
+
+// Every cell of every row, in order; NULL as "<NULL>".
+QStringList rijen(const QString& sql, rvl92::Recordset::Order volgorde, const rvl92::Database& db) {
+    rvl92::Recordset rs;
+    rvl92::DbError err;
+    if (!rs.open(sql, db, &err, volgorde))
+        return {QStringLiteral("fout: ") + err.description};
+    QStringList out;
+    for (int r = 0; r < rs.recordCount(); ++r)
+        for (int c = 0; c < rs.fieldCount(); ++c)
+            out << rs.valueAt(r, c).value_or(QStringLiteral("<NULL>"));
+    return out << rs.fieldName(0) + rs.fieldName(1) + rs.fieldName(2);
+}
+
+bool schrijf(const QString& file, const QString& schema, const QString& daarna = {}) {
+    sqlite3* db = nullptr;
+    const bool ok = sqlite3_open(file.toUtf8().constData(), &db) == SQLITE_OK &&
+                    testdb::exec(db, schema) && testdb::exec(db, Titels) &&
+                    (daarna.isEmpty() || testdb::exec(db, daarna));
+    sqlite3_close(db);
+    return ok;
+}
+
+QString plan(const rvl92::Database& db, const QString& sql) {
+    sqlite3_stmt* st = nullptr;
+    QString out;
+    sqlite3_prepare_v2(db.handle(), ("EXPLAIN QUERY PLAN " + sql).toUtf8().constData(), -1, &st,
+                       nullptr);
+    while (st && sqlite3_step(st) == SQLITE_ROW)
+        out += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 3))) + ';';
+    sqlite3_finalize(st);
+    return out;
+}
+
 QString tekst(const CodeVakken& v) {
     QString s;
     for (const QString& x : v)
@@ -28,11 +81,25 @@ QString tekst(const CodeVakken& v) {
 class TstCodepatroon : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void toetsen_data();
     void toetsen();
     void patroon_data();
     void patroon();
+    void snelleVormGeeftDezelfdeRijen_data();
+    void snelleVormGeeftDezelfdeRijen();
+    void indexAlleenWaarHijAllesVindt_data();
+    void indexAlleenWaarHijAllesVindt();
+
+private:
+    QTemporaryDir m_dir;
 };
+
+void TstCodepatroon::initTestCase() {
+    QVERIFY(schrijf(m_dir.filePath(QStringLiteral("index.db")),
+                    "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, beroep TEXT, "
+                    "id INTEGER); CREATE INDEX f_rvl92 ON functienamen (RVL92);"));
+}
 
 void TstCodepatroon::toetsen_data() {
     QTest::addColumn<QString>("voor");
@@ -88,6 +155,93 @@ void TstCodepatroon::patroon() {
                  "'");
     QCOMPARE(codeZoekQuery(u"1'###"), QString("select RVL92, functienaam, beroep  from "
                                               "functienamen where  RVL92 Like '1''###'"));
+}
+
+void TstCodepatroon::snelleVormGeeftDezelfdeRijen_data() {
+    QTest::addColumn<QString>("patroon");
+    for (const QString& p : Patronen)
+        QTest::newRow(qPrintable(p.isEmpty() ? QStringLiteral("(leeg)") : p)) << p;
+}
+
+// On a table with an index on the code, a pattern with fixed leading digits is
+// read through a range; the rows and their table order stay the written ones.
+void TstCodepatroon::snelleVormGeeftDezelfdeRijen() {
+    QFETCH(QString, patroon);
+    const QString file = m_dir.filePath(QStringLiteral("index.db"));
+    rvl92::Database db;
+    rvl92::DbError err;
+    QVERIFY2(db.open(file, &err), qPrintable(err.description));
+    QVERIFY(db.hasTextIndex("functienamen", "RVL92"));
+
+    const Uitvoering snel = codeZoekUitvoering(patroon, true);
+    QCOMPARE(snel.sql != codeZoekQuery(patroon), !vasteBeginCijfers(patroon).isEmpty());
+    QCOMPARE(rijen(snel.sql, snel.volgorde, db),
+             rijen(codeZoekQuery(patroon), rvl92::Recordset::Order::AsReturned, db));
+    if (snel.sql != codeZoekQuery(patroon)) {
+        const QString p = plan(db, snel.sql);
+        QVERIFY2(p.contains("INDEX f_rvl92") && !p.contains("SCAN"), qPrintable(p));
+    }
+}
+
+void TstCodepatroon::indexAlleenWaarHijAllesVindt_data() {
+    QTest::addColumn<QString>("schema");
+    QTest::addColumn<QString>("daarna"); // run after the job titles are in
+    QTest::addColumn<bool>("index");
+    const QString tabel = "CREATE TABLE functienamen (RVL92 %1, Functienaam TEXT, beroep TEXT, "
+                          "id INTEGER%2);";
+    const QString index = "CREATE INDEX f_rvl92 ON functienamen (RVL92);";
+    QTest::newRow("text") << tabel.arg("TEXT", "") + index << "" << true;
+    QTest::newRow("varchar, index in other case")
+        << tabel.arg("VARCHAR(5)", "") + "CREATE INDEX i ON functienamen (rvl92);"
+        << "" << true;
+    QTest::newRow("integer primary key") << tabel.arg("TEXT", " PRIMARY KEY") + index << "" << true;
+    QTest::newRow("no index") << tabel.arg("TEXT", "") << "" << false;
+    // Without text affinity a number stays a number: Like reads it as text,
+    // a range of text never holds it.
+    QTest::newRow("no type, a number stored")
+        << tabel.arg("", "") + index << "INSERT INTO functienamen VALUES (34567,'Getal','b',20);"
+        << false;
+    QTest::newRow("numeric") << tabel.arg("NUMERIC", "") + index << "" << false;
+    QTest::newRow("a blob stored")
+        << tabel.arg("TEXT", "") + index
+        << "INSERT INTO functienamen VALUES (x'3334353637','Blob','b',21);" << false;
+    QTest::newRow("nocase column") << tabel.arg("TEXT COLLATE NOCASE", "") + index << "" << false;
+    QTest::newRow("nocase index") << tabel.arg("TEXT", "") +
+                                         "CREATE INDEX i ON functienamen (RVL92 COLLATE NOCASE);"
+                                  << "" << false;
+    QTest::newRow("partial index")
+        << tabel.arg("TEXT", "") + "CREATE INDEX i ON functienamen (RVL92) WHERE id > 0;"
+        << "" << false;
+    QTest::newRow("index led by another column")
+        << tabel.arg("TEXT", "") + "CREATE INDEX i ON functienamen (Functienaam, RVL92);"
+        << "" << false;
+    QTest::newRow("without rowid")
+        << tabel.arg("TEXT", " PRIMARY KEY").chopped(1) + " WITHOUT ROWID;" + index << "" << false;
+    QTest::newRow("a column named rowid")
+        << QString(tabel).replace(" id ", " rowid ").arg("TEXT", "") + index << "" << false;
+    QTest::newRow("view") << tabel.arg("TEXT", "") + index
+                          << "ALTER TABLE functienamen RENAME TO t;"
+                             "CREATE VIEW functienamen AS SELECT * FROM t;"
+                          << false;
+}
+
+// The range is used only where it cannot miss a row; whichever form runs, the
+// rows are those of the written query.
+void TstCodepatroon::indexAlleenWaarHijAllesVindt() {
+    QFETCH(QString, schema);
+    QFETCH(QString, daarna);
+    QFETCH(bool, index);
+    const QString file = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".db");
+    QVERIFY(schrijf(file, schema, daarna));
+    rvl92::Database db;
+    rvl92::DbError err;
+    QVERIFY2(db.open(file, &err), qPrintable(err.description));
+    QCOMPARE(db.hasTextIndex("functienamen", "RVL92"), index);
+    for (const QString& p : {QStringLiteral("34###"), QStringLiteral("#####")}) {
+        const Uitvoering u = codeZoekUitvoering(p, index);
+        QCOMPARE(rijen(u.sql, u.volgorde, db),
+                 rijen(codeZoekQuery(p), rvl92::Recordset::Order::AsReturned, db));
+    }
 }
 
 QTEST_GUILESS_MAIN(TstCodepatroon)

@@ -2,6 +2,9 @@
 // search, clearing, the message and the hand-offs to the browse screens.
 #include "zoekscherm.h"
 
+#include "app/datascreen.h"
+#include "screens/search/codepatroon.h"
+
 #include <QLineEdit>
 
 using namespace rvl92;
@@ -76,6 +79,11 @@ void TstZoekenRvl92::zoeken() {
     QCOMPARE(aan(F, Resultaat), Resultaat);
     QVERIFY(!kind<QPushButton>(F, "cmdZoeken")->isEnabled());
     QCOMPARE(focus(), grid());
+    // The query text stays the written one; leading digits are read through
+    // the index on the code.
+    const auto* scherm = qobject_cast<DataScreen*>(forms().find(F));
+    QCOMPARE(scherm->sSQL, zoeken::codeZoekQuery(tekst()));
+    QCOMPARE(scherm->Rs->source().contains("RVL92 >= '"), tekst()[0] != u'#');
 }
 
 void TstZoekenRvl92::vakken() {

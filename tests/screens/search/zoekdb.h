@@ -33,7 +33,8 @@ INSERT INTO RVL VALUES
  ('33030','3','07','072','101','w','204','w','305','w','011','012','013','014','015','016','017','Ploegleider'),
  ('44040','3','02','021','204','w','305','w',NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,'%1'),
  ('55050','1','01','011','305','w','101','w',NULL,NULL,'013',NULL,NULL,NULL,NULL,NULL,NULL,'Schilder');
-CREATE TABLE functienamen (RVL92, Functienaam, beroep, id);
+CREATE TABLE functienamen (RVL92 TEXT, Functienaam, beroep, id);
+CREATE INDEX functienamen_RVL92 ON functienamen (RVL92);
 INSERT INTO functienamen VALUES ('11010','Bakker','Bakker van brood',1),
  ('11010','Broodbakker','Bakker van brood',2), ('22020','Banketbakker','Banketbakker',3),
  ('33030','Chef d''équipe','Ploegleider',4), ('44040','100% inspecteur #1','%1',5),
