@@ -233,13 +233,13 @@ void registerSearch() {
     benchmark::RegisterBenchmark(
         "search/text/1000000",
         [](benchmark::State& s) { search(s, "Job-title text search", textSearches, titles); })
-        ->Iterations(9)
+        ->Iterations(15)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(
         "search/code/1000000",
         [](benchmark::State& s) { search(s, "Code search", codeSearches, titles); })
-        ->Iterations(9)
+        ->Iterations(15)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("search/characteristics/1000000",

@@ -27,33 +27,37 @@ struct Compiled {
 };
 
 // Where each row goes when rows are put in ascending order of their keys:
-// stored[i] is the row that comes i-th. Empty when they are in order already.
-// Keys are unique; from an index they come as a few ascending runs.
+// stored[i] is the row that comes i-th, rows of equal keys in the order they
+// came. Empty when they are in order already.
 std::vector<int> keyOrder(const std::vector<int64_t>& keys) {
     if (std::is_sorted(keys.begin(), keys.end()))
         return {};
-    const auto [lo, hi] = std::minmax_element(keys.begin(), keys.end());
-    const uint64_t span = uint64_t(*hi) - uint64_t(*lo);
-    std::vector<int> stored;
-    stored.reserve(keys.size());
-    if (span < 16 * uint64_t(keys.size()) + 4096) {
-        // Keys lie close together (row ids of one table): one slot per key
-        // value, read off in order.
-        std::vector<int> slot(size_t(span) + 1, -1);
-        for (size_t r = 0; r < keys.size(); ++r)
-            slot[size_t(uint64_t(keys[r]) - uint64_t(*lo))] = int(r);
-        for (int r : slot)
-            if (r >= 0)
-                stored.push_back(r);
-        if (stored.size() == keys.size())
-            return stored;
-        stored.clear(); // keys repeat after all: sort them
+    // A radix sort on the distance from the least key, 11 bits a pass: row ids
+    // of a million rows take two passes over the rows, whatever their order.
+    const int64_t lo = *std::min_element(keys.begin(), keys.end());
+    const size_t n = keys.size();
+    std::vector<uint64_t> k(n);
+    uint64_t span = 0;
+    for (size_t r = 0; r < n; ++r) {
+        k[r] = uint64_t(keys[r]) - uint64_t(lo);
+        span = std::max(span, k[r]);
     }
-    for (size_t r = 0; r < keys.size(); ++r)
-        stored.push_back(int(r));
-    std::stable_sort(stored.begin(), stored.end(),
-                     [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
-    return stored;
+    constexpr int Bits = 11;
+    constexpr size_t Buckets = size_t(1) << Bits;
+    std::vector<int> order(n), next(n);
+    for (size_t r = 0; r < n; ++r)
+        order[r] = int(r);
+    for (int shift = 0; shift < 64 && (span >> shift) != 0; shift += Bits) {
+        std::vector<size_t> start(Buckets + 1, 0);
+        for (int r : order)
+            ++start[((k[size_t(r)] >> shift) & (Buckets - 1)) + 1];
+        for (size_t b = 1; b <= Buckets; ++b)
+            start[b] += start[b - 1];
+        for (int r : order)
+            next[start[(k[size_t(r)] >> shift) & (Buckets - 1)]++] = r;
+        order.swap(next);
+    }
+    return order;
 }
 
 bool foldedStartsWith(const std::u32string& text, const std::u32string& prefix) {

@@ -69,6 +69,11 @@ Uitvoering codeZoekUitvoering(QStringView patroon, bool bereikViaIndex) {
     const QString van = vasteBeginCijfers(patroon);
     if (!bereikViaIndex || van.isEmpty())
         return {codeZoekQuery(patroon)};
+    if (van.size() == patroon.size())
+        // A whole code is one key of the index, which holds its rows in rowid
+        // order: SQLite gives them in table order without sorting.
+        return {codeZoekQuery(patroon) + QStringLiteral(" and RVL92 = '") + van +
+                QStringLiteral("' order by rowid")};
     // A digit has no other case, so a code the pattern matches begins with
     // exactly these bytes and sorts from `van` up to just before `tot` ("39"
     // runs to "3:"). The index gives the rows by code; their rowid puts them

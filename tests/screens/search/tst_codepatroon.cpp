@@ -179,7 +179,8 @@ void TstCodepatroon::snelleVormGeeftDezelfdeRijen() {
              rijen(codeZoekQuery(patroon), rvl92::Recordset::Order::AsReturned, db));
     if (snel.sql != codeZoekQuery(patroon)) {
         const QString p = plan(db, snel.sql);
-        QVERIFY2(p.contains("INDEX f_rvl92") && !p.contains("SCAN"), qPrintable(p));
+        QVERIFY2(p.contains("INDEX f_rvl92") && !p.contains("SCAN") && !p.contains("TEMP"),
+                 qPrintable(p));
     }
 }
 
