@@ -46,9 +46,8 @@ struct Uitvoering {
 // from an index (`bereikViaIndex`, see Database::hasTextIndex), a pattern that
 // begins with fixed digits gets a range on those digits beside its Like (a
 // whole code: that code), so that only the codes with that beginning are read
-// instead of every job title.
-// The rows and their order are exactly those of codeZoekQuery. Otherwise it
-// is codeZoekQuery itself.
+// instead of every job title. The rows and their order are exactly those of
+// codeZoekQuery. Otherwise it is codeZoekQuery itself.
 Uitvoering codeZoekUitvoering(QStringView patroon, bool bereikViaIndex);
 
 } // namespace rvl92::zoeken
