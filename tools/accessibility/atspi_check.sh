@@ -3,19 +3,13 @@
 # with its own session bus and accessibility bus, and walks it with
 # atspi_check.py. A developer check, not part of the test command.
 #
-#   tools/accessibility/atspi_check.sh [PROGRAM] [-- options of atspi_check.py]
+#   tools/accessibility/atspi_check.sh [PROGRAM]
 #
-# PROGRAM defaults to build/rvl92. QT_SCALE_FACTOR=2 and SCREEN="2560x1600x24"
-# in the environment give the 200% pictures:
-#   QT_SCALE_FACTOR=2 SCREEN=2560x1600x24 tools/accessibility/atspi_check.sh \
-#       build/rvl92 -- --screenshots docs/screenshots --suffix -200
-# Packages: at-spi2-core python3-pyatspi xdotool x11-apps netpbm xvfb xauth dbus
+# PROGRAM defaults to build/rvl92.
+# Packages: at-spi2-core python3-pyatspi xdotool xvfb xauth dbus
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-program=${1:-build/rvl92}
-shift $(($# > 0 ? 1 : 0))
-[ "${1:-}" = "--" ] && shift
-program=$(realpath "$program")
+program=$(realpath "${1:-build/rvl92}")
 screen=${SCREEN:-1920x1200x24}
 
 exec xvfb-run -a -s "-screen 0 $screen" dbus-run-session -- bash -c '
@@ -27,4 +21,4 @@ exec xvfb-run -a -s "-screen 0 $screen" dbus-run-session -- bash -c '
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     exit "$status"
-' check "$program" "$here/atspi_check.py" "$@"
+' check "$program" "$here/atspi_check.py"
