@@ -63,11 +63,14 @@ def window(app, title, timeout=20):
     sys.exit("window not found: " + title)
 
 
-def find(root, role, name):
-    for o in descendants(root):
-        if o.getRole() == role and o.name == name:
-            return o
-    sys.exit("not found in %s: %s %r" % (root.name, pyatspi.Role(role), name))
+def find(root, role, *names):
+    """The first control of `role` called one of `names` (in that order of
+    preference: older builds named some controls differently)."""
+    for name in names:
+        for o in descendants(root):
+            if o.getRole() == role and o.name == name:
+                return o
+    sys.exit("not found in %s: %s %r" % (root.name, pyatspi.Role(role), names))
 
 
 def press(obj):
@@ -165,7 +168,7 @@ def main():
 
     menu(zf, "RVL92-code")
     zc = window(app, "Zoeken op RVL92-Code")
-    focus(find(zc, pyatspi.ROLE_TEXT, "RVL92-code, cijfer 1"))
+    focus(find(zc, pyatspi.ROLE_TEXT, "RVL92-code, cijfer 1", "Zoeken naar:"))
     type_text("2")
     press(find(zc, pyatspi.ROLE_PUSH_BUTTON, "Zoeken"))
     settle()
@@ -173,7 +176,7 @@ def main():
     menu(zc, "Kenmerken")
     zk = window(app, "Zoeken op kenmerken")
     settle()
-    focus(find(zk, pyatspi.ROLE_COMBO_BOX, "Niveau"))
+    focus(find(zk, pyatspi.ROLE_COMBO_BOX, "Niveau", "Niveau:"))
     keys("Down")
     press(find(zk, pyatspi.ROLE_PUSH_BUTTON, "Zoeken"))
     settle()
