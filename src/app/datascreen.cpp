@@ -1,5 +1,6 @@
 #include "app/datascreen.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/databinding.h"
 #include "app/messagebox.h"
@@ -59,6 +60,7 @@ QTableView* DataScreen::createGrid(const QString& toolTip) {
     QFont header = m_grid->horizontalHeader()->font();
     header.setBold(true);
     m_grid->horizontalHeader()->setFont(header);
+    markCurrentCell(m_grid);
     m_model = new RecordsetModel(m_grid);
     m_binding = new DataBinding(Rs, m_grid);
     m_binding->bindGrid(m_grid, m_model);

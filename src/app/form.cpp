@@ -1,5 +1,6 @@
 #include "app/form.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/forms.h"
 
@@ -52,6 +53,7 @@ bool Form::event(QEvent* e) {
 
 void Form::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
+    keepFocusVisible(this);
     if (!m_shownOnce && !e->spontaneous()) {
         m_shownOnce = true;
         fireResize();

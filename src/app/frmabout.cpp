@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace rvl92 {
 
@@ -58,6 +59,8 @@ frmAbout::frmAbout(QWidget* parent) : Form(form::About, parent) {
     grid->addWidget(cmdOK, 9, 1, Qt::AlignRight);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, cmdOK, &QPushButton::click);
 }
 
 void frmAbout::formLoad() {

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -37,6 +38,9 @@ BerichtDialog::BerichtDialog(const QString& formName, int designWidthTwips, QWid
     layout->addLayout(row);
     resize(twipsToPixels(designWidthTwips), twipsToPixels(1500));
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
+    // Escape closes a message as OK does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, OKButton, &QPushButton::click);
 }
 
 void BerichtDialog::setText(const QString& text) {

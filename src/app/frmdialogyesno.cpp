@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace rvl92 {
@@ -35,6 +36,9 @@ frmDialogYesNo::frmDialogYesNo(QWidget* parent) : Form(form::DialogYesNo, parent
 
     connect(cmdYes, &QPushButton::clicked, this, &frmDialogYesNo::cmdYes_Click);
     connect(cmdNo, &QPushButton::clicked, this, &frmDialogYesNo::cmdNo_Click);
+    // Escape answers No, as in every question.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, cmdNo, &QPushButton::click);
 }
 
 void frmDialogYesNo::formLoad() {

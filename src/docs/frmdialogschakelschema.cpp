@@ -1,5 +1,6 @@
 #include "docs/frmdialogschakelschema.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/formnames.h"
 #include "app/forms.h"
@@ -43,6 +44,8 @@ frmDialogSchakelSchema::frmDialogSchakelSchema(QWidget* parent)
     QFont heading = txtInfo->font();
     heading.setBold(true);
     txtInfo->setFont(heading);
+    // A heading, not a box to fill in: it is read out by its own text.
+    nameControl(txtInfo, txtInfo->text());
 
     cmdIsco = button(this, "cmdIsco", QString());
     cmdLk82Beroep = button(this, "cmdLk82Beroep", QStringLiteral("LK84 naar beroep RVL92"));

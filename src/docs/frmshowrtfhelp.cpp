@@ -1,5 +1,6 @@
 #include "docs/frmshowrtfhelp.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/formnames.h"
 #include "app/forms.h"
@@ -39,6 +40,7 @@ frmShowRtfHelp::frmShowRtfHelp(QWidget* parent) : Form(form::ShowRtfHelp, parent
     RichTextBox1->setReadOnly(true);
     RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RichTextBox1->document()->setDocumentMargin(12);
+    nameControl(RichTextBox1, QStringLiteral("Helptekst"));
     layout->addWidget(RichTextBox1);
     setFocusProxy(RichTextBox1);
     resize(twipsToPixels(9600), twipsToPixels(7800));

@@ -1,5 +1,6 @@
 #include "screens/browse/browsescreen.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/databinding.h"
 #include "app/formnames.h"
@@ -199,6 +200,12 @@ QWidget* BrowseScreen::maakCodeBeroepKader(const QString& kaderNaam, const QStri
     plekLayout->addWidget(txtBeroepGeheel, 0, 0);
     plek->setFixedHeight(tweeRegels);
     connect(txtBeroep, &QLineEdit::textChanged, txtBeroepGeheel, &QPlainTextEdit::setPlainText);
+    // The name boxes sit in a cell of their own, out of reach of the label's
+    // buddy lookup: they are named directly.
+    lblRvl->setBuddy(txtRVL);
+    lblBeroep->setBuddy(txtBeroep);
+    nameControl(txtBeroep, lblBeroep->text());
+    nameControl(txtBeroepGeheel, lblBeroep->text());
 
     // One row: each label left of its box, level with the one-line box.
     for (QLabel* label : {lblRvl, lblBeroep})

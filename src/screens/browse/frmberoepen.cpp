@@ -1,5 +1,6 @@
 #include "screens/browse/frmberoepen.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/formnames.h"
 #include "app/forms.h"
@@ -63,6 +64,9 @@ frmBeroepen::frmBeroepen(QWidget* parent) : BrowseScreen(form::Beroepen, screen:
     cmdWissen->setEnabled(false);
     lblRecordCount = new QLabel(this);
     lblRecordCount->setObjectName(QStringLiteral("lblRecordCount"));
+    lbl1->setBuddy(txtZ[0]);
+    nameCodeBoxes(txtZ);
+    nameItemView(grid(), QStringLiteral("Lijst beroepen"));
 
     auto* onder = new QHBoxLayout;
     onder->addWidget(lbl1);

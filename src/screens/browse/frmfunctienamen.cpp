@@ -1,5 +1,6 @@
 #include "screens/browse/frmfunctienamen.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/databinding.h"
 #include "app/formnames.h"
@@ -57,6 +58,8 @@ frmFunctienamen::frmFunctienamen(QWidget* parent)
     cmdWissen->setEnabled(false);
     lblRecordCount = new QLabel(this);
     lblRecordCount->setObjectName(QStringLiteral("lblRecordCount"));
+    lbl1->setBuddy(txtLoop);
+    nameItemView(grid(), QStringLiteral("Lijst functienamen"));
 
     auto* onder = new QHBoxLayout;
     onder->addWidget(lbl1);

@@ -1,5 +1,6 @@
 #include "screens/browse/frmkenmerken.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/databinding.h"
 #include "app/formnames.h"
@@ -30,6 +31,33 @@ QList<Paar> reeks(const QString& codeBox, const QString& codeKolom, const QStrin
         out << Paar{codeBox + n, codeKolom + n} << Paar{naamBox + n, naamKolom + n};
     }
     return out;
+}
+
+// The boxes of a frame stand without labels, in pairs of a code and its name;
+// a screen reader says which characteristic each one holds.
+void noemKenmerkvelden(QWidget* scherm) {
+    QList<std::pair<QString, QString>> namen{
+        {QStringLiteral("Beroepsniveau"), QStringLiteral("Beroepsniveau")},
+        {QStringLiteral("Beroepsklasse"), QStringLiteral("Beroepsklasse")},
+        {QStringLiteral("Beroepsgroep"), QStringLiteral("Beroepsgroep")},
+        {QStringLiteral("Niveau"), QStringLiteral("Niveau bekwaamheden")},
+        {QStringLiteral("Hoofdrichting"), QStringLiteral("Hoofdrichting")},
+        {QStringLiteral("Richting"), QStringLiteral("Richting")}};
+    for (int k = 1; k <= 7; ++k) {
+        if (k <= 3)
+            namen.append(
+                {QStringLiteral("Werksoort%1").arg(k), QStringLiteral("Werksoort %1").arg(k)});
+        namen.append(
+            {QStringLiteral("Vaardigheden%1").arg(k), QStringLiteral("Vaardigheid %1").arg(k)});
+    }
+    for (const auto& [veld, naam] : namen) {
+        // "txtWerksoortCode1" beside "txtWerksoort1".
+        QString code = QStringLiteral("txt") + veld;
+        const qsizetype cijfer = code.size() - (code.back().isDigit() ? 1 : 0);
+        code.insert(cijfer, QStringLiteral("Code"));
+        nameControl(scherm->findChild<QLineEdit*>(code), naam + QStringLiteral(", code"));
+        nameControl(scherm->findChild<QLineEdit*>(QStringLiteral("txt") + veld), naam);
+    }
 }
 
 } // namespace
@@ -83,6 +111,7 @@ frmKenmerken::frmKenmerken(QWidget* parent)
 
     // Nothing on this screen has a current row to mark.
     menuItem(MenuRole::Recordselector)->setEnabled(false);
+    noemKenmerkvelden(this);
     menuSneltoetsenVoorrang();
     resize(twipsToPixels(12000), twipsToPixels(8000));
 }

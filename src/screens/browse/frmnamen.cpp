@@ -1,5 +1,6 @@
 #include "screens/browse/frmnamen.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/databinding.h"
 #include "app/formnames.h"
@@ -29,6 +30,7 @@ frmNamen::frmNamen(QWidget* parent) : BrowseScreen(form::Namen, screen::Namen, p
     txtBeroep->setFocusPolicy(Qt::ClickFocus);
     txtBeroepGeheel->setFocusPolicy(Qt::ClickFocus);
     createBrowseGrid(QString());
+    nameItemView(grid(), QStringLiteral("Functienamen bij beroep"));
     lblRecordCount = new QLabel(this);
     lblRecordCount->setObjectName(QStringLiteral("lblRecordCount"));
     auto* onder = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "screens/search/frmzoekenfuncties.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/databinding.h"
 #include "app/formnames.h"
@@ -43,6 +44,9 @@ frmZoekenFuncties::frmZoekenFuncties(QWidget* parent)
     setTabOrder(txtZoekstr, cmdZoeken);
     setTabOrder(cmdZoeken, cmdWissen);
     setTabOrder(cmdWissen, DataGrid1);
+    // Reading order: the current row's code and occupation, the result, then
+    // the search row below it.
+    setTabOrder(txtBeroepGeheel, DataGrid1);
 
     connect(cmdZoeken, &QPushButton::clicked, this, &frmZoekenFuncties::cmdZoeken_Click);
     connect(cmdWissen, &QPushButton::clicked, this, &frmZoekenFuncties::cmdWissen_Click);

@@ -1,5 +1,6 @@
 #include "screens/search/frmzoekenkenmerken.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/databinding.h"
 #include "app/formnames.h"
@@ -101,6 +102,7 @@ frmZoekenKenmerken::frmZoekenKenmerken(QWidget* parent)
                                 2 * DataGrid1->frameWidth());
     DataGrid1->hide();
     behoudRuimte(DataGrid1);
+    nameItemView(DataGrid1, QStringLiteral("Gevonden beroepen"));
     connect(binding(), &DataBinding::rowChanged, this, [this] { DataGrid1_RowColChange(); });
 
     lblRecordCount = new QLabel(this);
@@ -139,6 +141,14 @@ void frmZoekenKenmerken::bouwSelectie() {
         auto* label = new QLabel(QString::fromLatin1(rij.label), fraSelectie);
         label->setObjectName(QString::fromLatin1(rij.labelNaam));
         label->setBuddy(rij.keuze);
+        // The chosen codes: a screen reader names the list after its row and
+        // tells how a code comes off again, also without a mouse.
+        QString rijNaam = label->text();
+        rijNaam.chop(1);
+        nameItemView(rij.lijst, QStringLiteral("Gekozen ") + rijNaam.toLower(),
+                     WisTip + QStringLiteral(" of met de Delete-toets"));
+        nameControl(rij.keuze, rijNaam);
+        markCurrentCell(rij.lijst);
         rooster->addWidget(label, r, 0, Qt::AlignLeft | Qt::AlignTop);
         rooster->addWidget(rij.lijst, r, 1, Qt::AlignLeft | Qt::AlignTop);
         rooster->addWidget(rij.keuze, r, 2, Qt::AlignTop);
@@ -164,6 +174,9 @@ void frmZoekenKenmerken::bouwSelectie() {
     setTabOrder(cboWerksoorten, cboVaardigheden);
     setTabOrder(cboVaardigheden, cmdZoeken);
     setTabOrder(cmdZoeken, cmdWissen);
+    // Reading order: each row's chosen codes beside its drop-down list.
+    setTabChain({lstNiveau, cboNiveau, lstRichting, cboHoofdrichting, lstWerksoorten,
+                 cboWerksoorten, lstVaardigheden, cboVaardigheden, cmdZoeken, cmdWissen});
 
     connect(cboNiveau, &QComboBox::activated, this, &frmZoekenKenmerken::cboNiveau_Click);
     connect(cboHoofdrichting, &QComboBox::activated, this,

@@ -1,5 +1,6 @@
 #include "screens/search/frmzoekenrvl92.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/formnames.h"
 #include "app/modrvl92.h"
@@ -47,6 +48,7 @@ frmZoekenRvl92::frmZoekenRvl92(QWidget* parent)
         txtZ[i] = vak;
     }
     lbl1->setBuddy(txtZ[0]);
+    nameCodeBoxes(txtZ);
     cmdZoeken = new QPushButton(QStringLiteral("Zoeken"), this);
     cmdZoeken->setObjectName(QStringLiteral("cmdZoeken"));
     cmdWissen = new QPushButton(QStringLiteral("Wissen zoekopdracht"), this);
@@ -58,6 +60,9 @@ frmZoekenRvl92::frmZoekenRvl92(QWidget* parent)
     setTabOrder(vorige, cmdZoeken);
     setTabOrder(cmdZoeken, cmdWissen);
     setTabOrder(cmdWissen, DataGrid1);
+    // Reading order: the current row's code and occupation, the result, then
+    // the search row below it.
+    setTabOrder(txtBeroepGeheel, DataGrid1);
     KnoppenUit();
 
     connect(cmdZoeken, &QPushButton::clicked, this, &frmZoekenRvl92::cmdZoeken_Click);

@@ -1,5 +1,6 @@
 #include "screens/search/functiezoekscherm.h"
 
+#include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/databinding.h"
 #include "app/modrvl92.h"
@@ -69,6 +70,9 @@ FunctieZoekScherm::FunctieZoekScherm(const QString& formName, const QString& scr
     frame->setColumnStretch(3, 1);
     fraRVLBeroep->hide();
     behoudRuimte(fraRVLBeroep);
+    lblRvl->setBuddy(txtRVL);
+    lblBeroep->setBuddy(txtBeroep);
+    nameControl(txtBeroepGeheel, lblBeroep->text());
 
     DataGrid1 = createGrid();
     zoeken::zetLijstLettertype(DataGrid1, false);
@@ -77,6 +81,7 @@ FunctieZoekScherm::FunctieZoekScherm(const QString& formName, const QString& scr
                                 ZichtbareRijen * rij + 2 * DataGrid1->frameWidth());
     DataGrid1->hide();
     behoudRuimte(DataGrid1);
+    nameItemView(DataGrid1, QStringLiteral("Gevonden functienamen"));
     connect(binding(), &DataBinding::rowChanged, this, [this] {
         werkBeroepGeheelBij();
         DataGrid1_RowColChange();
