@@ -35,15 +35,16 @@ frmDialogYesNo::frmDialogYesNo(QWidget* parent) : Form(form::DialogYesNo, parent
 
     connect(cmdYes, &QPushButton::clicked, this, &frmDialogYesNo::cmdYes_Click);
     connect(cmdNo, &QPushButton::clicked, this, &frmDialogYesNo::cmdNo_Click);
+    setCancelButton(cmdNo);
 }
 
 void frmDialogYesNo::formLoad() {
     setWindowIcon(programIcon());
-    forms().setEnabled(appState().gsHuidigScherm, false);
+    forms().disableCaller(this, appState().gsHuidigScherm);
 }
 
 void frmDialogYesNo::formActivate() {
-    forms().setEnabled(appState().gsHuidigScherm, false);
+    forms().disableCaller(this, appState().gsHuidigScherm);
     cmdYes->setFocus();
 }
 
