@@ -239,7 +239,7 @@ void TstBrowseSchermen::recordselectorMarkeert() {
     spring(naam, toetsen);
     if (ctrlToets)
         ctrl(lijst(naam), Qt::Key(ctrlToets));
-    for (const QString& pijl : {"", "↑"}) {
+    for (const char* pijl : {"", "↑"}) {
         typ(lijst(naam), pijl);
         const int rij = scherm(naam)->Rs->currentRow();
         QCOMPARE(lijst(naam)->currentIndex().row(), rij);
