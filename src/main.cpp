@@ -35,8 +35,7 @@ private:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("RVL92"));
-    QApplication::setApplicationDisplayName(QStringLiteral("RVL92"));
+    rvl92::setApplicationIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
 
     const rvl92::StartOptions options = rvl92::parseStartOptions(QApplication::arguments());

@@ -24,7 +24,10 @@ void DataBinding::bindGrid(QTableView* view, RecordsetModel* model) {
             [this](const QModelIndex& current) {
                 if (current.isValid())
                     onViewRowChanged(current.row());
+                keepHighlight();
             });
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &DataBinding::keepHighlight);
     // A new model replaces the selection model; keep listening to the new one.
     connect(model, &QAbstractItemModel::modelReset, this, [this] { syncView(); });
     syncView();
@@ -44,7 +47,24 @@ void DataBinding::refresh() {
     updateFields();
 }
 
+void DataBinding::beginBatch() {
+    if (m_batch++ == 0)
+        m_movedInBatch = false;
+}
+
+void DataBinding::endBatch() {
+    if (m_batch <= 0 || --m_batch > 0 || !m_movedInBatch)
+        return;
+    refresh();
+    if (m_rs)
+        emit rowChanged(m_rs->currentRow());
+}
+
 void DataBinding::onPositionChanged(int row) {
+    if (m_batch > 0) {
+        m_movedInBatch = true;
+        return;
+    }
     syncView();
     updateFields();
     if (!m_syncing)
@@ -76,10 +96,27 @@ void DataBinding::syncView() {
     const bool was = m_syncing;
     m_syncing = true;
     const QModelIndex idx = m_model->index(row, col);
-    m_view->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect |
-                                                       QItemSelectionModel::Rows);
+    m_view->selectionModel()->setCurrentIndex(
+        idx, m_view->selectionMode() == QAbstractItemView::NoSelection
+                 ? QItemSelectionModel::Clear
+                 : QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_view->scrollTo(idx);
     m_syncing = was;
+}
+
+void DataBinding::keepHighlight() {
+    if (!m_view || !m_view->selectionModel())
+        return;
+    QItemSelectionModel* sel = m_view->selectionModel();
+    const QModelIndex cur = m_view->currentIndex();
+    if (m_view->selectionMode() == QAbstractItemView::NoSelection || !cur.isValid()) {
+        if (sel->hasSelection())
+            sel->clearSelection();
+        return;
+    }
+    const QModelIndexList rows = sel->selectedRows();
+    if (rows.size() != 1 || rows.constFirst().row() != cur.row())
+        sel->select(cur, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void DataBinding::updateFields() {

@@ -31,6 +31,12 @@ public:
     // Pushes the recordset's state to the grid and boxes.
     void refresh();
 
+    // Moves between beginBatch and endBatch reach the grid and boxes once, at
+    // the end: a search that passes many rows and comes back to the row it
+    // started from leaves the view where it was.
+    void beginBatch();
+    void endBatch();
+
 signals:
     // The current row changed, from either side.
     void rowChanged(int row);
@@ -40,6 +46,9 @@ private:
     void onViewRowChanged(int row);
     void syncView();
     void updateFields();
+    // The highlight shows exactly the current row, or no row at all when the
+    // grid is set to select nothing (the record selector is off).
+    void keepHighlight();
 
     QPointer<Recordset> m_rs;
     QPointer<QTableView> m_view;
@@ -50,6 +59,8 @@ private:
     };
     std::vector<Field> m_fields;
     bool m_syncing = false;
+    int m_batch = 0;
+    bool m_movedInBatch = false;
 };
 
 } // namespace rvl92

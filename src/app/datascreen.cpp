@@ -57,7 +57,10 @@ QTableView* DataScreen::createGrid(const QString& toolTip) {
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     m_grid->horizontalHeader()->setHighlightSections(false);
-    QFont header = m_grid->horizontalHeader()->font();
+    // The column headers keep their own font when the rows switch to a
+    // smaller one for a long title: family and size are set, not inherited.
+    QFont header(QStringLiteral("MS Sans Serif"));
+    header.setPointSizeF(8.25);
     header.setBold(true);
     m_grid->horizontalHeader()->setFont(header);
     markCurrentCell(m_grid);

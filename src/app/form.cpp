@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 
 namespace rvl92 {
 
@@ -48,12 +50,25 @@ void Form::fireResize() {
 bool Form::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate && !m_unloading)
         forms().activated(this);
-    return QWidget::event(e);
+    const bool handled = QWidget::event(e);
+    if (e->type() == QEvent::WindowTitleChange)
+        giveTitleToWindowSystem();
+    return handled;
+}
+
+// Window systems put the program's name on a window whose title is empty. A
+// form without a caption hands them one blank instead, so that its title bar
+// stays as empty as it was designed; a caption goes as it is.
+void Form::giveTitleToWindowSystem() {
+    QWindow* w = windowHandle();
+    if (w && windowTitle().isEmpty() && w->title().isEmpty())
+        w->setTitle(QStringLiteral(" "));
 }
 
 void Form::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     keepFocusVisible(this);
+    giveTitleToWindowSystem();
     if (!m_shownOnce && !e->spontaneous()) {
         m_shownOnce = true;
         fireResize();
@@ -73,10 +88,25 @@ void Form::changeEvent(QEvent* e) {
 }
 
 void Form::closeEvent(QCloseEvent* e) {
-    // Closing a window unloads its form, as the window's own close button does.
+    // The window's close button (or Alt+F4) leaves a dialog as its cancelling
+    // button does; whatever that button decides, the window goes.
     e->accept();
-    if (!m_unloading)
-        forms().unload(this);
+    if (m_unloading)
+        return;
+    QPointer<Form> self(this);
+    if (m_cancelButton && m_cancelButton->isEnabled())
+        m_cancelButton->click();
+    if (self && !self->m_unloading)
+        forms().unload(self);
+}
+
+void Form::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier && m_cancelButton &&
+        m_cancelButton->isEnabled()) {
+        m_cancelButton->click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 } // namespace rvl92

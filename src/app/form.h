@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QIcon>
+#include <QPointer>
 #include <QSize>
 #include <QWidget>
 
@@ -16,6 +18,8 @@ namespace rvl92 {
 //    another of the program's forms does (not when the user switches to
 //    another program);
 //  - Unload when Forms unloads it, after which the object is destroyed.
+// A dialog that behaves as modal disables its caller through Forms; however
+// the dialog goes, the caller is enabled again when it is unloaded.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -32,8 +36,8 @@ public:
 
     bool isUnloading() const { return m_unloading; }
 
-    // Width and height in twips, converted with the display's twips per pixel.
-    void setWidthTwips(int twips);
+    // Width in twips, converted with the display's twips per pixel.
+    virtual void setWidthTwips(int twips);
     static int twipsToPixels(int twips);
 
     // The program's icon and logo from the installed tree; empty when missing.
@@ -41,17 +45,27 @@ public:
     static QString programFile(const QString& relativePath);
 
 protected:
+    // The button that Escape and the window's close button press: a dialog is
+    // left the way its cancelling button leaves it. Without one, closing the
+    // window unloads the form.
+    void setCancelButton(QAbstractButton* button) { m_cancelButton = button; }
+
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     friend class Forms;
     void fireResize();
+    void giveTitleToWindowSystem();
 
     bool m_unloading = false;
+    QPointer<QAbstractButton> m_cancelButton;
+    // The form this one disabled while it is up (see Forms::disableCaller).
+    QPointer<Form> m_disabledCaller;
     bool m_shownOnce = false;
     QSize m_lastSize;
     Qt::WindowStates m_lastState;

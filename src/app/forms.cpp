@@ -94,6 +94,7 @@ void Forms::unload(Form* f) {
     m_loaded.removeAll(f);
     if (m_active == f)
         m_active = nullptr;
+    releaseCaller(f);
     f->hide();
     f->deleteLater();
     if (!m_mainName.isEmpty() && sameName(f->objectName(), m_mainName) && m_onMainUnloaded)
@@ -113,6 +114,27 @@ void Forms::unloadAll() {
 void Forms::setEnabled(const QString& name, bool enabled) {
     if (Form* f = find(name))
         f->setEnabled(enabled);
+}
+
+void Forms::disableCaller(Form* dialog, const QString& caller) {
+    Form* c = find(caller);
+    if (!dialog || !c || c == dialog)
+        return;
+    if (dialog->m_disabledCaller && dialog->m_disabledCaller != c)
+        releaseCaller(dialog);
+    dialog->m_disabledCaller = c;
+    c->setEnabled(false);
+}
+
+void Forms::releaseCaller(Form* dialog) {
+    QPointer<Form> caller = dialog->m_disabledCaller;
+    dialog->m_disabledCaller = nullptr;
+    if (!caller || caller->m_unloading)
+        return;
+    for (const QPointer<Form>& f : m_loaded)
+        if (f && f != dialog && !f->m_unloading && f->m_disabledCaller == caller)
+            return;
+    caller->setEnabled(true);
 }
 
 } // namespace rvl92

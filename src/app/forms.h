@@ -42,6 +42,12 @@ public:
     // The first loaded form of that name is enabled or disabled.
     void setEnabled(const QString& name, bool enabled);
 
+    // A dialog that behaves as modal: the first loaded form named `caller`
+    // (not the dialog itself) is disabled while `dialog` is loaded. When the
+    // dialog is unloaded, by whatever path, the caller is enabled again unless
+    // another loaded dialog still holds it.
+    void disableCaller(Form* dialog, const QString& caller);
+
     // The form whose unload ends the program, and what to do then.
     void setMainForm(const QString& name) { m_mainName = name; }
     void setOnMainUnloaded(std::function<void()> f) { m_onMainUnloaded = std::move(f); }
@@ -51,6 +57,7 @@ public:
 
 private:
     Forms() = default;
+    void releaseCaller(Form* dialog);
     std::map<QString, Factory> m_factories; // by upper-cased name
     QList<QPointer<Form>> m_loaded;         // in load order
     QPointer<Form> m_active;

@@ -11,19 +11,19 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QShortcut>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
 namespace rvl92 {
 
 BerichtDialog::BerichtDialog(const QString& formName, int designWidthTwips, QWidget* parent)
-    : Form(formName, parent) {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::CustomizeWindowHint);
+    : Form(formName, parent), m_breedte(twipsToPixels(designWidthTwips)) {
+    // A fixed dialog: no resizing, no minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     lblText = new QLabel(this);
     lblText->setObjectName(QStringLiteral("lblText"));
-    lblText->setWordWrap(true);
     lblText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -36,19 +36,38 @@ BerichtDialog::BerichtDialog(const QString& formName, int designWidthTwips, QWid
     row->addStretch();
     row->addWidget(OKButton);
     layout->addLayout(row);
-    resize(twipsToPixels(designWidthTwips), twipsToPixels(1500));
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
-    // Escape closes a message as OK does.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, OKButton, &QPushButton::click);
+    setCancelButton(OKButton);
+    pasGrootteAan();
+}
+
+void BerichtDialog::setWidthTwips(int twips) {
+    m_breedte = twipsToPixels(twips);
+    pasGrootteAan();
 }
 
 void BerichtDialog::setText(const QString& text) {
     lblText->setText(text);
-    // Grow to fit a long text rather than cut it off.
-    const int needed = layout()->heightForWidth(width());
-    if (needed > height())
-        resize(width(), needed);
+    pasGrootteAan();
+}
+
+// The dialog has its written width, but each line of the text stays one line
+// in the font the desktop gives it: a wider font widens the dialog. Only a
+// text wider than the screen is wrapped.
+void BerichtDialog::pasGrootteAan() {
+    const QMargins m = layout()->contentsMargins();
+    lblText->setWordWrap(false);
+    int breedte = qMax(m_breedte, lblText->sizeHint().width() + m.left() + m.right());
+    const QScreen* s = screen();
+    const int ruimte = s ? s->availableGeometry().width() * 9 / 10 : breedte;
+    if (breedte > ruimte) {
+        lblText->setWordWrap(true);
+        breedte = ruimte;
+    }
+    const int hoogte = qMax(twipsToPixels(1500), layout()->hasHeightForWidth()
+                                                     ? layout()->totalHeightForWidth(breedte)
+                                                     : layout()->totalSizeHint().height());
+    setFixedSize(breedte, hoogte);
 }
 
 QString BerichtDialog::text() const {
@@ -57,7 +76,7 @@ QString BerichtDialog::text() const {
 
 void BerichtDialog::formLoad() {
     setWindowIcon(programIcon());
-    forms().setEnabled(appState().gsHuidigScherm, false);
+    forms().disableCaller(this, appState().gsHuidigScherm);
 }
 
 void BerichtDialog::formDeactivate() {
@@ -124,10 +143,10 @@ void toonMededeling(const Notice& notice) {
         box->setContentsMargins(m);
     }
     const int margin = Form::twipsToPixels(500);
-    int height = dlg->layout()->sizeHint().height();
+    int height = dlg->layout()->totalSizeHint().height();
     if (notice.leftAligned)
         height = label->sizeHint().height() + Form::twipsToPixels(1500);
-    dlg->resize(label->sizeHint().width() + margin, height);
+    dlg->setFixedSize(label->sizeHint().width() + margin, height);
     if (Form* start = forms().find(form::Startscherm)) {
         const QRect g = start->frameGeometry();
         dlg->move(g.x() + (g.width() - dlg->width()) / 2, g.y() + (g.height() - dlg->height()) / 2);

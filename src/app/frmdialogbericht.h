@@ -8,13 +8,15 @@ class QPushButton;
 namespace rvl92 {
 
 // The two OK dialogs of the program share their build: a label for the text
-// and an OK button. While one is up, the screen named in gsHuidigScherm is
-// disabled; every way out enables it again.
+// and an OK button, in a fixed dialog. While one is up, the screen named in
+// gsHuidigScherm is disabled; every way out enables it again. Escape and the
+// close button mean "OK".
 class BerichtDialog : public Form {
     Q_OBJECT
 public:
     BerichtDialog(const QString& formName, int designWidthTwips, QWidget* parent = nullptr);
 
+    void setWidthTwips(int twips) override;
     void setText(const QString& text);
     QString text() const;
 
@@ -26,6 +28,10 @@ public:
 protected:
     QLabel* lblText;
     QPushButton* OKButton;
+
+private:
+    void pasGrootteAan();
+    int m_breedte; // the written width, in pixels
 };
 
 // Tells the user something (as a rule that nothing was found).

@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace rvl92 {
@@ -36,18 +35,16 @@ frmDialogYesNo::frmDialogYesNo(QWidget* parent) : Form(form::DialogYesNo, parent
 
     connect(cmdYes, &QPushButton::clicked, this, &frmDialogYesNo::cmdYes_Click);
     connect(cmdNo, &QPushButton::clicked, this, &frmDialogYesNo::cmdNo_Click);
-    // Escape answers No, as in every question.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, cmdNo, &QPushButton::click);
+    setCancelButton(cmdNo);
 }
 
 void frmDialogYesNo::formLoad() {
     setWindowIcon(programIcon());
-    forms().setEnabled(appState().gsHuidigScherm, false);
+    forms().disableCaller(this, appState().gsHuidigScherm);
 }
 
 void frmDialogYesNo::formActivate() {
-    forms().setEnabled(appState().gsHuidigScherm, false);
+    forms().disableCaller(this, appState().gsHuidigScherm);
     cmdYes->setFocus();
 }
 

@@ -27,6 +27,11 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setMinimumHeight(32);
+    // The caption keeps a margin of about a line's height to either edge,
+    // whatever font the desktop gives it.
+    const QFontMetrics fm = b->fontMetrics();
+    b->setMinimumWidth(fm.horizontalAdvance(QString(caption).remove(QLatin1Char('&'))) +
+                       2 * fm.height() + 4);
     return b;
 }
 

@@ -39,8 +39,13 @@ void CheckSchermResolutie() {
     if (dpiOverride()) {
         std::tie(x, y) = *dpiOverride();
     } else if (const QScreen* s = QGuiApplication::primaryScreen()) {
-        x = s->logicalDotsPerInchX();
-        y = s->logicalDotsPerInchY();
+        // The record selector is made for the ordinary desktop setting of 96
+        // dots per inch. A desktop set larger (120 dots per inch, or a scale
+        // factor of 1.25) reaches Qt 6 as a device pixel ratio on top of its
+        // logical 96: together they give the setting the user chose, and
+        // that is what twips per pixel stands for.
+        x = s->logicalDotsPerInchX() * s->devicePixelRatio();
+        y = s->logicalDotsPerInchY() * s->devicePixelRatio();
     }
     if (isStandardResolution(x, y))
         return;

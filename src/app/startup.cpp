@@ -7,6 +7,11 @@
 
 namespace rvl92 {
 
+void setApplicationIdentity() {
+    QApplication::setApplicationName(QStringLiteral("RVL92"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("rvl92"));
+}
+
 bool installDutchTranslations(QApplication& app) {
     const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
     QLocale::setDefault(dutch);

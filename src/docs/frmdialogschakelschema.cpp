@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace rvl92 {
 
@@ -89,9 +90,13 @@ void frmDialogSchakelSchema::formLoad() {
     cmdSocStratificatie->setText(QStringLiteral("Sociale stratificatie") + QStringLiteral("\r\n") +
                                  QStringLiteral("(drie verschillende classificaties)"));
     // Stays in front of the start screen, also when a notice has brought that
-    // screen forward.
+    // screen forward. Only the window system is told so: as a child of the
+    // start screen it would be disabled with it while a notice is up, and the
+    // user could not pick the next conversion.
     if (Form* start = forms().find(form::Startscherm)) {
-        setParent(start, windowFlags());
+        start->winId();
+        winId();
+        windowHandle()->setTransientParent(start->windowHandle());
         adjustSize();
         centreOver(this, start->frameGeometry());
     }

@@ -62,7 +62,7 @@ void frmShowRtfHelp::LaadHelptekst() {
         return;
     Form* screen = forms().find(help->screen);
     if (screen) {
-        screen->setEnabled(false);
+        forms().disableCaller(this, help->screen);
         centreOver(this, screen->frameGeometry());
     }
     setWindowTitle(help->caption);
@@ -84,11 +84,6 @@ void frmShowRtfHelp::LaadHelptekst() {
 
 void frmShowRtfHelp::formDeactivate() {
     forms().unload(this);
-}
-
-void frmShowRtfHelp::formUnload() {
-    if (const std::optional<HelpText> help = helpTextFor(appState().gsHuidigScherm))
-        forms().setEnabled(help->screen, true);
 }
 
 void frmShowRtfHelp::mnuAfsluitenScherm_Click() {

@@ -19,7 +19,6 @@ public:
 
     void formLoad() override;
     void formDeactivate() override; // the help has lost the focus
-    void formUnload() override;
 
     void mnuAfsluitenScherm_Click();
 

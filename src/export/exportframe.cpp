@@ -11,8 +11,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QProcess>
 #include <QQueue>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <memory>
@@ -78,6 +80,11 @@ std::optional<Choice> askFileName(QWidget* parent, const savedialog::Setup& setu
             return Choice{a.path, a.filter};
         }
     }
+    // Qt's save dialog keeps its folders and history in a settings file in
+    // the user's configuration folder. The program writes nothing but the
+    // exports the user asks for, so those settings go nowhere.
+    for (const QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(f, QSettings::UserScope, QProcess::nullDevice());
     QFileDialog dialog(parent, setup.title, setup.directory);
     dialog.setWindowIcon(Form::programIcon());
     dialog.setAcceptMode(QFileDialog::AcceptSave);

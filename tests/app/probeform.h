@@ -7,6 +7,7 @@
 #include "app/menuscreen.h"
 #include "app/modrvl92.h"
 
+#include <QKeyEvent>
 #include <QStringList>
 
 inline QStringList& probeLog() {
@@ -51,4 +52,11 @@ public:
     void closeData() override { probeLog() << objectName() + ":CloseData"; }
     void applyRecordSelector(bool on) override { selectorShown = on; }
     bool selectorShown = true;
+
+protected:
+    // A screen that answers a key is not stranded behind a dialog.
+    void keyPressEvent(QKeyEvent* e) override {
+        probeLog() << objectName() + ":Key " + e->text();
+        rvl92::MenuScreen::keyPressEvent(e);
+    }
 };

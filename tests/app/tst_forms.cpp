@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
+#include <QWindow>
 
 using namespace rvl92;
 
@@ -22,6 +23,7 @@ private slots:
     void windowSystemActivationFiresOnce();
     void unloadDestroysAndShowStartsFresh();
     void closeButtonUnloads();
+    void callerEnabledWhenLastDialogGoes();
     void loadedInLoadOrder();
     void windowStateChangesFireResize();
     void unknownNamesDoNothing();
@@ -113,6 +115,22 @@ void TstForms::closeButtonUnloads() {
     a->close();
     QVERIFY(!forms().find("frmA"));
     QCOMPARE(probeLog().last(), QString("frmA:Unload"));
+}
+
+void TstForms::callerEnabledWhenLastDialogGoes() {
+    Form* caller = forms().show("frmA");
+    Form* first = forms().show("frmB");
+    Form* second = forms().show("frmC");
+    forms().disableCaller(first, "FRMA");
+    forms().disableCaller(second, "frmA");
+    forms().disableCaller(second, "frmC"); // never itself
+    QVERIFY(second->isEnabled());
+    // The window system closes one: the other dialog still holds the caller.
+    first->windowHandle()->close();
+    QVERIFY(!forms().find("frmB"));
+    QVERIFY(!caller->isEnabled());
+    forms().unload(second);
+    QVERIFY(caller->isEnabled());
 }
 
 void TstForms::loadedInLoadOrder() {

@@ -9,6 +9,7 @@
 #include "app/registerforms.h"
 #include "app/startup.h"
 #include "docs/notices.h"
+#include "screens/search/keuzedialoog.h"
 
 #include "probeform.h"
 
@@ -17,8 +18,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 using namespace rvl92;
 
@@ -59,7 +62,10 @@ private slots:
     void exitFromStartScreen();
     void exitConfirmationFromDataScreen();
     void exitConfirmationWithoutCaller();
-    void dialogLosingActivationEnablesCaller();
+    void dialogWaysOut_data();
+    void dialogWaysOut();
+    void windowTitles_data();
+    void windowTitles();
     void messageDialogsDisableCaller_data();
     void messageDialogsDisableCaller();
     void nietGevondenReturnsToSearchText();
@@ -84,7 +90,8 @@ void TstShell::initTestCase() {
                                                   {form::Beroepen, screen::Beroepen},
                                                   {form::Kenmerken, screen::Kenmerken},
                                                   {form::ZoekenRvl92, screen::ZoekenRvl92},
-                                                  {form::ZoekenFuncties, screen::ZoekenFuncties}};
+                                                  {form::ZoekenFuncties, screen::ZoekenFuncties},
+                                                  {form::ZoekenKenmerken, screen::ZoekenKenmerken}};
     for (const auto& probe : probes) {
         forms().registerForm(probe.first, [f = probe.first, s = probe.second] {
             auto* p = new ProbeScreen(f, s);
@@ -127,8 +134,13 @@ void TstShell::startScreenTexts() {
         {"cmdClassificatieschema", "&Classificatieschema RVL92"},
         {"cmdCodelijsten", "C&odelijsten"},
         {"cmdConversie", "&Schakelschema's naar andere classificaties"}};
-    for (const auto& [name, caption] : buttons)
-        QCOMPARE(child<QPushButton>(form::Startscherm, name)->text(), QString::fromUtf8(caption));
+    for (const auto& [name, caption] : buttons) {
+        auto* b = child<QPushButton>(form::Startscherm, name);
+        QCOMPARE(b->text(), QString::fromUtf8(caption));
+        // The caption keeps a margin to the button's edges.
+        const int text = b->fontMetrics().horizontalAdvance(b->text().remove('&'));
+        QVERIFY2(b->width() >= text + 2 * b->fontMetrics().height(), name);
+    }
     QCOMPARE(child<QGroupBox>(form::Startscherm, "fraDocumentatie")->title(),
              QString(" Documentatie "));
     QVERIFY(child<QGroupBox>(form::Startscherm, "Frame1"));
@@ -210,15 +222,94 @@ void TstShell::exitConfirmationWithoutCaller() {
     QVERIFY(forms().isLoaded(form::DialogYesNo)); // no such screen: the dialog stays
 }
 
-void TstShell::dialogLosingActivationEnablesCaller() {
-    forms().show(form::Zoekprogramma);
-    action(form::Zoekprogramma, "mnuAfsluiten")->trigger();
-    QVERIFY(!enabled(form::Zoekprogramma));
-    // The user clicks another window of the program.
-    QEvent act(QEvent::WindowActivate);
-    QApplication::sendEvent(forms().find(form::Startscherm), &act);
-    QVERIFY(!forms().isLoaded(form::DialogYesNo));
-    QVERIFY(enabled(form::Zoekprogramma));
+// Every dialog that disables its caller, left in every way there is: the
+// caller is enabled again and takes the next key.
+void TstShell::dialogWaysOut_data() {
+    QTest::addColumn<QString>("caller");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("button"); // its cancelling button or menu item
+    QTest::addColumn<QString>("way");
+    const std::tuple<QString, QString, QString> dialogs[] = {
+        {form::Functienamen, form::DialogNietGevonden, "OKButton"},
+        {form::Functienamen, form::DialogExporteren, "OKButton"},
+        {form::Functienamen, form::DialogYesNo, "cmdNo"},
+        {form::Functienamen, form::ShowRtfHelp, "mnuAfsluitenScherm"},
+        {form::ZoekenKenmerken, form::DialogNiveau, "cmdNo"},
+        {form::ZoekenKenmerken, form::DialogRichting, "cmdNo"},
+        {form::ZoekenKenmerken, form::DialoogWerksoorten, "cmdCancel"},
+        {form::ZoekenKenmerken, form::DialoogVaardigheden, "cmdCancel"}};
+    for (const auto& [caller, dialog, button] : dialogs)
+        for (const char* way : {"button", "Escape", "close button", "other window", "unloaded"})
+            QTest::addRow("%s, %s", qPrintable(dialog), way) << caller << dialog << button << way;
+}
+
+void TstShell::dialogWaysOut() {
+    QFETCH(QString, caller);
+    QFETCH(QString, dialog);
+    QFETCH(QString, button);
+    QFETCH(QString, way);
+    Form* screen = forms().show(caller);
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QPointer<Form> dlg = forms().show(dialog);
+    QVERIFY(dlg && QTest::qWaitForWindowActive(dlg) && dlg);
+    QVERIFY(!screen->isEnabled());
+
+    if (way == "button" && dialog == form::ShowRtfHelp)
+        action(dialog, qPrintable(button))->trigger();
+    else if (way == "button")
+        click(dialog, qPrintable(button));
+    else if (way == "Escape")
+        QTest::keyClick(dlg, Qt::Key_Escape);
+    else if (way == "close button") // or Alt+F4: the window system closes the window
+        QVERIFY(dlg->windowHandle()->close());
+    else if (way == "other window")
+        forms().show(form::Startscherm);
+    else
+        forms().unload(dlg);
+
+    QVERIFY(!forms().isLoaded(dialog));
+    QVERIFY(screen->isEnabled());
+    QTest::keyClick(screen, Qt::Key_A);
+    QCOMPARE(probeLog().filter(":Key").join('|'), caller + ":Key a");
+}
+
+// What the window system is given as title: exactly the caption, and for a
+// dialog without one a title bar that stays empty, not the program's name.
+void TstShell::windowTitles_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("start screen") << form::Startscherm << "Startscherm RVL92";
+    QTest::newRow("hub") << form::Zoekprogramma << "Zoekprogramma en classificatielijsten";
+    QTest::newRow("about box") << form::About << "RVL92 Informatie";
+    QTest::newRow("conversions") << form::DialogSchakelSchema
+                                 << "Schakelschema's naar andere classificaties";
+    QTest::newRow("work types") << form::DialoogWerksoorten << "Vervangen werksoorten";
+    QTest::newRow("exit confirmation") << form::DialogYesNo << "";
+    QTest::newRow("message") << form::DialogNietGevonden << "";
+    QTest::newRow("level choice") << form::DialogNiveau << "";
+}
+
+void TstShell::windowTitles() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    setApplicationIdentity();
+    QCOMPARE(QCoreApplication::applicationName(), QString("RVL92"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QString("rvl92"));
+    // No display name of its own, which Qt would append to every title: the
+    // display name follows the application name.
+    QCoreApplication::setApplicationName(QStringLiteral("anders"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QString("anders"));
+    setApplicationIdentity();
+
+    Form* f = forms().show(name);
+    QVERIFY(f && f->windowHandle());
+    const QString title = f->windowHandle()->title();
+    if (caption.isEmpty()) {
+        QVERIFY(f->windowTitle().isEmpty());
+        QVERIFY2(!title.isEmpty() && title.trimmed().isEmpty(), qPrintable(title));
+    } else {
+        QCOMPARE(title, caption);
+    }
 }
 
 void TstShell::messageDialogsDisableCaller_data() {
@@ -242,8 +333,18 @@ void TstShell::messageDialogsDisableCaller() {
 
     auto* dlg = static_cast<BerichtDialog*>(forms().load(dialog));
     QVERIFY(!enabled(callerForm));
-    dlg->setText(QStringLiteral("Er zijn geen functies met de opgegeven zoekwaarde gevonden"));
+    dlg->setWidthTwips(5190);
+    const QString text =
+        QStringLiteral("Er zijn geen functies met de opgegeven zoekwaarde gevonden");
+    dlg->setText(text);
     forms().show(dlg);
+    // A fixed dialog at least as wide as written, its line unbroken.
+    QCOMPARE(dlg->minimumSize(), dlg->maximumSize());
+    QVERIFY(!(dlg->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(dlg->width() >= Form::twipsToPixels(5190));
+    auto* label = child<QLabel>(dialog, "lblText");
+    QVERIFY(!label->wordWrap());
+    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
     QCOMPARE(child<QPushButton>(dialog, "OKButton")->text(), QString("OK"));
     click(dialog, "OKButton");
     QVERIFY(!forms().isLoaded(dialog));

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 using namespace rvl92;
 
@@ -86,8 +87,16 @@ private slots:
         QFETCH(QString, button);
         QFETCH(Notice, expected);
         click(form::Startscherm, "cmdConversie");
+        // A notice is up; the conversion dialog still takes the next choice,
+        // whose notice replaces it, in front of the disabled start screen.
+        click(form::DialogSchakelSchema, button == "cmdIsco" ? "cmdLk82Beroep" : "cmdIsco");
+        Form* schakel = forms().find(form::DialogSchakelSchema);
+        QVERIFY(schakel->isEnabled());
+        QCOMPARE(schakel->windowHandle()->transientParent(),
+                 forms().find(form::Startscherm)->windowHandle());
         click(form::DialogSchakelSchema, qPrintable(button));
         QVERIFY(noticeDialog());
+        QVERIFY(!forms().find(form::Startscherm)->isEnabled());
         QCOMPARE(noticeDialog()->windowTitle(), expected.caption);
         auto* label = noticeDialog()->findChild<QLabel*>("lblText");
         QCOMPARE(label->text(), expected.text);

@@ -2,6 +2,8 @@
 // database exactly as it was: same bytes, size, modification time and
 // permissions, and no journal, lock or other file beside it. Once with the file
 // read-only, once with it writable, because only the program may keep it so.
+// Nothing else is written either: the user's configuration and cache folders
+// stay empty, also after an export through Qt's own save dialog.
 
 #include "app/formnames.h"
 #include "app/frmdialogbericht.h"
@@ -13,9 +15,12 @@
 
 #include "programmamap.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTimer>
 
 using namespace rvl92;
 using namespace programmamap;
@@ -59,15 +64,29 @@ class TstDatabaseOngewijzigd : public QObject {
     QString m_exports; // where the exports go, outside it
     int m_exportsGemaakt = 0;
 
-    // "Exporteren" on `form` into a file of its own; both layouts in turn.
+    // "Exporteren" on `form` into a file of its own; both layouts in turn. The
+    // first goes through the real save dialog, the file name typed into it.
     void exporteer(const QString& form) {
         const QString file = QDir(m_exports).filePath(
             QStringLiteral("%1-%2.%3")
                 .arg(form)
                 .arg(m_exportsGemaakt)
                 .arg(m_exportsGemaakt % 2 ? QStringLiteral("csv") : QStringLiteral("txt")));
-        exports::savedialog::setNextFileName(
-            file, m_exportsGemaakt % 2 ? exports::ExportType::Csv : exports::ExportType::Text);
+        QTimer dialoog;
+        if (m_exportsGemaakt == 0) {
+            connect(&dialoog, &QTimer::timeout, this, [&] {
+                if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                    dialoog.stop();
+                    d->setOption(QFileDialog::DontConfirmOverwrite); // the other row's
+                    d->selectFile(file);
+                    static_cast<QDialog*>(d)->accept(); // as "Opslaan"
+                }
+            });
+            dialoog.start(20);
+        } else {
+            exports::savedialog::setNextFileName(
+                file, m_exportsGemaakt % 2 ? exports::ExportType::Csv : exports::ExportType::Text);
+        }
         ++m_exportsGemaakt;
         QVERIFY2(menu(form, QStringLiteral("mnuExporteren")), qPrintable(form));
         QVERIFY(!exports::savedialog::hasPendingAnswers());
@@ -127,6 +146,11 @@ private slots:
         QCOMPARE(msgbox::shown().size(), 0);
         QCOMPARE(vingerafdruk(db), voor);
         QCOMPARE(inhoud(m_dir), mapVoor);
+        for (const char* map : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+            QCOMPARE(QDir(qEnvironmentVariable(map))
+                         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                    QDir::System),
+                     QStringList());
     }
 };
 
@@ -231,5 +255,19 @@ void TstDatabaseOngewijzigd::sessie() {
     QVERIFY(klik(form::DialogYesNo, QStringLiteral("cmdYes")));
 }
 
-QTEST_MAIN(TstDatabaseOngewijzigd)
+// The user's configuration and cache folders are empty folders of the test's
+// own, set before Qt reads where they are.
+int main(int argc, char** argv) {
+    QTemporaryDir gebruiker;
+    for (const char* map : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME"}) {
+        const QString pad = gebruiker.filePath(QString::fromLatin1(map));
+        if (!QDir().mkpath(pad))
+            return 1;
+        qputenv(map, QFile::encodeName(pad));
+    }
+    QApplication app(argc, argv);
+    TstDatabaseOngewijzigd test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_databaseongewijzigd.moc"

@@ -111,6 +111,19 @@ void BrowseScreen::onRijGewijzigd() {
         naBeweging(true);
 }
 
+void BrowseScreen::beginStil() {
+    ++m_stil;
+    if (binding())
+        binding()->beginBatch();
+}
+
+void BrowseScreen::eindStil(bool melden) {
+    if (binding())
+        binding()->endBatch();
+    --m_stil;
+    naBeweging(melden);
+}
+
 void BrowseScreen::naBeweging(bool melden) {
     // A list without a current row shows none, as a bound grid does at the
     // end of its data.

@@ -50,12 +50,13 @@ protected:
 
     // Runs `f`, which may move Rs several times, and reports one row change
     // afterwards when the row differs from the one before (or always).
+    // The list shows only where `f` ends: a row that stays keeps the view
+    // where it was.
     template <typename F> void stilBewegen(F f, bool altijdMelden = false) {
         const int voor = Rs->currentRow();
-        ++m_stil;
+        beginStil();
         f();
-        --m_stil;
-        naBeweging(altijdMelden || Rs->currentRow() != voor);
+        eindStil(altijdMelden || Rs->currentRow() != voor);
     }
     // Goes to the first row of `code`: from the current row on, then once more
     // from the top. A code that is nowhere leaves the list where it was.
@@ -102,6 +103,8 @@ protected:
     void menuSneltoetsenVoorrang();
 
 private:
+    void beginStil();
+    void eindStil(bool melden);
     void naBeweging(bool melden);
     void onRijGewijzigd();
 

@@ -143,13 +143,10 @@ void frmBeroepen::formResize() {
 }
 
 void frmBeroepen::formActivate() {
-    AppState& s = appState();
-    if (!Rs->isOpen() || !Rs->onRow()) {
-        // Nothing to position on (an empty table); still the current screen.
-        s.gsHuidigScherm = screenName();
-        HistorieToevoegen();
+    // Without a current row (an empty table) activation does nothing at all.
+    if (!Rs->isOpen() || !Rs->onRow())
         return;
-    }
+    AppState& s = appState();
     CheckSchermResolutie();
     applyRecordSelector(s.gbRecordselector == True);
     SynchroniseerRecordselector();

@@ -176,12 +176,21 @@ void frmFunctienamen::applyRecordSelector(bool on) {
 }
 
 void frmFunctienamen::DataGrid1_RowColChange() {
+    // Whatever brought the list back onto a row (a jump, Escape, first or
+    // last record, an arrow key, another occupation), the steps through a
+    // code work again: nothing else would ever enable them.
+    if (m_stappenZonderRij && Rs->onRow()) {
+        m_stappenZonderRij = false;
+        menuItem(MenuRole::VorigeCode)->setEnabled(true);
+        menuItem(MenuRole::VolgendeCode)->setEnabled(true);
+    }
     AppState& s = appState();
     if (s.gbRecordselector != True)
         return;
     if (Rs->absolutePosition() < 1) {
         menuItem(MenuRole::VorigeCode)->setEnabled(false);
         menuItem(MenuRole::VolgendeCode)->setEnabled(false);
+        m_stappenZonderRij = true;
     } else {
         toonBeroepGeheel(isLangeBeroepsnaam(Rs->text(KolomBeroep)));
         zetLijstLettertype(lijstLettertype(Rs->text(KolomFunctienaam)));

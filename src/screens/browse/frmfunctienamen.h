@@ -49,6 +49,9 @@ private:
     // or step through a code.
     QString SpringWaarde;
     int LaatstePositie = 0;
+    // The previous/next items were taken away because the list had no
+    // current row; they come back as soon as it has one again.
+    bool m_stappenZonderRij = false;
 };
 
 } // namespace rvl92

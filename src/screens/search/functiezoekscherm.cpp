@@ -188,9 +188,12 @@ void FunctieZoekScherm::toonResultaatDelen(bool zichtbaar) {
     DataGrid1->setVisible(zichtbaar);
     fraRVLBeroep->setVisible(zichtbaar);
     lblRecordCount->setVisible(zichtbaar);
-    // A long name of the first row shows whole at once, as it does on a row change.
+    // The first row gets both rules of a row change at once: the whole name
+    // of a long occupation and the small font of a long title.
     txtBeroepGeheel->setVisible(zichtbaar &&
                                 zoeken::isLangeBeroepsnaam(Rs->text(QStringLiteral("beroep"))));
+    if (zichtbaar && Rs->onRow())
+        zoeken::zetLijstLettertype(DataGrid1, zoeken::isLangeFunctienaam(Rs->text(1)));
 }
 
 void FunctieZoekScherm::werkBeroepGeheelBij() {

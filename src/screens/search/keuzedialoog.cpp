@@ -8,7 +8,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -25,7 +24,7 @@ KeuzeDialoog::KeuzeDialoog(const QString& formName, const QString& caption, QWid
 
 void KeuzeDialoog::formLoad() {
     setWindowIcon(programIcon());
-    forms().setEnabled(form::ZoekenKenmerken, false);
+    forms().disableCaller(this, form::ZoekenKenmerken);
     adjustSize();
     if (const Form* scherm = zoekscherm()) {
         const QRect g = scherm->frameGeometry();
@@ -38,11 +37,6 @@ void KeuzeDialoog::formDeactivate() {
     forms().unload(this);
 }
 
-void KeuzeDialoog::formUnload() {
-    // However the dialog goes, the search screen must not stay disabled.
-    forms().setEnabled(form::ZoekenKenmerken, true);
-}
-
 frmZoekenKenmerken* KeuzeDialoog::zoekscherm() {
     return qobject_cast<frmZoekenKenmerken*>(forms().find(form::ZoekenKenmerken));
 }
@@ -50,14 +44,6 @@ frmZoekenKenmerken* KeuzeDialoog::zoekscherm() {
 void KeuzeDialoog::toonZoekscherm() {
     forms().setEnabled(form::ZoekenKenmerken, true);
     forms().show(form::ZoekenKenmerken);
-}
-
-void KeuzeDialoog::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
-        annuleren();
-        return;
-    }
-    Form::keyPressEvent(e);
 }
 
 VervangVraag::VervangVraag(const QString& formName, const QString& vraag, QWidget* parent)
@@ -84,6 +70,7 @@ VervangVraag::VervangVraag(const QString& formName, const QString& vraag, QWidge
 
     connect(cmdYes, &QPushButton::clicked, this, [this] { cmdYes_Click(); });
     connect(cmdNo, &QPushButton::clicked, this, [this] { cmdNo_Click(); });
+    setCancelButton(cmdNo);
 }
 
 void VervangVraag::cmdNo_Click() {
@@ -120,6 +107,7 @@ VervangKeuze::VervangKeuze(const QString& formName, const QString& caption, cons
     layout->addLayout(rooster);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(cmdCancel, &QPushButton::clicked, this, &VervangKeuze::cmdCancel_Click);
+    setCancelButton(cmdCancel);
 }
 
 void VervangKeuze::formLoad() {

@@ -20,8 +20,7 @@ class frmZoekenKenmerken;
 
 // A dialog of the search on characteristics that asks what to replace when a
 // kind of characteristic is full. While it is up the search screen takes no
-// input; every way out (a button, Escape, closing, another window taking the
-// activation) gives the screen back.
+// input; Escape and the close button leave it as "Nee" / "Annuleren" do.
 class KeuzeDialoog : public Form {
     Q_OBJECT
 public:
@@ -29,15 +28,11 @@ public:
 
     void formLoad() override;
     void formDeactivate() override;
-    void formUnload() override;
 
 protected:
     // The search screen, or null when it is not loaded.
     static frmZoekenKenmerken* zoekscherm();
     static void toonZoekscherm();
-    // What Escape does: leave without a change.
-    virtual void annuleren() = 0;
-    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // "Er is al een ... opgegeven. Wilt u deze vervangen" with "Ja" and "Nee".
@@ -50,8 +45,6 @@ public:
     void cmdNo_Click();
 
 protected:
-    void annuleren() override { cmdNo_Click(); }
-
     QLabel* lblText;
     QPushButton* cmdYes;
     QPushButton* cmdNo;
@@ -69,7 +62,6 @@ public:
     void cmdCancel_Click();
 
 protected:
-    void annuleren() override { cmdCancel_Click(); }
     // The chosen codes the buttons show, and the replacement of one of them.
     virtual QStringList gekozen(const frmZoekenKenmerken& scherm) const = 0;
     virtual void vervang(frmZoekenKenmerken& scherm, int index) = 0;

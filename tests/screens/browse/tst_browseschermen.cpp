@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 using namespace rvl92;
@@ -33,6 +34,24 @@ QString vakken() { // the code boxes: "1 2 * _ _", "~" a blank
 QPushButton* knop(const QString& form, const char* naam) {
     return kind<QPushButton>(form, naam);
 }
+// The rows the list marks.
+QList<int> gemarkeerd(const QString& form) {
+    QList<int> rijen;
+    for (const QModelIndex& i : lijst(form)->selectionModel()->selectedRows())
+        rijen << i.row();
+    return rijen;
+}
+// A jump: letters typed in the job-title list; on the occupation list digits
+// typed in the list and "Springen", its notice closed.
+void spring(const QString& form, const QString& toetsen) {
+    typ(lijst(form), form == B ? toetsen.left(1) : toetsen);
+    if (form == B) {
+        typ(nullptr, toetsen.mid(1)); // on in the code boxes
+        QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
+        if (forms().isLoaded(form::DialogNietGevonden))
+            sluitMelding();
+    }
+}
 } // namespace
 
 class TstBrowseSchermen : public QObject {
@@ -50,6 +69,10 @@ private slots:
     void drempels_data();
     void drempels();
     void recordselectorUit();
+    void recordselectorMarkeert_data();
+    void recordselectorMarkeert();
+    void lijstBlijftStaan_data();
+    void lijstBlijftStaan();
     void andereResolutie();
     void terugNaAndereKeuze();
     void beroepZonderTitels();
@@ -61,6 +84,7 @@ private slots:
     void codeNietGevonden();
     void cijfersInLijst();
     void langeBeroepsnaam();
+    void legeBeroepentabel();
     void beroepenNaAndereKeuze();
     void titelsVolgenBeroep();
     void geenTitels();
@@ -165,6 +189,10 @@ void TstBrowseSchermen::drempels() {
     QCOMPARE(kind<QPlainTextEdit>(F, "txtBeroepGeheel")->toPlainText(), huidig(F, 2));
     QCOMPARE(lijst(F)->font().family(), familie);
     QCOMPARE(lijst(F)->font().pointSizeF(), familie == "Arial" ? 6.75 : 8.25);
+    // Only the rows change; the column headers stay bold 8.25.
+    const QFont kop = lijst(F)->horizontalHeader()->font();
+    QCOMPARE(kop.pointSizeF(), 8.25);
+    QVERIFY(kop.bold());
 }
 
 void TstBrowseSchermen::recordselectorUit() {
@@ -180,6 +208,79 @@ void TstBrowseSchermen::recordselectorUit() {
     QCOMPARE(appState().gsRvl92Code, QString("11101"));
     actie(F, "mnuKenmerken")->trigger(); // a hand-off still takes the row
     QCOMPARE(tekst(form::Kenmerken, "txtRVL"), QString("12001"));
+}
+
+// Off, no row is marked whatever moved the current row; on, exactly the
+// current row. Then an arrow key moves on without leaving a mark behind.
+void TstBrowseSchermen::recordselectorMarkeert_data() {
+    QTest::addColumn<QString>("naam");
+    QTest::addColumn<QString>("toetsen");
+    QTest::addColumn<int>("ctrlToets");
+    const std::tuple<const char*, QString, const char*, int> gevallen[] = {
+        {"jump", F, "bak", 0},       {"rejected letter", F, "bakx", 0},
+        {"Escape", F, "zee\x1b", 0}, {"last record", F, "", Qt::Key_L},
+        {"code jump", B, "12", 0},   {"code not found", B, "99", 0}};
+    for (bool aan : {false, true})
+        for (const auto& [naam, scherm, toetsen, ctrlToets] : gevallen)
+            QTest::addRow("%s, %s", aan ? "on" : "off", naam)
+                << (aan ? scherm : "-" + scherm) << QString(toetsen) << ctrlToets;
+}
+
+void TstBrowseSchermen::recordselectorMarkeert() {
+    QFETCH(QString, naam);
+    QFETCH(QString, toetsen);
+    QFETCH(int, ctrlToets);
+    const bool aan = !naam.startsWith('-');
+    naam.remove('-');
+    appState().gsRvl92Code = "11101";
+    QVERIFY(toon(naam));
+    if (!aan)
+        actie(naam, "mnuRecordselector")->trigger();
+    spring(naam, toetsen);
+    if (ctrlToets)
+        ctrl(lijst(naam), Qt::Key(ctrlToets));
+    for (const char* pijl : {"", "↑"}) {
+        typ(lijst(naam), pijl);
+        const int rij = scherm(naam)->Rs->currentRow();
+        QCOMPARE(lijst(naam)->currentIndex().row(), rij);
+        QCOMPARE(gemarkeerd(naam), aan ? QList<int>{rij} : QList<int>{});
+    }
+}
+
+// A jump that keeps the current row keeps the view as it was.
+void TstBrowseSchermen::lijstBlijftStaan_data() {
+    QTest::addColumn<QString>("naam");
+    QTest::addColumn<QString>("code");  // gsRvl92Code when loaded
+    QTest::addColumn<QString>("eerst"); // puts the row at the top
+    QTest::addColumn<QString>("dan");   // finds nothing
+    QTest::newRow("rejected letter") << F << ""
+                                     << "bak"
+                                     << "x";
+    QTest::newRow("code not found") << B << "12001"
+                                    << ""
+                                    << "99";
+}
+
+void TstBrowseSchermen::lijstBlijftStaan() {
+    QFETCH(QString, naam);
+    QFETCH(QString, code);
+    QFETCH(QString, eerst);
+    QFETCH(QString, dan);
+    appState().gsRvl92Code = code;
+    QVERIFY(toon(naam));
+    QTableView* g = lijst(naam);
+    g->setFixedHeight(g->horizontalHeader()->height() +
+                      4 * g->verticalHeader()->defaultSectionSize());
+    QCoreApplication::processEvents();
+    if (!eerst.isEmpty())
+        spring(naam, eerst);
+    g->scrollTo(g->currentIndex(), QAbstractItemView::PositionAtTop);
+    const int rij = scherm(naam)->Rs->currentRow();
+    const int boven = g->verticalScrollBar()->value();
+    QVERIFY(boven > 0); // the row stands at the top, the list scrolled
+    spring(naam, dan);
+    QCOMPARE(scherm(naam)->Rs->currentRow(), rij);
+    QCOMPARE(g->verticalScrollBar()->value(), boven);
 }
 
 void TstBrowseSchermen::andereResolutie() {
@@ -222,8 +323,13 @@ void TstBrowseSchermen::beroepZonderTitels() {
     QCOMPARE(teller(F), QString(" Record  0 van 20 "));
     QVERIFY(!actie(F, "mnuVorigeRvl")->isEnabled() && !actie(F, "mnuVolgendeRvl")->isEnabled());
     QCOMPARE(appState().gsRvl92Code, QString("13001")); // still the chosen one
+    // Back on a row, the steps through a code work again.
+    typ(lijst(F), "aan");
+    QVERIFY(actie(F, "mnuVorigeRvl")->isEnabled() && actie(F, "mnuVolgendeRvl")->isEnabled());
+    ctrl(lijst(F), Qt::Key_V);
+    QCOMPARE(huidig(F), QString("Chef d'équipe"));
     actie(F, "mnuKenmerken")->trigger();
-    QCOMPARE(tekst(form::Kenmerken, "txtRVL"), QString("13001"));
+    QCOMPARE(tekst(form::Kenmerken, "txtRVL"), QString("31001"));
 }
 
 void TstBrowseSchermen::lijstMededeling() {
@@ -311,7 +417,10 @@ void TstBrowseSchermen::codeNietGevonden() {
     typ(nullptr, getypt);      // digits in the list start the boxes
     QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
     QVERIFY(forms().isLoaded(form::DialogNietGevonden));
-    QCOMPARE(forms().find(form::DialogNietGevonden)->width(), Form::twipsToPixels(5190));
+    // At least the written width; the message stays one line.
+    QVERIFY(forms().find(form::DialogNietGevonden)->width() >= Form::twipsToPixels(5190));
+    auto* label = kind<QLabel>(form::DialogNietGevonden, "lblText");
+    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(melding));
     QVERIFY(!forms().find(B)->isEnabled());
     QCOMPARE(sluitMelding(), melding);
     QCOMPARE(huidig(B, 0), QString("12002")); // back on the occupation
@@ -349,6 +458,26 @@ void TstBrowseSchermen::langeBeroepsnaam() {
     typ(g, "↓");
     QCOMPARE(g->rowHeight(7), h); // 100 characters: one
     QCOMPARE(g->rowHeight(6), h);
+}
+
+void TstBrowseSchermen::legeBeroepentabel() {
+    // Without a current row the occupation list's activation does nothing at
+    // all: the hub stays the current screen and the history stays.
+    QTemporaryDir leeg;
+    QVERIFY(browsedb::schrijf(leeg.path()));
+    sqlite3* db = nullptr;
+    QVERIFY(sqlite3_open(QDir(leeg.path()).filePath("Programmabestanden/RVL92.MDB").toUtf8(),
+                         &db) == SQLITE_OK);
+    QVERIFY(testdb::exec(db, "DELETE FROM RVL"));
+    sqlite3_close(db);
+    appState().programDir = leeg.path();
+    QVERIFY(toon(B));
+    QVERIFY(toon(form::Zoekprogramma));
+    const QStringList historie = appState().history();
+    QVERIFY(toon(B));
+    QCOMPARE(appState().gsHuidigScherm, QString("frmZoekprogramma"));
+    QCOMPARE(appState().history(), historie);
+    appState().programDir = m_omgeving.pad();
 }
 
 void TstBrowseSchermen::beroepenNaAndereKeuze() {

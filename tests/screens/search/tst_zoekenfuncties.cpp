@@ -167,7 +167,11 @@ void TstZoekenFuncties::wissenEnHandOff() {
 }
 
 void TstZoekenFuncties::recordselectorEnLangeNamen() {
+    // A first hit of 101 characters has the small font at once.
+    zoek("van xxxx");
+    QCOMPARE(grid()->font().pointSizeF(), 6.75);
     zoek("inspecteur");
+    QCOMPARE(grid()->font().pointSizeF(), 8.25);
     auto* geheel = kind<QPlainTextEdit>(F, "txtBeroepGeheel");
     QVERIFY(!geheel->isHidden()); // the occupation's name is long
     const qreal normaal = grid()->font().pointSizeF();
