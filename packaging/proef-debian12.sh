@@ -36,6 +36,7 @@ cmake --build "$PAKKET_DIR" --target rvl92-rooktest -j "$(nproc)"
 rooktest="$PAKKET_DIR/packaging/rvl92-rooktest"
 
 root=$(mktemp -d /tmp/rvl92-debian12.XXXXXX)
+chmod 755 "$root" # apt fetches as its own user
 cleanup() {
     mountpoint -q "$root/proc" && umount "$root/proc"
     if [ "${RVL92_BEWAAR:-0}" = 1 ]; then
@@ -57,7 +58,7 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 mount -t proc proc "$root/proc"
 cp "$deb" "$root/tmp/"
 install -m 755 "$rooktest" "$root/usr/local/bin/rvl92-rooktest"
-in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+in_root() { chroot "$root" env -i PATH=/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
 
 echo "== Pakket installeren: apt-get install ./$(basename "$deb")"
 in_root apt-get update -qq
