@@ -38,6 +38,7 @@ rooktest="$PAKKET_DIR/packaging/rvl92-rooktest"
 root=$(mktemp -d /tmp/rvl92-debian12.XXXXXX)
 chmod 755 "$root" # apt fetches as its own user
 cleanup() {
+    mountpoint -q "$root/dev/pts" && umount "$root/dev/pts"
     mountpoint -q "$root/proc" && umount "$root/proc"
     if [ "${RVL92_BEWAAR:-0}" = 1 ]; then
         echo "De omgeving blijft staan in $root"
@@ -56,6 +57,7 @@ debootstrap --variant=minbase bookworm "$root" ${RVL92_SPIEGEL:+"$RVL92_SPIEGEL"
 rm -f "$root.log"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mount -t proc proc "$root/proc"
+mount -t devpts devpts "$root/dev/pts" # apt's terminal log
 cp "$deb" "$root/tmp/"
 install -m 755 "$rooktest" "$root/usr/local/bin/rvl92-rooktest"
 in_root() { chroot "$root" env -i PATH=/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
