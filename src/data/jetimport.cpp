@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <sqlite3.h>
 
@@ -136,10 +137,19 @@ bool importJetFile(const QString& path, sqlite3* db, DbError* error) {
         if (!table)
             return fail(error, dberr::JetUnreadable, damagedTable(absolute, tableName));
 
+        // Jet gives every column a name of its own (compared without regard
+        // to case); a nameless or repeated one comes from a damaged table
+        // definition, not from the user's data.
         QList<JetColumn> columns;
+        QSet<QString> names;
         for (guint i = 0; i < table->num_cols; ++i) {
             const auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
-            columns.append({QString::fromUtf8(column->name), column->col_type});
+            const QString name = QString::fromUtf8(column->name);
+            const QString folded = name.toCaseFolded();
+            if (name.isEmpty() || names.contains(folded))
+                return fail(error, dberr::JetUnreadable, damagedTable(absolute, tableName));
+            names.insert(folded);
+            columns.append({name, column->col_type});
         }
         if (!writer.createTable(tableName, columns))
             return sqliteFailure(writer.errorCode(), writer.errorMessage());

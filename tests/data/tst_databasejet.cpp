@@ -37,9 +37,6 @@ private:
 };
 
 void TstDatabaseJet::init() {
-    if (!QDir(Fixtures).exists())
-        QSKIP("De Jet-testbestanden (../shared/fixtures/jet) ontbreken; deze test wordt "
-              "overgeslagen.");
     Database::clearSharedImports();
 }
 

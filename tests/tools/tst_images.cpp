@@ -51,8 +51,8 @@ private slots:
         QVERIFY(m_dir.isValid());
         QString errors;
         QCOMPARE(drawImages({"--logo", m_dir.filePath("KVD Logo.bmp"), "--icoon",
-                             m_dir.filePath("KVD Icoon.ico"), "--pictogram",
-                             m_dir.filePath("rvl92.png")},
+                             m_dir.filePath("KVD Icoon.ico"), "--pictogrammen",
+                             m_dir.filePath("hicolor")},
                             &errors),
                  0);
         // Qt may note things about the offscreen platform; the tool itself says nothing.
@@ -64,22 +64,27 @@ private slots:
         QTest::addColumn<QByteArray>("format");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("transparentCorner");
-        const struct {
-            const char* tree;
-            const char* fresh;
-            const char* format;
+        struct Picture {
+            QString tree;
+            QString fresh;
+            QByteArray format;
             QSize size;
             bool transparent;
-        } pictures[] = {
+        };
+        QList<Picture> pictures{
             {"/Programmabestanden/KVD Logo.bmp", "KVD Logo.bmp", "bmp", {200, 100}, false},
             {"/Programmabestanden/KVD Icoon.ico", "KVD Icoon.ico", "ico", {32, 32}, true},
-            {"/share/rvl92.png", "rvl92.png", "png", {128, 128}, true},
         };
-        for (const auto& p : pictures) {
-            QTest::addRow("tree: %s", p.fresh)
-                << kTree + QLatin1String(p.tree) << QByteArray(p.format) << p.size << p.transparent;
-            QTest::addRow("fresh: %s", p.fresh) << m_dir.filePath(QLatin1String(p.fresh))
-                                                << QByteArray(p.format) << p.size << p.transparent;
+        // Every size an icon theme looks for, drawn at that size.
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QString icon = QStringLiteral("hicolor/%1x%1/apps/rvl92.png").arg(size);
+            pictures.append({"/share/icons/" + icon, icon, "png", {size, size}, true});
+        }
+        for (const Picture& p : pictures) {
+            QTest::addRow("tree: %s", qPrintable(p.fresh))
+                << kTree + p.tree << p.format << p.size << p.transparent;
+            QTest::addRow("fresh: %s", qPrintable(p.fresh))
+                << m_dir.filePath(p.fresh) << p.format << p.size << p.transparent;
         }
     }
 

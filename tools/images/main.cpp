@@ -1,8 +1,10 @@
 // rvl92-images: draws the pictures of the installed tree for the fictional
-// publisher KVD: the logo of the start screen, the window icon and the icon of
-// the desktop menu entry. Everything is drawn as vector shapes, so the result
-// needs no fonts and looks the same on every build machine.
+// publisher KVD: the logo of the start screen, the window icon and the icons of
+// the desktop menu entry in the usual sizes of an icon theme. Everything is
+// drawn as vector shapes, so the result needs no fonts and looks the same on
+// every build machine and at every size.
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -118,12 +120,31 @@ std::optional<QString> save(const QImage& image, const QString& path, const char
     return std::nullopt;
 }
 
+// The sizes a desktop's icon theme looks for, each drawn at its own size.
+constexpr int kDesktopIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// Draws the desktop icon into the icon theme folder `themeDir`, as
+// <size>x<size>/apps/rvl92.png.
+std::optional<QString> saveDesktopIcons(const QString& themeDir) {
+    for (const int size : kDesktopIconSizes) {
+        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(themeDir).arg(size);
+        if (!QDir().mkpath(dir)) {
+            return QStringLiteral("Kan de map %1 niet aanmaken.").arg(dir);
+        }
+        if (std::optional<QString> error = save(drawIcon(size), dir + "/rvl92.png", "png")) {
+            return error;
+        }
+    }
+    return std::nullopt;
+}
+
 QString usage() {
     return QStringLiteral(
-        "Gebruik: rvl92-images --logo <bmp-bestand> --icoon <ico-bestand> --pictogram "
-        "<png-bestand>\n"
-        "Tekent het logo (200 x 100), het venstericoon (32 x 32) en het pictogram voor\n"
-        "het menu van de desktop (128 x 128).\n");
+        "Gebruik: rvl92-images --logo <bmp-bestand> --icoon <ico-bestand> --pictogrammen "
+        "<map>\n"
+        "Tekent het logo (200 x 100), het venstericoon (32 x 32) en de pictogrammen voor\n"
+        "het menu van de desktop (16 tot 256 beeldpunten, als <map>/<maat>x<maat>/apps/"
+        "rvl92.png).\n");
 }
 
 } // namespace
@@ -135,17 +156,17 @@ int main(int argc, char* argv[]) {
     // starts its platform and perhaps adds notes of its own.
     QString logo;
     QString icon;
-    QString desktop;
+    QString desktopThemeDir;
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& name = arguments[i];
-        QString* target = name == QLatin1String("--logo")        ? &logo
-                          : name == QLatin1String("--icoon")     ? &icon
-                          : name == QLatin1String("--pictogram") ? &desktop
-                                                                 : nullptr;
+        QString* target = name == QLatin1String("--logo")           ? &logo
+                          : name == QLatin1String("--icoon")        ? &icon
+                          : name == QLatin1String("--pictogrammen") ? &desktopThemeDir
+                                                                    : nullptr;
         if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
             QTextStream(stdout) << usage();
             return 0;
@@ -160,7 +181,7 @@ int main(int argc, char* argv[]) {
         }
         *target = arguments[++i];
     }
-    if (logo.isEmpty() && icon.isEmpty() && desktop.isEmpty()) {
+    if (logo.isEmpty() && icon.isEmpty() && desktopThemeDir.isEmpty()) {
         err << "rvl92-images: Geef aan welke plaatjes gemaakt moeten worden.\n\n" << usage();
         return 2;
     }
@@ -176,13 +197,18 @@ int main(int argc, char* argv[]) {
     } jobs[] = {
         {logo, logo.isEmpty() ? QImage() : drawLogo(), "bmp"},
         {icon, icon.isEmpty() ? QImage() : drawIcon(32), "ico"},
-        {desktop, desktop.isEmpty() ? QImage() : drawIcon(128), "png"},
     };
     for (const auto& job : jobs) {
         if (job.path.isEmpty()) {
             continue;
         }
         if (const std::optional<QString> error = save(job.image, job.path, job.format)) {
+            err << "rvl92-images: " << *error << '\n';
+            return 1;
+        }
+    }
+    if (!desktopThemeDir.isEmpty()) {
+        if (const std::optional<QString> error = saveDesktopIcons(desktopThemeDir)) {
             err << "rvl92-images: " << *error << '\n';
             return 1;
         }
