@@ -77,7 +77,9 @@ std::unique_ptr<CodingEngine> CodingEngine::fromDatabase(const Database& db, DbE
         sqlite3_stmt* st = nullptr;
         int rc = sqlite3_prepare_v2(h, sql, -1, &st, nullptr);
         int row = 0;
-        while (rc == SQLITE_OK && (rc = sqlite3_step(st)) == SQLITE_ROW) {
+        while (rc == SQLITE_OK || rc == SQLITE_ROW) {
+            if ((rc = sqlite3_step(st)) != SQLITE_ROW)
+                break;
             if (cancel && (++row & 1023) == 0 && cancel->load(std::memory_order_relaxed))
                 break;
             const QString code = text(st, 0).trimmed();
