@@ -31,8 +31,20 @@ int editDistance(std::string_view a, std::string_view b, int limit) {
         return limit + 1;
     if (n == 0 || m == 0)
         return std::max(n, m);
-    // Three rows of the optimal-string-alignment table.
-    std::vector<int> prev2(m + 1), prev(m + 1), cur(m + 1);
+    // Three rows of the optimal-string-alignment table; words are short, so
+    // they live on the stack unless a word is very long.
+    constexpr int Inline = 64;
+    int inlineRows[3][Inline + 1];
+    std::vector<int> heapRows;
+    int* rows[3] = {inlineRows[0], inlineRows[1], inlineRows[2]};
+    if (m > Inline) {
+        heapRows.resize(size_t(3 * (m + 1)));
+        for (int r = 0; r < 3; ++r)
+            rows[r] = heapRows.data() + r * (m + 1);
+    }
+    int* prev2 = rows[0];
+    int* prev = rows[1];
+    int* cur = rows[2];
     for (int j = 0; j <= m; ++j)
         prev[j] = j;
     for (int i = 1; i <= n; ++i) {
@@ -48,8 +60,10 @@ int editDistance(std::string_view a, std::string_view b, int limit) {
         }
         if (rowMin > limit)
             return limit + 1;
-        std::swap(prev2, prev);
-        std::swap(prev, cur);
+        int* oldest = prev2;
+        prev2 = prev;
+        prev = cur;
+        cur = oldest;
     }
     return prev[m] <= limit ? prev[m] : limit + 1;
 }

@@ -12,6 +12,29 @@ namespace rvl92::coding {
 // without repeats; each trigram packed in the low 24 bits.
 std::vector<uint32_t> titleTrigrams(std::string_view normalised);
 
+// The same trigrams one by one, in text order and with repeats (no sorting:
+// for scoring a few titles per lookup).
+template <typename F> void forEachTrigram(std::string_view normalised, F&& f) {
+    size_t start = 0;
+    while (start < normalised.size()) {
+        size_t end = normalised.find(' ', start);
+        if (end == normalised.npos)
+            end = normalised.size();
+        const std::string_view word = normalised.substr(start, end - start);
+        start = end + 1;
+        if (word.empty())
+            continue;
+        uint32_t window = ' ';
+        for (size_t i = 0; i <= word.size(); ++i) {
+            const uint32_t c = i < word.size() ? static_cast<unsigned char>(word[i]) : ' ';
+            window = ((window << 8) | c) & 0xFFFFFF;
+            // The first window holds only the leading blank and one letter.
+            if (i >= 1)
+                f(window);
+        }
+    }
+}
+
 // Damerau-Levenshtein distance (adjacent swaps count as one edit) between two
 // words, or limit + 1 as soon as it is certain to be larger than limit.
 int editDistance(std::string_view a, std::string_view b, int limit);
