@@ -168,14 +168,57 @@ uint32_t CodingEngine::internDoc(const std::string& normalised) {
     return uint32_t(m_docs.size() - 1);
 }
 
+namespace {
+
+// Trigrams of blanks, letters a-z and digits (nearly all of them) have a slot
+// in a direct table; others go through a hash map.
+constexpr uint32_t AlphabetSize = 37;
+constexpr uint32_t NoSlot = UINT32_MAX;
+
+uint32_t symbol(uint32_t byte) {
+    if (byte == ' ')
+        return 0;
+    if (byte >= 'a' && byte <= 'z')
+        return 1 + byte - 'a';
+    if (byte >= '0' && byte <= '9')
+        return 27 + byte - '0';
+    return NoSlot;
+}
+
+uint32_t directSlot(uint32_t trigram) {
+    const uint32_t a = symbol(trigram >> 16), b = symbol((trigram >> 8) & 0xFF),
+                   c = symbol(trigram & 0xFF);
+    if (a == NoSlot || b == NoSlot || c == NoSlot)
+        return NoSlot;
+    return (a * AlphabetSize + b) * AlphabetSize + c;
+}
+
+} // namespace
+
+int64_t CodingEngine::trigramId(uint32_t trigram) const {
+    const uint32_t slot = directSlot(trigram);
+    if (slot != NoSlot)
+        return m_directTrigramIds[slot] == NoSlot ? -1 : int64_t(m_directTrigramIds[slot]);
+    const auto it = m_trigramIds.find(trigram);
+    return it == m_trigramIds.end() ? -1 : int64_t(it->second);
+}
+
 void CodingEngine::finish() {
     m_occupationByCode.clear();
     // Owners grouped by title, each occupation once per title (the first way
     // it was written), in code order so that shared titles list by code.
-    std::stable_sort(m_owners.begin(), m_owners.end(), [this](const Owner& a, const Owner& b) {
+    std::vector<uint32_t> byCode(m_occupations.size()), rank(m_occupations.size());
+    for (uint32_t i = 0; i < byCode.size(); ++i)
+        byCode[i] = i;
+    std::sort(byCode.begin(), byCode.end(), [this](uint32_t a, uint32_t b) {
+        return m_occupations[a].code < m_occupations[b].code;
+    });
+    for (uint32_t i = 0; i < byCode.size(); ++i)
+        rank[byCode[i]] = i;
+    std::stable_sort(m_owners.begin(), m_owners.end(), [&rank](const Owner& a, const Owner& b) {
         if (a.doc != b.doc)
             return a.doc < b.doc;
-        return m_occupations[a.occupation].code < m_occupations[b.occupation].code;
+        return rank[a.occupation] < rank[b.occupation];
     });
     m_owners.erase(std::unique(m_owners.begin(), m_owners.end(),
                                [](const Owner& a, const Owner& b) {
@@ -188,18 +231,38 @@ void CodingEngine::finish() {
             d.firstOwner = i;
     }
 
-    // Trigram and word frequencies over the distinct titles.
+    // Trigram and word frequencies over the distinct titles. A trigram counts
+    // once per title: lastDoc remembers the title that counted it last.
     const double n = double(std::max<size_t>(1, m_docs.size()));
-    std::vector<uint32_t> df;
-    std::unordered_map<std::string, uint32_t, WordHash, std::equal_to<>> wordDf;
-    for (uint32_t d = 0; d < m_docs.size(); ++d) {
-        for (uint32_t t : titleTrigrams(docText(d))) {
-            auto [it, added] = m_trigramIds.try_emplace(t, uint32_t(df.size()));
-            if (added)
-                df.push_back(0);
-            ++df[it->second];
+    std::vector<uint32_t> df, lastDoc;
+    m_directTrigramIds.assign(AlphabetSize * AlphabetSize * AlphabetSize, NoSlot);
+    const auto intern = [&](uint32_t t) {
+        const uint32_t slot = directSlot(t);
+        uint32_t* id = nullptr;
+        if (slot != NoSlot) {
+            id = &m_directTrigramIds[slot];
+        } else {
+            auto [it, added] = m_trigramIds.try_emplace(t, NoSlot);
+            id = &it->second;
         }
-        std::vector<std::string_view> words = titleWords(docText(d));
+        if (*id == NoSlot) {
+            *id = uint32_t(df.size());
+            df.push_back(0);
+            lastDoc.push_back(0);
+        }
+        return *id;
+    };
+    std::unordered_map<std::string, uint32_t, WordHash, std::equal_to<>> wordDf;
+    std::vector<std::string_view> words;
+    for (uint32_t d = 0; d < m_docs.size(); ++d) {
+        forEachTrigram(docText(d), [&](uint32_t t) {
+            const uint32_t id = intern(t);
+            if (lastDoc[id] != d + 1) {
+                lastDoc[id] = d + 1;
+                ++df[id];
+            }
+        });
+        words = titleWords(docText(d));
         std::sort(words.begin(), words.end());
         words.erase(std::unique(words.begin(), words.end()), words.end());
         for (std::string_view w : words) {
@@ -224,13 +287,17 @@ void CodingEngine::finish() {
         m_postingStart[i + 1] = m_postingStart[i] + df[i];
     m_postings.resize(m_postingStart.back());
     std::vector<uint32_t> fill(m_postingStart.begin(), m_postingStart.end() - 1);
+    std::fill(lastDoc.begin(), lastDoc.end(), 0);
     for (uint32_t d = 0; d < m_docs.size(); ++d) {
         double weight = 0;
-        for (uint32_t t : titleTrigrams(docText(d))) {
-            const uint32_t id = m_trigramIds.find(t)->second;
+        forEachTrigram(docText(d), [&](uint32_t t) {
+            const uint32_t id = uint32_t(trigramId(t));
+            if (lastDoc[id] == d + 1)
+                return;
+            lastDoc[id] = d + 1;
             m_postings[fill[id]++] = d;
             weight += m_trigramIdf[id];
-        }
+        });
         m_docs[d].trigramWeight = float(weight);
     }
     // Trigrams in more than one title in fifty add little to the ranking and
@@ -242,8 +309,8 @@ void CodingEngine::finish() {
 }
 
 double CodingEngine::trigramWeight(uint32_t trigram) const {
-    const auto it = m_trigramIds.find(trigram);
-    return it == m_trigramIds.end() ? m_unknownTrigramIdf : m_trigramIdf[it->second];
+    const int64_t id = trigramId(trigram);
+    return id < 0 ? m_unknownTrigramIdf : m_trigramIdf[size_t(id)];
 }
 
 double CodingEngine::wordWeight(std::string_view word, bool* known) const {
@@ -253,7 +320,6 @@ double CodingEngine::wordWeight(std::string_view word, bool* known) const {
 }
 
 std::vector<uint32_t> CodingEngine::preselect(const std::vector<uint32_t>& queryTrigrams,
-                                              const std::vector<double>& weights,
                                               double queryWeight) const {
     // One accumulator per thread, kept between calls: clearing only what a
     // query touched keeps a lookup independent of the number of titles.
@@ -265,10 +331,11 @@ std::vector<uint32_t> CodingEngine::preselect(const std::vector<uint32_t>& query
     // Rarest trigrams first; common ones only while few have been used.
     std::vector<std::pair<uint32_t, size_t>> order; // (postings, index)
     for (size_t i = 0; i < queryTrigrams.size(); ++i) {
-        const auto it = m_trigramIds.find(queryTrigrams[i]);
-        if (it == m_trigramIds.end())
+        const int64_t found = trigramId(queryTrigrams[i]);
+        if (found < 0)
             continue;
-        order.emplace_back(m_postingStart[it->second + 1] - m_postingStart[it->second], it->second);
+        const uint32_t id = uint32_t(found);
+        order.emplace_back(m_postingStart[id + 1] - m_postingStart[id], id);
     }
     std::sort(order.begin(), order.end());
     touched.clear();
@@ -284,7 +351,7 @@ std::vector<uint32_t> CodingEngine::preselect(const std::vector<uint32_t>& query
             acc[d] += w;
         }
     }
-    (void)weights;
+
     std::vector<std::pair<float, uint32_t>> ranked;
     ranked.reserve(touched.size());
     for (uint32_t d : touched) {
@@ -410,7 +477,7 @@ CodingResult CodingEngine::code(QStringView text, int maxCandidates) const {
         bool known = false;
         wordWeights.push_back(wordWeight(w, &known));
     }
-    for (uint32_t doc : preselect(trigrams, trigramWeights, queryWeight)) {
+    for (uint32_t doc : preselect(trigrams, queryWeight)) {
         if (int64_t(doc) == exact)
             continue;
         const double s = scoreDoc(doc, trigrams, trigramWeights, queryWeight, words, wordWeights);

@@ -110,15 +110,17 @@ private:
                     const std::vector<std::string_view>& queryWords,
                     const std::vector<double>& queryWordWeights) const;
     std::vector<uint32_t> preselect(const std::vector<uint32_t>& queryTrigrams,
-                                    const std::vector<double>& weights, double queryWeight) const;
+                                    double queryWeight) const;
 
     std::vector<Occupation> m_occupations;
     std::vector<Doc> m_docs;
     std::string m_docText;
     std::vector<Owner> m_owners;
-    std::string m_titles;             // UTF-8
-    std::vector<uint32_t> m_docSlots; // open-addressing table: doc + 1, 0 empty
-    std::unordered_map<uint32_t, uint32_t> m_trigramIds;
+    std::string m_titles;                                // UTF-8
+    std::vector<uint32_t> m_docSlots;                    // open-addressing table: doc + 1, 0 empty
+    int64_t trigramId(uint32_t trigram) const;           // -1 when no title has it
+    std::vector<uint32_t> m_directTrigramIds;            // by slot of a plain trigram
+    std::unordered_map<uint32_t, uint32_t> m_trigramIds; // the others
     std::vector<float> m_trigramIdf;
     std::vector<uint32_t> m_postingStart; // per trigram id, plus one
     std::vector<uint32_t> m_postings;     // doc ids
