@@ -15,9 +15,8 @@ namespace rvl92::coding {
 namespace {
 
 // Weights of the two views of a title in a candidate's score, and the score
-// a candidate needs to be listed at all. Settled on the generated variants of
-// the demonstration titles (see bench/README.md), never on the real labels
-// that the benchmark keeps unseen.
+// a candidate needs to be listed at all. Chosen by hand, not fitted to the
+// benchmark's sets; the real labels it keeps unseen play no part in them.
 constexpr double TrigramShare = 0.45;
 constexpr double WordShare = 1.0 - TrigramShare;
 constexpr int MinimumScore = 30;
