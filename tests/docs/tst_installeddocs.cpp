@@ -108,7 +108,7 @@ private slots:
               "Keuze bestandsformaat", "Schakelschema's", "Codelijsten", "Recordselector",
               "Vorig scherm", "Het opslaan is geannuleerd",
               "De Acrobat- of Adobe-Reader is niet op het systeem aangetroffen!",
-              "demonstratiegegevens"})
+              "demonstratiegegevens", "Functienamen coderen", "rvl92-codeer --help"})
             QVERIFY2(text.contains(QString::fromUtf8(must), Qt::CaseInsensitive), must);
     }
 
