@@ -72,7 +72,8 @@ in_root dpkg-query -W -f='${Package} ${Version} ${Status}\n' rvl92
 echo "== Geïnstalleerde bestanden"
 for f in /usr/bin/rvl92 /usr/lib/rvl92/rvl92 /usr/lib/rvl92/Programmabestanden/RVL92.MDB \
     /usr/share/applications/rvl92.desktop /usr/share/metainfo/nl.kvd.rvl92.metainfo.xml \
-    /usr/share/man/man1/rvl92.1.gz /usr/share/icons/hicolor/256x256/apps/rvl92.png \
+    /usr/share/man/man1/rvl92.1.gz /usr/bin/rvl92-codeer /usr/share/man/man1/rvl92-codeer.1.gz \
+    /usr/share/icons/hicolor/256x256/apps/rvl92.png \
     /usr/share/icons/hicolor/16x16/apps/rvl92.png; do
     [ -e "$root$f" ] || {
         echo "FOUT: $f ontbreekt na de installatie." >&2
@@ -91,5 +92,10 @@ in_root env QT_QPA_PLATFORM=offscreen rvl92-rooktest --programmamap /usr/lib/rvl
     --uit /tmp/functies.txt
 echo "  eerste regels van /tmp/functies.txt:"
 head -n 3 "$root/tmp/functies.txt" | iconv -f WINDOWS-1252 -t UTF-8 | sed 's/^/    /'
+
+echo "== Een bestand coderen: rvl92-codeer"
+printf 'nr;functie\r\n1;Bakker\r\n2;medew. klantenservice\r\n' >"$root/tmp/antwoorden.csv"
+in_root rvl92-codeer --stil /tmp/antwoorden.csv /tmp/antwoorden-gecodeerd.csv
+iconv -f WINDOWS-1252 -t UTF-8 "$root/tmp/antwoorden-gecodeerd.csv" | cut -d';' -f1-7 | sed 's/^/    /'
 
 echo "Het pakket $(basename "$deb") installeert, start en exporteert in een verse Debian 12-omgeving."

@@ -108,7 +108,8 @@ private slots:
               "Keuze bestandsformaat", "Schakelschema's", "Codelijsten", "Recordselector",
               "Vorig scherm", "Het opslaan is geannuleerd",
               "De Acrobat- of Adobe-Reader is niet op het systeem aangetroffen!",
-              "demonstratiegegevens", "Toegankelijkheid"})
+              "demonstratiegegevens", "Toegankelijkheid", "Functienamen coderen",
+              "rvl92-codeer --help"})
             QVERIFY2(text.contains(QString::fromUtf8(must), Qt::CaseInsensitive), must);
     }
 
