@@ -2,7 +2,8 @@
 # RVL92 in one command.
 #
 #   ./rvl92.sh               set up, build and start the program on the demo installation
-#   ./rvl92.sh test          set up, build and run all tests: the normal build, the
+#   ./rvl92.sh test          set up, build and run all tests: a format check, the
+#                            normal build (warnings are errors), the
 #                            same tests again under ASan + UBSan, and a short run of
 #                            every fuzz target
 #   ./rvl92.sh test normaal  only the normal build and its tests (quick)
@@ -23,7 +24,7 @@ cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n
                 libsqlite3-dev mdbtools-dev)
-TEST_PACKAGES=(mdbtools xvfb xauth libbenchmark-dev clang)
+TEST_PACKAGES=(mdbtools xvfb xauth libbenchmark-dev clang clang-format)
 PAKKET_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian)
 BUILD_DIR=${RVL92_BUILD_DIR:-build}
 ASAN_DIR=${RVL92_ASAN_DIR:-build-asan}
@@ -123,8 +124,10 @@ setup_test_tools() {
     fi
 }
 
+# WERROR=ON (the test run) makes every compiler warning an error.
+WERROR=OFF
 build() {
-    cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRVL92_WERROR="$WERROR"
     cmake --build "$BUILD_DIR" -j "$JOBS"
 }
 
@@ -132,7 +135,7 @@ build() {
 # and UndefinedBehaviorSanitizer, plus the libFuzzer targets.
 build_asan() {
     CC=clang CXX=clang++ cmake -S . -B "$ASAN_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DRVL92_FUZZ=ON
+        -DRVL92_FUZZ=ON -DRVL92_WERROR="$WERROR"
     cmake --build "$ASAN_DIR" -j "$JOBS"
 }
 
@@ -209,7 +212,10 @@ test)
         install_packages "${BUILD_PACKAGES[@]}" mdbtools
     else
         setup_test_tools
+        echo "== Opmaak"
+        tools/check-format.sh
     fi
+    WERROR=ON
     build
     ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS"
     [ "${2:-}" = normaal ] && exit 0

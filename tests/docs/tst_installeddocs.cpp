@@ -101,15 +101,27 @@ private slots:
     void manualCoversTheProgram() {
         const QString text = documentText("Handleiding.doc");
         QVERIFY(!text.isEmpty());
-        for (const char* must :
-             {"Startscherm", "Zoekprogramma en classificatielijsten", "Overzicht Functienamen",
-              "Overzicht Beroepen", "Functienamen bij beroep", "Kenmerken van beroep",
-              "Zoeken op functienamen", "Zoeken op RVL92-code", "Zoeken op kenmerken", "Exporteren",
-              "Keuze bestandsformaat", "Schakelschema's", "Codelijsten", "Recordselector",
-              "Vorig scherm", "Het opslaan is geannuleerd",
-              "De Acrobat- of Adobe-Reader is niet op het systeem aangetroffen!",
-              "demonstratiegegevens", "Toegankelijkheid", "Functienamen coderen",
-              "rvl92-codeer --help"})
+        for (const char* must : {"Startscherm",
+                                 "Zoekprogramma en classificatielijsten",
+                                 "Overzicht Functienamen",
+                                 "Overzicht Beroepen",
+                                 "Functienamen bij beroep",
+                                 "Kenmerken van beroep",
+                                 "Zoeken op functienamen",
+                                 "Zoeken op RVL92-code",
+                                 "Zoeken op kenmerken",
+                                 "Exporteren",
+                                 "Keuze bestandsformaat",
+                                 "Schakelschema's",
+                                 "Codelijsten",
+                                 "Recordselector",
+                                 "Vorig scherm",
+                                 "Het opslaan is geannuleerd",
+                                 "De Acrobat- of Adobe-Reader is niet op het systeem aangetroffen!",
+                                 "demonstratiegegevens",
+                                 "Toegankelijkheid",
+                                 "Functienamen coderen",
+                                 "rvl92-codeer --help"})
             QVERIFY2(text.contains(QString::fromUtf8(must), Qt::CaseInsensitive), must);
     }
 
