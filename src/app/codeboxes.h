@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace rvl92 {
+
+// The five one-character boxes in which a screen takes a code, first digit in
+// box 0. What a box may hold is up to the screen that owns the boxes.
+constexpr int CodeBoxCount = 5;
+using CodeBoxes = std::array<QString, CodeBoxCount>;
+
+} // namespace rvl92
