@@ -12,7 +12,7 @@
 #include "export/exportframe.h"
 #include "screens/browse/browseregels.h"
 
-#include "documentation/xdgsandbox.h"
+#include "docs/xdgsandbox.h"
 #include "programmamap.h"
 
 #include <QComboBox>

@@ -9,6 +9,8 @@
 #include <QTest>
 
 using namespace rvl92::zoeken;
+using rvl92::CodeBoxCount;
+using rvl92::CodeBoxes;
 
 namespace {
 
