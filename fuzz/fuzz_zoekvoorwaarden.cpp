@@ -134,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(stap.focus == CodeVakStap::Lijst || (stap.focus >= 0 && stap.focus < 5));
         lijst = stap.vakken;
         checkVakken(lijst);
-        laatsteSprong = zoekWaarde(vulCodeVakkenAan(lijst));
+        laatsteSprong = joinedCodeBoxes(vulCodeVakkenAan(lijst));
         FUZZ_CHECK(laatsteSprong.size() <= 5);
         (void)nietGevondenTekst(laatsteSprong);
     }
@@ -147,7 +147,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         code = gevolg.vakken;
         checkVakken(code);
     }
-    const QString patroon = zoeken::codePatroon(zoeken::codeVakkenVoorZoeken(code));
+    const QString patroon = joinedCodeBoxes(zoeken::codeVakkenVoorZoeken(code));
     checkQuery(zoeken::codeZoekQuery(patroon));
     checkSameRows(patroon);
 

@@ -11,4 +11,12 @@ namespace rvl92 {
 constexpr int CodeBoxCount = 5;
 using CodeBoxes = std::array<QString, CodeBoxCount>;
 
+// The box texts joined, first to last: the pattern a jump or search reads.
+inline QString joinedCodeBoxes(const CodeBoxes& boxes) {
+    QString out;
+    for (const QString& box : boxes)
+        out += box;
+    return out;
+}
+
 } // namespace rvl92

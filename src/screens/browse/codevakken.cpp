@@ -40,13 +40,6 @@ CodeBoxes vulCodeVakkenAan(const CodeBoxes& in) {
     return v;
 }
 
-QString zoekWaarde(const CodeBoxes& v) {
-    QString s;
-    for (const QString& vak : v)
-        s += vak;
-    return s;
-}
-
 QString nietGevondenTekst(const QString& zoekWaarde) {
     QString cijfers = zoekWaarde;
     if (cijfers.endsWith(QLatin1Char('*')))

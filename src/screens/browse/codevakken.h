@@ -20,8 +20,6 @@ bool isCijferVak(const QString& vak);
 // "*" and every box after it is emptied. 1 2 _ _ _ gives 1 2 * _ _; 1 " " 3
 // gives 1 * _ _ _; five digits stay.
 CodeBoxes vulCodeVakkenAan(const CodeBoxes& vakken);
-// The box texts joined: the pattern a jump looks for ("12*", "12345").
-QString zoekWaarde(const CodeBoxes& vakken);
 // The message after a jump that found nothing: the digits and one " ." for
 // every position left open.
 QString nietGevondenTekst(const QString& zoekWaarde);

@@ -318,7 +318,7 @@ void frmBeroepen::txtZ5_Change() {
 }
 
 void frmBeroepen::cmdZoeken_Click() {
-    if (zoekWaarde(codeVakken()).isEmpty()) {
+    if (joinedCodeBoxes(codeVakken()).isEmpty()) {
         showNotFound(geenSpringwaardeBeroepen());
         return;
     }
@@ -339,7 +339,7 @@ void frmBeroepen::SpringNaarRvl92Code() {
     for (size_t k = 0; k < txtZ.size(); ++k)
         if (txtZ[k]->text() != v[k])
             txtZ[k]->setText(v[k]);
-    ZoekWaarde = zoekWaarde(v);
+    ZoekWaarde = joinedCodeBoxes(v);
     if (ZoekWaarde.isEmpty() || ZoekWaarde == QLatin1String("*")) {
         txtZ[0]->clear();
         return;
@@ -364,7 +364,7 @@ void frmBeroepen::SpringNaarRvl92Code() {
 
 void frmBeroepen::cmdWissen_Click() {
     const CodeBoxes v = codeVakken();
-    if (!zoekWaarde(v).isEmpty()) {
+    if (!joinedCodeBoxes(v).isEmpty()) {
         for (QLineEdit* vak : txtZ)
             vak->clear();
         moveQuietly([this] { Rs->moveFirst(); });

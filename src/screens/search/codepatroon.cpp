@@ -46,13 +46,6 @@ CodeBoxes codeVakkenVoorZoeken(const CodeBoxes& vakken) {
     return out;
 }
 
-QString codePatroon(const CodeBoxes& vakken) {
-    QString out;
-    for (const QString& v : vakken)
-        out += v;
-    return out;
-}
-
 QString codeZoekQuery(QStringView patroon) {
     return QStringLiteral("select RVL92, functienaam, beroep ") +
            QStringLiteral(" from functienamen where ") + QStringLiteral(" RVL92 Like '") +

@@ -24,9 +24,6 @@ CodeToetsGevolg codeVakToets(const CodeBoxes& vakken, int vak, int toets);
 // The boxes as a search reads them: an empty box or a blank means any digit, "#".
 CodeBoxes codeVakkenVoorZoeken(const CodeBoxes& vakken);
 
-// The boxes joined, first to last.
-QString codePatroon(const CodeBoxes& vakken);
-
 // The query of the code search for a pattern of digits and "#".
 QString codeZoekQuery(QStringView patroon);
 

@@ -105,7 +105,7 @@ void frmZoekenRvl92::ZoekCode() {
     const CodeBoxes v = zoeken::codeVakkenVoorZoeken(vakken());
     for (int i = 0; i < CodeBoxCount; ++i)
         txtZ[i]->setText(v[i]);
-    const QString patroon = zoeken::codePatroon(v);
+    const QString patroon = joinedCodeBoxes(v);
     const bool ok = openSearch(
         zoeken::codeZoekQuery(patroon),
         zoeken::codeZoekUitvoering(

@@ -93,7 +93,7 @@ void TstBrowseRegels::aanvullen() {
     QFETCH(QString, melding);
     const CodeBoxes v = vulCodeVakkenAan(vakken(voor));
     QCOMPARE(toon(v), na);
-    QCOMPARE(zoekWaarde(v), patroon);
+    QCOMPARE(joinedCodeBoxes(v), patroon);
     QCOMPARE(nietGevondenTekst(patroon),
              QString("Er zijn geen RVL92-codes met de zoekwaarde ") + melding);
 }
@@ -129,7 +129,7 @@ void TstBrowseRegels::codeVakToets() {
     QFETCH(QString, na);
     QFETCH(int, focus);
     QFETCH(bool, naarEerste);
-    const CodeVakStap s = vak < 0 ? lijstTeken(vakken(voor), zoekWaarde(vakken(voor)), teken)
+    const CodeVakStap s = vak < 0 ? lijstTeken(vakken(voor), joinedCodeBoxes(vakken(voor)), teken)
                                   : codeVakTeken(vakken(voor), vak, teken);
     QCOMPARE(toon(s.vakken), na);
     QCOMPARE(s.focus, focus);

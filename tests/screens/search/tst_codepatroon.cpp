@@ -11,6 +11,7 @@
 using namespace rvl92::zoeken;
 using rvl92::CodeBoxCount;
 using rvl92::CodeBoxes;
+using rvl92::joinedCodeBoxes;
 
 namespace {
 
@@ -151,7 +152,7 @@ void TstCodepatroon::patroon_data() {
 void TstCodepatroon::patroon() {
     QFETCH(QString, vakken);
     QFETCH(QString, patroon);
-    QCOMPARE(codePatroon(codeVakkenVoorZoeken(::vakken(vakken))), patroon);
+    QCOMPARE(joinedCodeBoxes(codeVakkenVoorZoeken(::vakken(vakken))), patroon);
     QCOMPARE(codeZoekQuery(patroon),
              "select RVL92, functienaam, beroep  from functienamen where  RVL92 Like '" + patroon +
                  "'");
