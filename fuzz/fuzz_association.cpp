@@ -3,7 +3,7 @@
 // give an answer, and the program path cut from a command must come from the
 // command itself.
 
-#include "docs/association.h"
+#include "documentation/association.h"
 #include "fuzzinput.h"
 
 #include <cstdio>

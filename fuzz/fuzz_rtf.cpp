@@ -1,7 +1,7 @@
 // The help-text reader on any bytes: it must return, with a status, and leave
 // a document that can be laid out.
 
-#include "docs/rtfreader.h"
+#include "documentation/rtfreader.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Input in(data, size);
 
     // The occupation list's boxes: keys, arrows and keys in the list.
-    CodeVakken lijst;
+    CodeBoxes lijst;
     QString laatsteSprong;
     const int stappen = in.number(0, 40);
     for (int i = 0; i < stappen && !in.done(); ++i) {
@@ -134,20 +134,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(stap.focus == CodeVakStap::Lijst || (stap.focus >= 0 && stap.focus < 5));
         lijst = stap.vakken;
         checkVakken(lijst);
-        laatsteSprong = zoekWaarde(vulCodeVakkenAan(lijst));
+        laatsteSprong = joinedCodeBoxes(vulCodeVakkenAan(lijst));
         FUZZ_CHECK(laatsteSprong.size() <= 5);
         (void)nietGevondenTekst(laatsteSprong);
     }
 
     // The code search's boxes, and its query.
-    zoeken::CodeVakken code;
+    CodeBoxes code;
     for (int i = 0, n = in.number(0, 30); i < n && !in.done(); ++i) {
         const auto gevolg = zoeken::codeVakToets(code, in.byte() % 5, in.number(0, 0x10FFFF));
-        FUZZ_CHECK(gevolg.focus >= 0 && gevolg.focus < zoeken::AantalCodeVakken);
+        FUZZ_CHECK(gevolg.focus >= 0 && gevolg.focus < CodeBoxCount);
         code = gevolg.vakken;
         checkVakken(code);
     }
-    const QString patroon = zoeken::codePatroon(zoeken::codeVakkenVoorZoeken(code));
+    const QString patroon = joinedCodeBoxes(zoeken::codeVakkenVoorZoeken(code));
     checkQuery(zoeken::codeZoekQuery(patroon));
     checkSameRows(patroon);
 

@@ -3,7 +3,11 @@
 #include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/databinding.h"
+#include "app/formnames.h"
+#include "app/forms.h"
+#include "app/frmdialogbericht.h"
 #include "app/messagebox.h"
+#include "app/modrvl92.h"
 #include "app/screentext.h"
 #include "data/recordsetmodel.h"
 
@@ -38,6 +42,16 @@ void DataScreen::closeData() {
         Rs->close();
         Cnn.close();
     }
+}
+
+void DataScreen::openSearchScreen() {
+    setWindowIcon(programIcon());
+    DbError err;
+    if (!openConnection(&err))
+        reportError(QStringLiteral("De database kan niet worden geopend: "), err);
+    if (m_grid)
+        m_grid->hide();
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 QString DataScreen::currentCode() const {
@@ -85,7 +99,35 @@ void DataScreen::setRowHighlight(bool on) {
     }
 }
 
-void DataScreen::meldFout(const QString& prefix, const DbError& error) {
+void DataScreen::formResize() {
+    AppState& s = appState();
+    if (s.gbVorigScherm == True)
+        s.gbVorigScherm = False;
+    s.gsHuidigScherm = screenName();
+    HistorieToevoegen();
+}
+
+void DataScreen::setListFont(const ListFont& font) {
+    if (!m_grid || (font == m_listFont && m_grid->font().family() == font.family))
+        return;
+    m_listFont = font;
+    QFont f = m_grid->font();
+    f.setFamily(font.family);
+    f.setPointSizeF(font.points);
+    m_grid->setFont(f);
+}
+
+void DataScreen::showNotFound(const QString& text, int widthTwips) {
+    auto* dlg = qobject_cast<frmDialogNietGevonden*>(forms().load(form::DialogNietGevonden));
+    if (!dlg)
+        return;
+    if (widthTwips > 0)
+        dlg->setWidthTwips(widthTwips);
+    dlg->setText(text);
+    forms().show(dlg);
+}
+
+void DataScreen::reportError(const QString& prefix, const DbError& error) {
     msgbox::warn(this, msgbox::applicationTitle(),
                  foutTekst(prefix, error.number, error.description));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/listrules.h"
 #include "app/menuscreen.h"
 #include "data/database.h"
 #include "data/recordset.h"
@@ -25,6 +26,10 @@ public:
     // The SQL text of the last query, written just before each open.
     QString sSQL;
 
+    // What every search screen does on load: window icon, connection (a
+    // failure reported), hidden grid, maximised window.
+    void openSearchScreen();
+
     // Opens Cnn on the program's database.
     bool openConnection(DbError* error);
     // Stores `sql` as the query text and (re)opens Rs with it.
@@ -39,6 +44,10 @@ public:
     // The code (first field) of the current row, or "" when not on a row.
     QString currentCode() const;
 
+    // Every data screen enters the history on each resize; a screen with more
+    // to do on resize calls this first.
+    void formResize() override;
+
 protected:
     // A grid for Rs: rows selected whole, read-only, no row numbers, kept in
     // step with Rs both ways through binding().
@@ -52,12 +61,20 @@ protected:
     void setRowHighlight(bool on);
 
     // Shows a failed open/query as prefix + number + " " + description.
-    void meldFout(const QString& prefix, const DbError& error);
+    void reportError(const QString& prefix, const DbError& error);
+
+    // The font of the grid's rows (the column headers keep their own).
+    void setListFont(const ListFont& font);
+    ListFont listFont() const { return m_listFont; }
+
+    // The program's not-found notice, `widthTwips` wide when given.
+    void showNotFound(const QString& text, int widthTwips = 0);
 
 private:
     QTableView* m_grid = nullptr;
     RecordsetModel* m_model = nullptr;
     DataBinding* m_binding = nullptr;
+    ListFont m_listFont = normalListFont();
 };
 
 // Shows the busy cursor while it lives.

@@ -4,7 +4,7 @@
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/modrvl92.h"
-#include "docs/notices.h"
+#include "documentation/notices.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include "app/frmdialogbericht.h"
 #include "app/messagebox.h"
 #include "app/modrvl92.h"
-#include "docs/notices.h"
+#include "documentation/notices.h"
 
 #include <QFile>
 #include <QGridLayout>

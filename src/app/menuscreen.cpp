@@ -6,6 +6,7 @@
 #include "app/modrvl92.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -158,6 +159,14 @@ void MenuScreen::mnuHandleiding_Click() {
 
 void MenuScreen::mnuVraagteken_Click() {
     forms().show(form::ShowRtfHelp);
+}
+
+bool MenuScreen::isMenuShortcut(const QKeyEvent* e) const {
+    const QKeySequence key(e->keyCombination());
+    for (const QAction* a : findChildren<QAction*>())
+        if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == key)
+            return true;
+    return false;
 }
 
 } // namespace rvl92

@@ -6,6 +6,7 @@
 #include <QMap>
 
 class QAction;
+class QKeyEvent;
 class QMenuBar;
 class QVBoxLayout;
 
@@ -24,6 +25,11 @@ public:
     QString screenName() const { return m_screenName; }
     QAction* menuItem(MenuRole role) const { return m_items.value(role); }
     QMenuBar* menuBar() const { return m_menuBar; }
+
+    // Whether `e` is the shortcut of an enabled menu item of this screen. Such
+    // a key goes to the menu even while a text box has the focus, so that for
+    // instance "Vorig scherm" works from a search box.
+    bool isMenuShortcut(const QKeyEvent* e) const;
 
     // Show or hide the current-row highlight; screens with a grid override.
     virtual void applyRecordSelector(bool /*on*/) {}

@@ -8,9 +8,9 @@
 #include "app/frmstartscherm.h"
 #include "app/frmzoekprogramma.h"
 // Each part of the program adds its include here.
-#include "docs/frmdialogpdforword.h"
-#include "docs/frmdialogschakelschema.h"
-#include "docs/frmshowrtfhelp.h"
+#include "documentation/frmdialogpdforword.h"
+#include "documentation/frmdialogschakelschema.h"
+#include "documentation/frmshowrtfhelp.h"
 #include "screens/browse/frmberoepen.h"
 #include "screens/browse/frmfunctienamen.h"
 #include "screens/browse/frmkenmerken.h"

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "data/pages.h"
+
 #include <algorithm>
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,76 +10,7 @@
 #include <type_traits>
 #include <utility>
 
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
-
 namespace rvl92 {
-
-// Address space and pages for large buffers. Where the system offers none of
-// this, reserve() gives nothing and the buffer lives on the heap.
-namespace pages {
-
-inline constexpr size_t Size = 4096;
-
-inline size_t roundUp(size_t bytes) {
-    return (bytes + Size - 1) & ~(Size - 1);
-}
-
-// Address space for `bytes`, not yet backed by memory; nullptr when refused.
-inline char* reserve(size_t bytes) {
-#if defined(__linux__)
-    void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
-                   MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    return p == MAP_FAILED ? nullptr : static_cast<char*>(p);
-#else
-    (void)bytes;
-    return nullptr;
-#endif
-}
-
-inline void release(char* p, size_t bytes) {
-#if defined(__linux__)
-    munmap(p, bytes);
-#else
-    (void)p;
-    (void)bytes;
-#endif
-}
-
-// A larger reservation holding the same pages (moved, not copied); nullptr
-// when refused, the old one then stays.
-inline char* enlarge(char* p, size_t bytes, size_t newBytes) {
-#if defined(__linux__)
-    void* q = mremap(p, bytes, newBytes, MREMAP_MAYMOVE);
-    return q == MAP_FAILED ? nullptr : static_cast<char*>(q);
-#else
-    (void)p;
-    (void)bytes;
-    (void)newBytes;
-    return nullptr;
-#endif
-}
-
-// Makes the pages of [begin, begin + bytes) present in one call, ahead of the
-// writes that would otherwise fault them in one page at a time. Only a hint:
-// where the system cannot do it nothing happens.
-inline void prefault(char* begin, size_t bytes) {
-#if defined(__linux__) && defined(MADV_POPULATE_WRITE)
-    static std::atomic<bool> unsupported{false};
-    const uintptr_t from = (reinterpret_cast<uintptr_t>(begin) + Size - 1) & ~(Size - 1);
-    const uintptr_t to = (reinterpret_cast<uintptr_t>(begin) + bytes) & ~(Size - 1);
-    if (to <= from || unsupported.load(std::memory_order_relaxed))
-        return;
-    if (madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE) != 0)
-        unsupported.store(true, std::memory_order_relaxed); // an older kernel
-#else
-    (void)begin;
-    (void)bytes;
-#endif
-}
-
-} // namespace pages
 
 // An append-only buffer of plain values for results of up to hundreds of
 // megabytes. Once large it moves into a reserved stretch of address space and

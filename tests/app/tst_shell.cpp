@@ -8,7 +8,7 @@
 #include "app/modrvl92.h"
 #include "app/registerforms.h"
 #include "app/startup.h"
-#include "docs/notices.h"
+#include "documentation/notices.h"
 #include "screens/search/keuzedialoog.h"
 
 #include "probeform.h"

@@ -1,7 +1,7 @@
 // The rules that find a document's viewer: registered commands cut down to the
 // program, desktop entries and their Exec lines, mimeapps.list files.
-#include "docs/association.h"
-#include "docs/fileassociation.h"
+#include "documentation/association.h"
+#include "documentation/fileassociation.h"
 
 #include <QTest>
 

@@ -6,7 +6,7 @@
 #include "app/forms.h"
 #include "app/messagebox.h"
 #include "app/registerforms.h"
-#include "docs/viewerwait.h"
+#include "documentation/viewerwait.h"
 
 #include "app/probeform.h"
 #include "xdgsandbox.h"

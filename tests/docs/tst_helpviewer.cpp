@@ -5,8 +5,8 @@
 #include "app/forms.h"
 #include "app/menuscreen.h"
 #include "app/registerforms.h"
-#include "docs/helptexts.h"
-#include "docs/rtfreader.h"
+#include "documentation/helptexts.h"
+#include "documentation/rtfreader.h"
 
 #include "app/probeform.h"
 

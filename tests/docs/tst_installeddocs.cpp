@@ -1,8 +1,8 @@
 // What the build put into the installed tree: the documents, the code lists,
 // the user files and the conversion-scheme folders, checked against the
 // demonstration database they were made from.
-#include "docs/notices.h"
-#include "docs/rtfreader.h"
+#include "documentation/notices.h"
+#include "documentation/rtfreader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The texts of the documentation notices, whole and exact.
-#include "docs/notices.h"
+#include "documentation/notices.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,7 +1,7 @@
 // The program's own rich-text reader: formatting, characters, skipped parts,
 // bad input, and the help files that the build installs.
-#include "docs/helptexts.h"
-#include "docs/rtfreader.h"
+#include "documentation/helptexts.h"
+#include "documentation/rtfreader.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
 // The rich text that the documentation generator writes, read back by the
 // program's own reader: characters, formatting and layout survive the trip.
-#include "docs/rtfreader.h"
+#include "documentation/rtfreader.h"
 #include "richtext.h"
 #include "rtfwriter.h"
 

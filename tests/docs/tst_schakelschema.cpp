@@ -5,7 +5,7 @@
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/registerforms.h"
-#include "docs/notices.h"
+#include "documentation/notices.h"
 
 #include <QLabel>
 #include <QLineEdit>

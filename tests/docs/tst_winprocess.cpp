@@ -1,6 +1,6 @@
 // Starting the associated viewer on a document and waiting for it, with a
 // small stand-in viewer that records its arguments.
-#include "docs/winprocess.h"
+#include "documentation/documentlauncher.h"
 
 #include "xdgsandbox.h"
 

@@ -1,7 +1,7 @@
 // Finding a document's viewer the way the desktop does, against XDG folders of
 // the test's own.
-#include "docs/fileassociation.h"
-#include "docs/winprocess.h"
+#include "documentation/documentlauncher.h"
+#include "documentation/fileassociation.h"
 
 #include "xdgsandbox.h"
 

@@ -6,6 +6,7 @@
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/frmdialogbericht.h"
+#include "app/keys.h"
 #include "app/messagebox.h"
 #include "app/modrvl92.h"
 #include "app/screentext.h"
@@ -26,35 +27,27 @@
 
 namespace rvl92 {
 
-std::optional<char32_t> toetsTeken(const QKeyEvent* e) {
-    switch (e->key()) {
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Backspace:
-        return 8;
-    default:
-        break;
-    }
-    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
-    const QList<uint> tekens = e->text().toUcs4();
-    if (tekens.size() != 1 || tekens[0] < 32 || tekens[0] == 127)
-        return std::nullopt;
-    return char32_t(tekens[0]);
-}
-
 BrowseScreen::BrowseScreen(const QString& formName, const QString& screenName, QWidget* parent)
-    : DataScreen(formName, screenName, parent), m_lettertype(normaalLijstLettertype()) {}
+    : DataScreen(formName, screenName, parent) {}
 
-DataBinding* BrowseScreen::velden() {
+DataBinding* BrowseScreen::boundFields() {
     if (binding())
         return binding();
-    if (!m_eigenVelden)
-        m_eigenVelden = new DataBinding(Rs, this);
-    return m_eigenVelden;
+    if (!m_ownFields)
+        m_ownFields = new DataBinding(Rs, this);
+    return m_ownFields;
+}
+
+void BrowseScreen::mnuEersteRecord_Click() {
+    if (Rs->recordCount() >= 1)
+        moveQuietly([this] { Rs->moveFirst(); });
+    focusList();
+}
+
+void BrowseScreen::mnuLaatsteRecord_Click() {
+    if (Rs->recordCount() >= 1)
+        moveQuietly([this] { Rs->moveLast(); });
+    focusList();
 }
 
 void BrowseScreen::storeCurrentCode() {
@@ -75,30 +68,22 @@ void BrowseScreen::formUnload() {
     }
 }
 
-void BrowseScreen::resizeInHistorie() {
-    AppState& s = appState();
-    if (s.gbVorigScherm == True)
-        s.gbVorigScherm = False;
-    s.gsHuidigScherm = screenName();
-    HistorieToevoegen();
-}
-
 QTableView* BrowseScreen::createBrowseGrid(const QString& toolTip) {
     QTableView* g = createGrid(toolTip);
-    zetLijstLettertype(normaalLijstLettertype());
+    setListFont(normalListFont());
     g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
     g->horizontalHeader()->setStretchLastSection(true);
     g->installEventFilter(this);
-    connect(binding(), &DataBinding::rowChanged, this, &BrowseScreen::onRijGewijzigd);
+    connect(binding(), &DataBinding::rowChanged, this, &BrowseScreen::onRowChanged);
     return g;
 }
 
-void BrowseScreen::geefLijstFocus() {
+void BrowseScreen::focusList() {
     if (grid())
         grid()->setFocus(Qt::OtherFocusReason);
 }
 
-void BrowseScreen::toonRijBovenaan() {
+void BrowseScreen::scrollCurrentRowToTop() {
     if (!grid() || !Rs->onRow())
         return;
     const QModelIndex cur = grid()->currentIndex();
@@ -106,25 +91,25 @@ void BrowseScreen::toonRijBovenaan() {
                      QAbstractItemView::PositionAtTop);
 }
 
-void BrowseScreen::onRijGewijzigd() {
-    if (m_stil == 0)
-        naBeweging(true);
+void BrowseScreen::onRowChanged() {
+    if (m_quiet == 0)
+        afterMove(true);
 }
 
-void BrowseScreen::beginStil() {
-    ++m_stil;
+void BrowseScreen::beginQuiet() {
+    ++m_quiet;
     if (binding())
         binding()->beginBatch();
 }
 
-void BrowseScreen::eindStil(bool melden) {
+void BrowseScreen::endQuiet(bool melden) {
     if (binding())
         binding()->endBatch();
-    --m_stil;
-    naBeweging(melden);
+    --m_quiet;
+    afterMove(melden);
 }
 
-void BrowseScreen::naBeweging(bool melden) {
+void BrowseScreen::afterMove(bool melden) {
     // A list without a current row shows none, as a bound grid does at the
     // end of its data.
     if (grid() && !Rs->onRow() && grid()->selectionModel()) {
@@ -137,7 +122,7 @@ void BrowseScreen::naBeweging(bool melden) {
         DataGrid1_RowColChange();
 }
 
-bool BrowseScreen::zoekCode(const QString& code) {
+bool BrowseScreen::findCode(const QString& code) {
     if (code.isEmpty() || !Rs->isOpen())
         return false;
     const int voor = Rs->currentRow();
@@ -168,8 +153,8 @@ int breedte(const QWidget* w, int twips, const QString& voorbeeld) {
 
 } // namespace
 
-QWidget* BrowseScreen::maakCodeBeroepKader(const QString& kaderNaam, const QString& codeTip,
-                                           const QString& beroepTip, int codeBreedteTwips) {
+QWidget* BrowseScreen::makeCodeOccupationFrame(const QString& kaderNaam, const QString& codeTip,
+                                               const QString& beroepTip, int codeBreedteTwips) {
     auto* kader = new QGroupBox(this);
     kader->setObjectName(kaderNaam);
     auto* lblRvl = new QLabel(QStringLiteral("RVL92-code"), kader);
@@ -234,22 +219,12 @@ QWidget* BrowseScreen::maakCodeBeroepKader(const QString& kaderNaam, const QStri
     return kader;
 }
 
-void BrowseScreen::toonBeroepGeheel(bool lang) {
+void BrowseScreen::showWholeOccupation(bool lang) {
     txtBeroepGeheel->setVisible(lang);
     txtBeroep->setVisible(!lang);
 }
 
-void BrowseScreen::zetLijstLettertype(const Lettertype& l) {
-    if (!grid() || (l == m_lettertype && grid()->font().family() == l.familie))
-        return;
-    m_lettertype = l;
-    QFont f = grid()->font();
-    f.setFamily(l.familie);
-    f.setPointSizeF(l.punten);
-    grid()->setFont(f);
-}
-
-void BrowseScreen::sluitEnTerug() {
+void BrowseScreen::closeAndGoBack() {
     AppState& s = appState();
     s.gsHuidigScherm = screenName();
     HistorieVerwijderen();
@@ -263,51 +238,37 @@ void BrowseScreen::sluitEnTerug() {
         forms().show(f);
 }
 
-QString BrowseScreen::sqlTekst(const QString& waarde) {
-    return sqlLiteralText(waarde);
-}
-
-void BrowseScreen::meldLeesfout(const DbError& error) {
+void BrowseScreen::reportReadError(const DbError& error) {
     msgbox::warn(this, msgbox::applicationTitle(),
                  QStringLiteral("De gegevens van dit scherm konden niet worden gelezen.\n") +
                      foutTekst(QStringLiteral("Fout "), error.number, error.description));
 }
 
-void BrowseScreen::toonNietGevonden(const QString& tekst, int breedteTwips) {
-    auto* dlg = qobject_cast<frmDialogNietGevonden*>(forms().load(form::DialogNietGevonden));
-    if (!dlg)
-        return;
-    if (breedteTwips > 0)
-        dlg->setWidthTwips(breedteTwips);
-    dlg->setText(tekst);
-    forms().show(dlg);
-}
-
-void BrowseScreen::zetCodeEnTitelKolommen() {
+void BrowseScreen::setCodeAndTitleColumns() {
     for (int kolom = 0; kolom < Rs->fieldCount(); ++kolom) {
         const QString veld = Rs->fieldName(kolom);
         if (sameName(veld, QStringLiteral("RVL92")))
-            zetKolom(kolom, 700, QStringLiteral("RVL92"), true);
+            setColumn(kolom, 700, QStringLiteral("RVL92"), true);
         else if (sameName(veld, QStringLiteral("Functienaam")))
-            zetKolom(kolom, 8000, QStringLiteral("Functienaam"), false);
+            setColumn(kolom, 8000, QStringLiteral("Functienaam"), false);
         else
-            zetKolom(kolom, 0, QString(), false, false);
+            setColumn(kolom, 0, QString(), false, false);
     }
 }
 
-void BrowseScreen::zetKolom(int kolom, int breedteTwips, const QString& kop, bool gecentreerd,
-                            bool zichtbaar) {
+void BrowseScreen::setColumn(int kolom, int breedteTwips, const QString& kop, bool gecentreerd,
+                             bool zichtbaar) {
     QTableView* g = grid();
     if (!g || kolom < 0)
         return;
     g->setColumnHidden(kolom, !zichtbaar);
     if (!zichtbaar)
         return;
-    QStringList koppen = m_koppen;
+    QStringList koppen = m_columnCaptions;
     while (koppen.size() <= kolom)
         koppen << QString();
     koppen[kolom] = kop;
-    m_koppen = koppen;
+    m_columnCaptions = koppen;
     model()->setCaptions(koppen);
     if (gecentreerd)
         model()->setAlignment(kolom, Qt::AlignHCenter);
@@ -317,7 +278,7 @@ void BrowseScreen::zetKolom(int kolom, int breedteTwips, const QString& kop, boo
     g->setColumnWidth(kolom, qMax(Form::twipsToPixels(breedteTwips), nodig));
 }
 
-void BrowseScreen::menuSneltoetsenVoorrang() {
+void BrowseScreen::letMenuShortcutsThrough() {
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->installEventFilter(this);
     for (QPlainTextEdit* box : findChildren<QPlainTextEdit*>())
@@ -326,17 +287,15 @@ void BrowseScreen::menuSneltoetsenVoorrang() {
 
 bool BrowseScreen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && grid() && watched == grid()) {
-        const std::optional<char32_t> t = toetsTeken(static_cast<QKeyEvent*>(event));
+        const std::optional<char32_t> t =
+            keyCharacter(static_cast<QKeyEvent*>(event), ModifiedKeys::Ignore);
         if (t && DataGrid1_KeyPress(*t))
             return true;
     } else if (event->type() == QEvent::ShortcutOverride && watched != grid()) {
         // A text box would otherwise keep Ctrl+X, Ctrl+V, Ctrl+E ... for
         // itself; the menu's items come first.
-        auto* ke = static_cast<QKeyEvent*>(event);
-        const QKeySequence toets(ke->keyCombination());
-        for (QAction* a : findChildren<QAction*>())
-            if (a->isEnabled() && a->shortcut().matches(toets) == QKeySequence::ExactMatch)
-                return true;
+        if (isMenuShortcut(static_cast<QKeyEvent*>(event)))
+            return true;
     }
     return DataScreen::eventFilter(watched, event);
 }

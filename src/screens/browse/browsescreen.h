@@ -26,16 +26,17 @@ public:
 
     // The boxes bound to the current row (the grid's binding, or an own one
     // on a screen without a grid).
-    DataBinding* velden();
+    DataBinding* boundFields();
 
 protected:
+    // The list goes to its first or last row and takes the focus.
+    void mnuEersteRecord_Click() override;
+    void mnuLaatsteRecord_Click() override;
+
     // A list item and "Vorig scherm" pass the code of the current row; without
     // a current row the code chosen before stays.
     void storeCurrentCode() override;
     void storeCodeForBack() override;
-
-    // Data screens enter the history on every resize.
-    void resizeInHistorie();
 
     // A key typed while the list has the focus, as a character code (Escape
     // 27, Enter 13, Backspace 8); true when the screen handled it.
@@ -44,23 +45,23 @@ protected:
     virtual void DataGrid1_RowColChange() {}
 
     QTableView* createBrowseGrid(const QString& toolTip);
-    void geefLijstFocus();
+    void focusList();
     // Scrolls the list so that the current row stands at the top.
-    void toonRijBovenaan();
+    void scrollCurrentRowToTop();
 
     // Runs `f`, which may move Rs several times, and reports one row change
     // afterwards when the row differs from the one before (or always).
     // The list shows only where `f` ends: a row that stays keeps the view
     // where it was.
-    template <typename F> void stilBewegen(F f, bool altijdMelden = false) {
+    template <typename F> void moveQuietly(F f, bool altijdMelden = false) {
         const int voor = Rs->currentRow();
-        beginStil();
+        beginQuiet();
         f();
-        eindStil(altijdMelden || Rs->currentRow() != voor);
+        endQuiet(altijdMelden || Rs->currentRow() != voor);
     }
     // Goes to the first row of `code`: from the current row on, then once more
     // from the top. A code that is nowhere leaves the list where it was.
-    bool zoekCode(const QString& code);
+    bool findCode(const QString& code);
 
     // The record counter.
     void ToonRecordTeller();
@@ -68,54 +69,39 @@ protected:
 
     // The code and occupation boxes above a list: a one-line box and a two-line
     // box for long names in the same place.
-    QWidget* maakCodeBeroepKader(const QString& kaderNaam, const QString& codeTip,
-                                 const QString& beroepTip, int codeBreedteTwips);
-    void toonBeroepGeheel(bool lang);
+    QWidget* makeCodeOccupationFrame(const QString& kaderNaam, const QString& codeTip,
+                                     const QString& beroepTip, int codeBreedteTwips);
+    void showWholeOccupation(bool lang);
     QLineEdit* txtRVL = nullptr;
     QLineEdit* txtBeroep = nullptr;
     QPlainTextEdit* txtBeroepGeheel = nullptr;
 
-    void zetLijstLettertype(const Lettertype& l);
-    Lettertype lijstLettertypeNu() const { return m_lettertype; }
-
     // Leaves a screen that has nothing to show: out of the history, unloaded,
     // and back to the screen the user came from.
-    void sluitEnTerug();
-
-    // A value inserted between quotes in a query: a quote inside it stays a
-    // character.
-    static QString sqlTekst(const QString& waarde);
+    void closeAndGoBack();
 
     // A failed open or query in a screen without its own wording.
-    void meldLeesfout(const DbError& error);
-    // The program's message dialog, `breedteTwips` wide when given.
-    void toonNietGevonden(const QString& tekst, int breedteTwips = 0);
-
+    void reportReadError(const DbError& error);
     // Column `kolom` of the grid: width (at least its caption's), caption,
     // alignment; hidden when `zichtbaar` is false.
-    void zetKolom(int kolom, int breedteTwips, const QString& kop, bool gecentreerd,
-                  bool zichtbaar = true);
+    void setColumn(int kolom, int breedteTwips, const QString& kop, bool gecentreerd,
+                   bool zichtbaar = true);
     // The job-title lists: code and title shown, every other column hidden.
-    void zetCodeEnTitelKolommen();
+    void setCodeAndTitleColumns();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Every text box of the screen lets the menu's Ctrl shortcuts through.
-    void menuSneltoetsenVoorrang();
+    void letMenuShortcutsThrough();
 
 private:
-    void beginStil();
-    void eindStil(bool melden);
-    void naBeweging(bool melden);
-    void onRijGewijzigd();
+    void beginQuiet();
+    void endQuiet(bool melden);
+    void afterMove(bool melden);
+    void onRowChanged();
 
-    int m_stil = 0;
-    QStringList m_koppen;
-    Lettertype m_lettertype;
-    DataBinding* m_eigenVelden = nullptr;
+    int m_quiet = 0;
+    QStringList m_columnCaptions;
+    DataBinding* m_ownFields = nullptr;
 };
-
-// The character a key press types, as the list's key handler takes it; none
-// for keys that move or that belong to a shortcut.
-std::optional<char32_t> toetsTeken(const QKeyEvent* e);
 
 } // namespace rvl92

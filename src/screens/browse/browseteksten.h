@@ -1,6 +1,6 @@
 #pragma once
 
-#include "docs/notices.h"
+#include "documentation/notices.h"
 
 #include <QString>
 

@@ -24,8 +24,8 @@ bool isCijferVak(const QString& vak) {
     return vak.size() == 1 && isCijfer(vak.at(0).unicode());
 }
 
-CodeVakken vulCodeVakkenAan(const CodeVakken& in) {
-    CodeVakken v = in;
+CodeBoxes vulCodeVakkenAan(const CodeBoxes& in) {
+    CodeBoxes v = in;
     for (int k = 1; k <= Laatste; ++k) {
         if (!isLeegVak(v[k]))
             continue;
@@ -40,13 +40,6 @@ CodeVakken vulCodeVakkenAan(const CodeVakken& in) {
     return v;
 }
 
-QString zoekWaarde(const CodeVakken& v) {
-    QString s;
-    for (const QString& vak : v)
-        s += vak;
-    return s;
-}
-
 QString nietGevondenTekst(const QString& zoekWaarde) {
     QString cijfers = zoekWaarde;
     if (cijfers.endsWith(QLatin1Char('*')))
@@ -57,7 +50,7 @@ QString nietGevondenTekst(const QString& zoekWaarde) {
     return tekst + QStringLiteral(" gevonden");
 }
 
-CodeVakStap codeVakTeken(const CodeVakken& vakken, int vak, char32_t c) {
+CodeVakStap codeVakTeken(const CodeBoxes& vakken, int vak, char32_t c) {
     CodeVakStap s;
     s.vakken = vakken;
     s.focus = vak;
@@ -104,7 +97,7 @@ CodeVakStap codeVakTeken(const CodeVakken& vakken, int vak, char32_t c) {
     return s;
 }
 
-CodeVakStap codeVakPijl(const CodeVakken& vakken, int vak, Pijl pijl) {
+CodeVakStap codeVakPijl(const CodeBoxes& vakken, int vak, Pijl pijl) {
     CodeVakStap s;
     s.vakken = vakken;
     s.focus = vak;
@@ -127,7 +120,7 @@ CodeVakStap codeVakPijl(const CodeVakken& vakken, int vak, Pijl pijl) {
     return s;
 }
 
-CodeVakStap lijstTeken(const CodeVakken& vakken, const QString& zoekWaarde, char32_t c) {
+CodeVakStap lijstTeken(const CodeBoxes& vakken, const QString& zoekWaarde, char32_t c) {
     CodeVakStap s;
     s.vakken = vakken;
     s.focus = CodeVakStap::Lijst;

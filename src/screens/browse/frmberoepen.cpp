@@ -5,6 +5,7 @@
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/frmdialogbericht.h"
+#include "app/keys.h"
 #include "app/modrvl92.h"
 #include "screens/browse/browseteksten.h"
 
@@ -23,7 +24,6 @@ namespace rvl92 {
 namespace {
 const QString Query = QStringLiteral("SELECT RVL92, beroep FROM RVL order by RVL92");
 constexpr int KolomBeroep = 1;
-constexpr int BreedteNietGevonden = 5190;
 } // namespace
 
 frmBeroepen::frmBeroepen(QWidget* parent) : BrowseScreen(form::Beroepen, screen::Beroepen, parent) {
@@ -83,7 +83,7 @@ frmBeroepen::frmBeroepen(QWidget* parent) : BrowseScreen(form::Beroepen, screen:
     connect(txtZ[4], &QLineEdit::textChanged, this, [this] { txtZ5_Change(); });
     connect(cmdZoeken, &QPushButton::clicked, this, [this] { cmdZoeken_Click(); });
     connect(cmdWissen, &QPushButton::clicked, this, [this] { cmdWissen_Click(); });
-    menuSneltoetsenVoorrang();
+    letMenuShortcutsThrough();
     resize(twipsToPixels(9700), twipsToPixels(7200));
 }
 
@@ -98,26 +98,26 @@ void frmBeroepen::formLoad() {
     }
     if (!geopend) {
         // A list that cannot be read is not shown at all.
-        meldLeesfout(fout);
+        reportReadError(fout);
         forms().unload(this);
         return;
     }
     OpmaakKolommen();
     CheckSchermResolutie();
-    geefLijstFocus();
+    focusList();
 }
 
 bool frmBeroepen::OpenBeroepen(DbError* fout) {
     if (!openRs(Query, fout))
         return false;
     const QString code = appState().gsRvl92Code;
-    stilBewegen(
+    moveQuietly(
         [&] {
             Rs->moveFirst();
-            zoekCode(code);
+            findCode(code);
         },
         true);
-    toonRijBovenaan();
+    scrollCurrentRowToTop();
     ToonRecordTeller();
     if (Rs->onRow())
         appState().gsRvl92Code = currentCode();
@@ -128,15 +128,15 @@ void frmBeroepen::OpmaakKolommen() {
     for (int kolom = 0; kolom < Rs->fieldCount(); ++kolom) {
         const QString veld = Rs->fieldName(kolom);
         if (sameName(veld, QStringLiteral("RVL92")))
-            zetKolom(kolom, 700, QStringLiteral("RVL92"), true);
+            setColumn(kolom, 700, QStringLiteral("RVL92"), true);
         else if (sameName(veld, QStringLiteral("beroep")))
-            zetKolom(kolom, 8000, QStringLiteral("Beroep"), false);
+            setColumn(kolom, 8000, QStringLiteral("Beroep"), false);
     }
 }
 
 void frmBeroepen::formResize() {
     const bool terug = appState().gbVorigScherm == True;
-    resizeInHistorie();
+    DataScreen::formResize();
     OpmaakKolommen();
     if (!terug)
         update();
@@ -160,13 +160,13 @@ void frmBeroepen::formActivate() {
     if (currentCode() == s.gsRvl92Code)
         return;
     const QString code = s.gsRvl92Code;
-    stilBewegen([&] { zoekCode(code); });
-    toonRijBovenaan();
+    moveQuietly([&] { findCode(code); });
+    scrollCurrentRowToTop();
 
     // Typing goes on where it stopped: the list, or the first open code box.
-    const CodeVakken v = codeVakken();
+    const CodeBoxes v = codeVakken();
     if (isLeegVak(v[0])) {
-        geefLijstFocus();
+        focusList();
     } else {
         for (int k = 1; k < 5; ++k) {
             if (isLeegVak(v[size_t(k)])) {
@@ -199,7 +199,7 @@ void frmBeroepen::DataGrid1_RowColChange() {
 
 void frmBeroepen::PlaatsRecordselector() {
     zetRijHoogteTerug();
-    if (!Rs->onRow() || !isLangeBeroepsnaamInLijst(Rs->text(KolomBeroep)))
+    if (!Rs->onRow() || !isLongOccupationNameInList(Rs->text(KolomBeroep)))
         return;
     m_hogeRij = Rs->currentRow();
     grid()->setRowHeight(m_hogeRij, 2 * grid()->verticalHeader()->defaultSectionSize());
@@ -211,8 +211,8 @@ void frmBeroepen::zetRijHoogteTerug() {
     m_hogeRij = -1;
 }
 
-CodeVakken frmBeroepen::codeVakken() const {
-    CodeVakken v;
+CodeBoxes frmBeroepen::codeVakken() const {
+    CodeBoxes v;
     for (size_t k = 0; k < v.size(); ++k)
         v[k] = txtZ[k]->text();
     return v;
@@ -227,7 +227,7 @@ int frmBeroepen::vakVan(const QObject* o) const {
 
 void frmBeroepen::focusOpVak(int vak) {
     if (vak == CodeVakStap::Lijst)
-        geefLijstFocus();
+        focusList();
     else if (vak >= 0 && vak < 5)
         txtZ[size_t(vak)]->setFocus(Qt::OtherFocusReason);
 }
@@ -239,11 +239,11 @@ void frmBeroepen::voerUit(const CodeVakStap& stap) {
     if (stap.zoekenAan)
         cmdZoeken->setEnabled(true);
     if (stap.naarEerste)
-        stilBewegen([this] { Rs->moveFirst(); });
+        moveQuietly([this] { Rs->moveFirst(); });
     if (stap.beweging < 0 && Rs->absolutePosition() >= 2)
-        stilBewegen([this] { Rs->movePrevious(); });
+        moveQuietly([this] { Rs->movePrevious(); });
     if (stap.beweging > 0 && Rs->onRow() && Rs->absolutePosition() < Rs->recordCount())
-        stilBewegen([this] { Rs->moveNext(); });
+        moveQuietly([this] { Rs->moveNext(); });
     focusOpVak(stap.focus);
 }
 
@@ -277,7 +277,7 @@ bool frmBeroepen::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) {
             if (ke->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
                 return true; // no cut or paste into a one-digit box
-            if (const std::optional<char32_t> t = toetsTeken(ke)) {
+            if (const std::optional<char32_t> t = keyCharacter(ke, ModifiedKeys::Ignore)) {
                 voerUit(codeVakTeken(codeVakken(), vak, *t));
                 return true;
             }
@@ -318,28 +318,28 @@ void frmBeroepen::txtZ5_Change() {
 }
 
 void frmBeroepen::cmdZoeken_Click() {
-    if (zoekWaarde(codeVakken()).isEmpty()) {
-        toonNietGevonden(geenSpringwaardeBeroepen());
+    if (joinedCodeBoxes(codeVakken()).isEmpty()) {
+        showNotFound(geenSpringwaardeBeroepen());
         return;
     }
-    geefLijstFocus();
+    focusList();
     SpringNaarRvl92Code();
     cmdZoeken->setEnabled(false);
 }
 
 void frmBeroepen::SpringNaarRvl92Code() {
     const QString code = appState().gsRvl92Code;
-    CodeVakken v = codeVakken();
+    CodeBoxes v = codeVakken();
     if (isLeegVak(v[0])) {
-        toonNietGevonden(geenSpringwaardeBeroepen());
-        stilBewegen([&] { zoekCode(code); });
+        showNotFound(geenSpringwaardeBeroepen());
+        moveQuietly([&] { findCode(code); });
         return;
     }
     v = vulCodeVakkenAan(v);
     for (size_t k = 0; k < txtZ.size(); ++k)
         if (txtZ[k]->text() != v[k])
             txtZ[k]->setText(v[k]);
-    ZoekWaarde = zoekWaarde(v);
+    ZoekWaarde = joinedCodeBoxes(v);
     if (ZoekWaarde.isEmpty() || ZoekWaarde == QLatin1String("*")) {
         txtZ[0]->clear();
         return;
@@ -348,40 +348,28 @@ void frmBeroepen::SpringNaarRvl92Code() {
     const FindCriterion c{0, FindCriterion::Op::Like, ZoekWaarde};
     const int voor = Rs->currentRow();
     bool gevonden = false;
-    stilBewegen([&] {
+    moveQuietly([&] {
         gevonden = Rs->find(c) || (Rs->moveFirst() && Rs->find(c));
         if (!gevonden) {
             // Back to the occupation that was current.
             Rs->moveTo(voor);
-            zoekCode(code);
+            findCode(code);
         }
     });
     if (!gevonden)
-        toonNietGevonden(nietGevondenTekst(ZoekWaarde), BreedteNietGevonden);
+        showNotFound(nietGevondenTekst(ZoekWaarde), NotFoundWidthTwips);
     else if (Rs->currentRow() != voor)
-        toonRijBovenaan();
+        scrollCurrentRowToTop();
 }
 
 void frmBeroepen::cmdWissen_Click() {
-    const CodeVakken v = codeVakken();
-    if (!zoekWaarde(v).isEmpty()) {
+    const CodeBoxes v = codeVakken();
+    if (!joinedCodeBoxes(v).isEmpty()) {
         for (QLineEdit* vak : txtZ)
             vak->clear();
-        stilBewegen([this] { Rs->moveFirst(); });
+        moveQuietly([this] { Rs->moveFirst(); });
     }
     txtZ[0]->setFocus(Qt::OtherFocusReason);
-}
-
-void frmBeroepen::mnuEersteRecord_Click() {
-    if (Rs->recordCount() >= 1)
-        stilBewegen([this] { Rs->moveFirst(); });
-    geefLijstFocus();
-}
-
-void frmBeroepen::mnuLaatsteRecord_Click() {
-    if (Rs->recordCount() >= 1)
-        stilBewegen([this] { Rs->moveLast(); });
-    geefLijstFocus();
 }
 
 void frmBeroepen::mnuExporteren_Click() {

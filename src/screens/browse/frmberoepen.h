@@ -33,8 +33,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     void mnuExporteren_Click() override;
-    void mnuEersteRecord_Click() override;
-    void mnuLaatsteRecord_Click() override;
 
 private:
     bool OpenBeroepen(DbError* error);
@@ -45,7 +43,7 @@ private:
 
     void txtZ1_Change();
     void txtZ5_Change();
-    CodeVakken codeVakken() const;
+    CodeBoxes codeVakken() const;
     void voerUit(const CodeVakStap& stap);
     void focusOpVak(int vak);
     int vakVan(const QObject* o) const;

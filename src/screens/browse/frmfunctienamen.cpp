@@ -29,7 +29,7 @@ constexpr int KolomBeroep = 2;
 frmFunctienamen::frmFunctienamen(QWidget* parent)
     : BrowseScreen(form::Functienamen, screen::Functienamen, parent) {
     setWindowTitle(QStringLiteral("Overzicht Functienamen"));
-    QWidget* kader = maakCodeBeroepKader(
+    QWidget* kader = makeCodeOccupationFrame(
         QStringLiteral("fraRVLBeroep"),
         QStringLiteral("Rvl92-code van de geselecteerde functienaam"),
         QStringLiteral("Beroep behorend bij de geselecteerde functienaam"), 750);
@@ -77,7 +77,7 @@ frmFunctienamen::frmFunctienamen(QWidget* parent)
     connect(txtLoop, &QLineEdit::textChanged, this, [this] { txtLoop_Change(); });
     connect(cmdZoeken, &QPushButton::clicked, this, [this] { cmdZoeken_Click(); });
     connect(cmdWissen, &QPushButton::clicked, this, [this] { cmdWissen_Click(); });
-    menuSneltoetsenVoorrang();
+    letMenuShortcutsThrough();
     resize(twipsToPixels(9700), twipsToPixels(7200));
 }
 
@@ -85,7 +85,7 @@ void frmFunctienamen::formLoad() {
     setWindowIcon(programIcon());
     DbError fout;
     if (!openConnection(&fout)) {
-        meldFout(QStringLiteral("Load! "), fout);
+        reportError(QStringLiteral("Load! "), fout);
         return;
     }
     setWindowState(windowState() | Qt::WindowMaximized);
@@ -97,7 +97,7 @@ void frmFunctienamen::formLoad() {
             OpmaakKolommen();
     }
     if (!geopend) {
-        meldFout(QStringLiteral("Load! "), fout);
+        reportError(QStringLiteral("Load! "), fout);
         return;
     }
     // Without a current row (an occupation without job titles) the occupation
@@ -107,14 +107,14 @@ void frmFunctienamen::formLoad() {
         s.gsRvl92Code = currentCode();
     s.gsStartRvl92Code = s.gsRvl92Code;
     CheckSchermResolutie();
-    geefLijstFocus();
+    focusList();
 }
 
 bool frmFunctienamen::OpenFunctienamen(DbError* fout) {
     if (!openRs(Query, fout))
         return false;
     const QString code = appState().gsRvl92Code;
-    stilBewegen(
+    moveQuietly(
         [&] {
             Rs->moveFirst();
             if (!code.isEmpty())
@@ -124,24 +124,20 @@ bool frmFunctienamen::OpenFunctienamen(DbError* fout) {
                 menuItem(MenuRole::VorigeCode)->setEnabled(false);
         },
         true);
-    toonRijBovenaan();
+    scrollCurrentRowToTop();
     ToonRecordTeller();
     return true;
 }
 
 void frmFunctienamen::OpmaakKolommen() {
-    zetCodeEnTitelKolommen();
-}
-
-void frmFunctienamen::formResize() {
-    resizeInHistorie();
+    setCodeAndTitleColumns();
 }
 
 void frmFunctienamen::formActivate() {
     if (!Rs->isOpen()) {
-        meldFout(QStringLiteral("Activate! "),
-                 {dberr::NotOpen, QStringLiteral("De lijst met functienamen is niet geopend.")});
-        sluitEnTerug();
+        reportError(QStringLiteral("Activate! "),
+                    {dberr::NotOpen, QStringLiteral("De lijst met functienamen is niet geopend.")});
+        closeAndGoBack();
         return;
     }
     CheckSchermResolutie();
@@ -162,13 +158,13 @@ void frmFunctienamen::formActivate() {
         return;
     {
         BusyCursor busy;
-        stilBewegen([&] {
+        moveQuietly([&] {
             Rs->moveFirst();
             Rs->find({0, FindCriterion::Op::Equals, code});
         });
     }
-    toonRijBovenaan();
-    geefLijstFocus();
+    scrollCurrentRowToTop();
+    focusList();
 }
 
 void frmFunctienamen::applyRecordSelector(bool on) {
@@ -192,8 +188,8 @@ void frmFunctienamen::DataGrid1_RowColChange() {
         menuItem(MenuRole::VolgendeCode)->setEnabled(false);
         m_stappenZonderRij = true;
     } else {
-        toonBeroepGeheel(isLangeBeroepsnaam(Rs->text(KolomBeroep)));
-        zetLijstLettertype(lijstLettertype(Rs->text(KolomFunctienaam)));
+        showWholeOccupation(isLongOccupationName(Rs->text(KolomBeroep)));
+        setListFont(listFontFor(Rs->text(KolomFunctienaam)));
     }
     ToonRecordTeller();
     if (Rs->onRow())
@@ -205,7 +201,7 @@ bool frmFunctienamen::DataGrid1_KeyPress(char32_t toets) {
     switch (stap.soort) {
     case SpringStap::Soort::Wissen:
         zetSpringWaarde(QString());
-        stilBewegen([this] { Rs->moveFirst(); });
+        moveQuietly([this] { Rs->moveFirst(); });
         break;
     case SpringStap::Soort::Focus:
     case SpringStap::Soort::Negeren:
@@ -215,7 +211,7 @@ bool frmFunctienamen::DataGrid1_KeyPress(char32_t toets) {
         SpringNaarFunctienaam();
         break;
     }
-    geefLijstFocus();
+    focusList();
     return true;
 }
 
@@ -226,11 +222,11 @@ void frmFunctienamen::zetSpringWaarde(const QString& waarde) {
 
 void frmFunctienamen::SpringNaarFunctienaam() {
     if (SpringWaarde.isEmpty() || !Rs->isOpen()) {
-        geefLijstFocus();
+        focusList();
         return;
     }
     bool gevonden = false;
-    stilBewegen([&] {
+    moveQuietly([&] {
         Rs->moveFirst();
         gevonden = Rs->find({KolomFunctienaam, FindCriterion::Op::Prefix, SpringWaarde});
         if (gevonden) {
@@ -243,8 +239,8 @@ void frmFunctienamen::SpringNaarFunctienaam() {
         }
     });
     if (gevonden)
-        toonRijBovenaan();
-    geefLijstFocus();
+        scrollCurrentRowToTop();
+    focusList();
 }
 
 void frmFunctienamen::txtLoop_Change() {
@@ -255,10 +251,10 @@ void frmFunctienamen::txtLoop_Change() {
 
 void frmFunctienamen::cmdZoeken_Click() {
     if (txtLoop->text().isEmpty()) {
-        toonNietGevonden(geenSpringwaardeFunctienamen());
+        showNotFound(geenSpringwaardeFunctienamen());
     } else {
         SpringNaarFunctienaam();
-        geefLijstFocus();
+        focusList();
     }
     cmdZoeken->setEnabled(false);
 }
@@ -267,9 +263,9 @@ void frmFunctienamen::cmdWissen_Click() {
     if (!txtLoop->text().isEmpty()) {
         zetSpringWaarde(QString());
         const QString code = appState().gsRvl92Code;
-        stilBewegen([&] { zoekCode(code); });
+        moveQuietly([&] { findCode(code); });
     }
-    geefLijstFocus();
+    focusList();
 }
 
 void frmFunctienamen::mnuVolgendeCode_Click() {
@@ -284,14 +280,14 @@ void frmFunctienamen::mnuVorigeCode_Click() {
 // to this row when there is none: the step never lands on another occupation.
 void frmFunctienamen::stapBinnenCode(Recordset::Direction richting) {
     if (!Rs->onRow()) {
-        geefLijstFocus();
+        focusList();
         return;
     }
     const QString code = currentCode();
     appState().gsRvl92Code = code;
     LaatstePositie = Rs->absolutePosition();
     bool gevonden = false;
-    stilBewegen([&] {
+    moveQuietly([&] {
         gevonden = Rs->find({0, FindCriterion::Op::Equals, code}, 1, richting);
         if (gevonden)
             LaatstePositie = Rs->absolutePosition();
@@ -301,19 +297,7 @@ void frmFunctienamen::stapBinnenCode(Recordset::Direction richting) {
     const bool vooruit = richting == Recordset::Direction::Forward;
     menuItem(vooruit ? MenuRole::VorigeCode : MenuRole::VolgendeCode)->setEnabled(true);
     menuItem(vooruit ? MenuRole::VolgendeCode : MenuRole::VorigeCode)->setEnabled(gevonden);
-    geefLijstFocus();
-}
-
-void frmFunctienamen::mnuEersteRecord_Click() {
-    if (Rs->recordCount() >= 1)
-        stilBewegen([this] { Rs->moveFirst(); });
-    geefLijstFocus();
-}
-
-void frmFunctienamen::mnuLaatsteRecord_Click() {
-    if (Rs->recordCount() >= 1)
-        stilBewegen([this] { Rs->moveLast(); });
-    geefLijstFocus();
+    focusList();
 }
 
 void frmFunctienamen::mnuExporteren_Click() {

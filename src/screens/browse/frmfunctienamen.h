@@ -16,7 +16,6 @@ public:
     explicit frmFunctienamen(QWidget* parent = nullptr);
 
     void formLoad() override;
-    void formResize() override;
     void formActivate() override;
     void applyRecordSelector(bool on) override;
 
@@ -30,8 +29,6 @@ protected:
     void mnuExporteren_Click() override;
     void mnuVorigeCode_Click() override;
     void mnuVolgendeCode_Click() override;
-    void mnuEersteRecord_Click() override;
-    void mnuLaatsteRecord_Click() override;
 
 private:
     bool OpenFunctienamen(DbError* error);

@@ -6,6 +6,7 @@
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/modrvl92.h"
+#include "data/sqltext.h"
 #include "export/screenexports.h"
 #include "screens/browse/browseregels.h"
 
@@ -66,9 +67,9 @@ frmKenmerken::frmKenmerken(QWidget* parent)
     : BrowseScreen(form::Kenmerken, screen::Kenmerken, parent) {
     setWindowTitle(QStringLiteral("Kenmerken van beroep"));
     QWidget* boven =
-        maakCodeBeroepKader(QStringLiteral("fraRvl92Beroep"), QString(), QString(), 615);
-    velden()->bindField(txtRVL, QStringLiteral("RVL92"));
-    velden()->bindField(txtBeroep, QStringLiteral("beroep"));
+        makeCodeOccupationFrame(QStringLiteral("fraRvl92Beroep"), QString(), QString(), 615);
+    boundFields()->bindField(txtRVL, QStringLiteral("RVL92"));
+    boundFields()->bindField(txtBeroep, QStringLiteral("beroep"));
 
     QWidget* niveau = maakKader(
         QStringLiteral("fraBeroepsniveau"), QStringLiteral("Beroepsniveau, -klasse, -groep"),
@@ -112,7 +113,7 @@ frmKenmerken::frmKenmerken(QWidget* parent)
     // Nothing on this screen has a current row to mark.
     menuItem(MenuRole::Recordselector)->setEnabled(false);
     noemKenmerkvelden(this);
-    menuSneltoetsenVoorrang();
+    letMenuShortcutsThrough();
     resize(twipsToPixels(12000), twipsToPixels(8000));
 }
 
@@ -133,8 +134,8 @@ QWidget* frmKenmerken::maakKader(const QString& naam, const QString& titel,
         omschrijving->setMinimumWidth(twipsToPixels(4500));
         l->addWidget(code, i / 2, 0);
         l->addWidget(omschrijving, i / 2, 1);
-        this->velden()->bindField(code, velden[i].second);
-        this->velden()->bindField(omschrijving, velden[i + 1].second);
+        this->boundFields()->bindField(code, velden[i].second);
+        this->boundFields()->bindField(omschrijving, velden[i + 1].second);
     }
     l->setColumnStretch(1, 1);
     return kader;
@@ -150,7 +151,7 @@ void frmKenmerken::formLoad() {
         gelezen = ToonKenmerken(&fout);
     }
     if (!gelezen) {
-        meldLeesfout(fout);
+        reportReadError(fout);
         forms().unload(this);
         return;
     }
@@ -163,7 +164,7 @@ bool frmKenmerken::ToonKenmerken(DbError* fout) {
     setEnabled(false);
     AppState& s = appState();
     bool gelezen = openRs(QStringLiteral(" Select RVL.* from RVL where RVL92 = '") +
-                              sqlTekst(s.gsRvl92Code) + QStringLiteral("'"),
+                              sqlLiteralText(s.gsRvl92Code) + QStringLiteral("'"),
                           fout);
     if (gelezen) {
         // The boxes and the export also read the columns by position: a
@@ -181,18 +182,14 @@ bool frmKenmerken::ToonKenmerken(DbError* fout) {
     }
     // A code without an occupation leaves every box empty and the code as it
     // was.
-    toonBeroepGeheel(gelezen && Rs->onRow() &&
-                     isLangeBeroepsnaam(Rs->text(QStringLiteral("beroep"))));
+    showWholeOccupation(gelezen && Rs->onRow() &&
+                        isLongOccupationName(Rs->text(QStringLiteral("beroep"))));
     setEnabled(true);
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
     if (gelezen && Rs->onRow())
         s.gsRvl92Code = Rs->text(0);
     return gelezen;
-}
-
-void frmKenmerken::formResize() {
-    resizeInHistorie();
 }
 
 void frmKenmerken::formActivate() {
@@ -215,8 +212,8 @@ void frmKenmerken::formActivate() {
         Rs->close();
         DbError fout;
         if (!ToonKenmerken(&fout)) {
-            meldLeesfout(fout);
-            sluitEnTerug();
+            reportReadError(fout);
+            closeAndGoBack();
             return;
         }
     }

@@ -13,7 +13,6 @@ public:
     explicit frmKenmerken(QWidget* parent = nullptr);
 
     void formLoad() override;
-    void formResize() override;
     void formActivate() override;
 
 protected:

@@ -6,6 +6,7 @@
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/modrvl92.h"
+#include "data/sqltext.h"
 #include "export/screenexports.h"
 #include "screens/browse/browseteksten.h"
 
@@ -25,7 +26,8 @@ constexpr int KolomBeroep = 2;
 
 frmNamen::frmNamen(QWidget* parent) : BrowseScreen(form::Namen, screen::Namen, parent) {
     setWindowTitle(QStringLiteral("Functienamen bij beroep"));
-    QWidget* kader = maakCodeBeroepKader(QStringLiteral("fraRVLBeroep"), QString(), QString(), 615);
+    QWidget* kader =
+        makeCodeOccupationFrame(QStringLiteral("fraRVLBeroep"), QString(), QString(), 615);
     txtRVL->setFocusPolicy(Qt::ClickFocus);
     txtBeroep->setFocusPolicy(Qt::ClickFocus);
     txtBeroepGeheel->setFocusPolicy(Qt::ClickFocus);
@@ -41,7 +43,7 @@ frmNamen::frmNamen(QWidget* parent) : BrowseScreen(form::Namen, screen::Namen, p
     body()->addLayout(onder);
     binding()->bindField(txtRVL, QStringLiteral("RVL92"));
     binding()->bindField(txtBeroep, QStringLiteral("beroep"));
-    menuSneltoetsenVoorrang();
+    letMenuShortcutsThrough();
     // This screen opens in its own size, not maximised.
     resize(qMax(twipsToPixels(9735), kader->sizeHint().width() + 24), twipsToPixels(6600));
 }
@@ -50,12 +52,12 @@ void frmNamen::formLoad() {
     setWindowIcon(programIcon());
     DbError fout;
     if (!openConnection(&fout) || !OpenNamen(&fout)) {
-        meldLeesfout(fout);
+        reportReadError(fout);
         forms().unload(this);
         return;
     }
     CheckSchermResolutie();
-    geefLijstFocus();
+    focusList();
 }
 
 bool frmNamen::OpenNamen(DbError* fout) {
@@ -64,7 +66,7 @@ bool frmNamen::OpenNamen(DbError* fout) {
     m_opgevraagd = code;
     const bool geopend = openRs(QStringLiteral("SELECT RVL92,Functienaam,beroep FROM ") +
                                     QStringLiteral("Functienamen where RVL92 = '") +
-                                    sqlTekst(code) + QStringLiteral("'"),
+                                    sqlLiteralText(code) + QStringLiteral("'"),
                                 fout);
     OpmaakKolommen();
     ToonRecordTeller();
@@ -74,16 +76,12 @@ bool frmNamen::OpenNamen(DbError* fout) {
 }
 
 void frmNamen::OpmaakKolommen() {
-    zetCodeEnTitelKolommen();
+    setCodeAndTitleColumns();
 }
 
 void frmNamen::toonLengteAfhankelijk() {
-    toonBeroepGeheel(Rs->onRow() && isLangeBeroepsnaam(Rs->text(KolomBeroep)));
-    zetLijstLettertype(lijstLettertype(Rs->text(KolomFunctienaam)));
-}
-
-void frmNamen::formResize() {
-    resizeInHistorie();
+    showWholeOccupation(Rs->onRow() && isLongOccupationName(Rs->text(KolomBeroep)));
+    setListFont(listFontFor(Rs->text(KolomFunctienaam)));
 }
 
 void frmNamen::formActivate() {
@@ -108,19 +106,19 @@ void frmNamen::formActivate() {
     if (!Rs->isOpen() || Rs->recordCount() > 0 || m_opgevraagd != code) {
         DbError fout;
         if (!OpenNamen(&fout)) {
-            meldLeesfout(fout);
-            sluitEnTerug();
+            reportReadError(fout);
+            closeAndGoBack();
             return;
         }
     }
     if (Rs->absolutePosition() == Recordset::PosUnknown) {
         // Nothing to show: back to where the user came from, and say why.
-        sluitEnTerug();
-        toonNietGevonden(geenFunctienamenBijBeroep(code));
+        closeAndGoBack();
+        showNotFound(geenFunctienamenBijBeroep(code));
         return;
     }
     toonLengteAfhankelijk();
-    geefLijstFocus();
+    focusList();
     s.gsHuidigScherm = screenName();
     HistorieToevoegen();
 }
@@ -132,22 +130,12 @@ void frmNamen::applyRecordSelector(bool on) {
 void frmNamen::DataGrid1_RowColChange() {
     if (appState().gbRecordselector != True)
         return;
-    zetLijstLettertype(lijstLettertype(Rs->text(KolomFunctienaam)));
+    setListFont(listFontFor(Rs->text(KolomFunctienaam)));
     ToonRecordTeller();
 }
 
 void frmNamen::mnuExporteren_Click() {
     exports::exporteerNamen(this, *Rs, Cnn);
-}
-
-void frmNamen::mnuEersteRecord_Click() {
-    stilBewegen([this] { Rs->moveFirst(); });
-    geefLijstFocus();
-}
-
-void frmNamen::mnuLaatsteRecord_Click() {
-    stilBewegen([this] { Rs->moveLast(); });
-    geefLijstFocus();
 }
 
 } // namespace rvl92

@@ -13,7 +13,6 @@ public:
     explicit frmNamen(QWidget* parent = nullptr);
 
     void formLoad() override;
-    void formResize() override;
     void formActivate() override;
     void applyRecordSelector(bool on) override;
 
@@ -21,8 +20,6 @@ protected:
     void DataGrid1_RowColChange() override;
 
     void mnuExporteren_Click() override;
-    void mnuEersteRecord_Click() override;
-    void mnuLaatsteRecord_Click() override;
 
 private:
     bool OpenNamen(DbError* error);

@@ -1,12 +1,13 @@
 #include "screens/search/codepatroon.h"
 
+#include "data/sqltext.h"
 #include "screens/search/zoektekst.h"
 
 namespace rvl92::zoeken {
 
-CodeToetsGevolg codeVakToets(const CodeVakken& vakken, int vak, int toets) {
+CodeToetsGevolg codeVakToets(const CodeBoxes& vakken, int vak, int toets) {
     constexpr int eerste = 0;
-    constexpr int laatste = AantalCodeVakken - 1;
+    constexpr int laatste = CodeBoxCount - 1;
     CodeToetsGevolg g{vakken, vak, false};
     const int volgende = vak < laatste ? vak + 1 : vak;
     const bool cijfer = toets >= '0' && toets <= '9';
@@ -37,25 +38,18 @@ CodeToetsGevolg codeVakToets(const CodeVakken& vakken, int vak, int toets) {
     return g;
 }
 
-CodeVakken codeVakkenVoorZoeken(const CodeVakken& vakken) {
-    CodeVakken out = vakken;
+CodeBoxes codeVakkenVoorZoeken(const CodeBoxes& vakken) {
+    CodeBoxes out = vakken;
     for (QString& v : out)
         if (v.isEmpty() || v == QStringLiteral(" "))
             v = QStringLiteral("#");
     return out;
 }
 
-QString codePatroon(const CodeVakken& vakken) {
-    QString out;
-    for (const QString& v : vakken)
-        out += v;
-    return out;
-}
-
 QString codeZoekQuery(QStringView patroon) {
     return QStringLiteral("select RVL92, functienaam, beroep ") +
            QStringLiteral(" from functienamen where ") + QStringLiteral(" RVL92 Like '") +
-           sqlTekst(patroon) + QStringLiteral("'");
+           sqlLiteralText(patroon) + QStringLiteral("'");
 }
 
 QString vasteBeginCijfers(QStringView patroon) {
@@ -83,7 +77,7 @@ Uitvoering codeZoekUitvoering(QStringView patroon, bool bereikViaIndex) {
     tot.back() = QChar(tot.back().unicode() + 1);
     return {QStringLiteral("select RVL92, functienaam, beroep, rowid ") +
                 QStringLiteral(" from functienamen where ") + QStringLiteral(" RVL92 Like '") +
-                sqlTekst(patroon) + QStringLiteral("' and RVL92 >= '") + van +
+                sqlLiteralText(patroon) + QStringLiteral("' and RVL92 >= '") + van +
                 QStringLiteral("' and RVL92 < '") + tot + QStringLiteral("'"),
             Recordset::Order::ByKeyColumn};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/codeboxes.h"
 #include "data/recordset.h"
 
 #include <QString>
@@ -9,12 +10,8 @@
 
 namespace rvl92::zoeken {
 
-// The five one-character code boxes, first digit first.
-constexpr int AantalCodeVakken = 5;
-using CodeVakken = std::array<QString, AantalCodeVakken>;
-
 struct CodeToetsGevolg {
-    CodeVakken vakken;       // the boxes afterwards
+    CodeBoxes vakken;        // the boxes afterwards
     int focus = 0;           // the box that has the focus afterwards
     bool knoppenAan = false; // enable "Zoeken" and "Wissen"
 };
@@ -22,13 +19,10 @@ struct CodeToetsGevolg {
 // A key typed in code box `vak` (0 to 4): the box takes a digit, "#" for a
 // blank and one blank for any other key, and the focus moves on; Backspace
 // empties a box. The typed character itself never reaches the box.
-CodeToetsGevolg codeVakToets(const CodeVakken& vakken, int vak, int toets);
+CodeToetsGevolg codeVakToets(const CodeBoxes& vakken, int vak, int toets);
 
 // The boxes as a search reads them: an empty box or a blank means any digit, "#".
-CodeVakken codeVakkenVoorZoeken(const CodeVakken& vakken);
-
-// The boxes joined, first to last.
-QString codePatroon(const CodeVakken& vakken);
+CodeBoxes codeVakkenVoorZoeken(const CodeBoxes& vakken);
 
 // The query of the code search for a pattern of digits and "#".
 QString codeZoekQuery(QStringView patroon);

@@ -16,7 +16,7 @@ void frmDialogNiveau::cmdYes_Click() {
     QPointer<frmZoekenKenmerken> scherm = zoekscherm();
     toonZoekscherm();
     if (scherm)
-        scherm->vervangNiveau();
+        scherm->replaceChosen(frmZoekenKenmerken::Criterion::Niveau);
     forms().unload(this);
 }
 

@@ -17,7 +17,7 @@ void frmDialogRichting::cmdYes_Click() {
     forms().unload(this);
     toonZoekscherm();
     if (scherm)
-        scherm->vervangRichting();
+        scherm->replaceChosen(frmZoekenKenmerken::Criterion::Richting);
 }
 
 } // namespace rvl92

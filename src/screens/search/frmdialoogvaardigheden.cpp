@@ -11,11 +11,11 @@ frmDialoogVaardigheden::frmDialoogVaardigheden(QWidget* parent)
                    QStringLiteral("cmdVaardigheid"), zoeken::MaxVaardigheden, 4, parent) {}
 
 QStringList frmDialoogVaardigheden::gekozen(const frmZoekenKenmerken& scherm) const {
-    return scherm.gekozenVaardigheden();
+    return scherm.chosenCodes(frmZoekenKenmerken::Criterion::Vaardigheden);
 }
 
 void frmDialoogVaardigheden::vervang(frmZoekenKenmerken& scherm, int index) {
-    scherm.vervangVaardigheid(index);
+    scherm.replaceChosen(frmZoekenKenmerken::Criterion::Vaardigheden, index);
 }
 
 } // namespace rvl92

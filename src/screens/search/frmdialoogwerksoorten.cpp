@@ -12,11 +12,11 @@ frmDialoogWerksoorten::frmDialoogWerksoorten(QWidget* parent)
                    parent) {}
 
 QStringList frmDialoogWerksoorten::gekozen(const frmZoekenKenmerken& scherm) const {
-    return scherm.gekozenWerksoorten();
+    return scherm.chosenCodes(frmZoekenKenmerken::Criterion::Werksoorten);
 }
 
 void frmDialoogWerksoorten::vervang(frmZoekenKenmerken& scherm, int index) {
-    scherm.vervangWerksoort(index);
+    scherm.replaceChosen(frmZoekenKenmerken::Criterion::Werksoorten, index);
 }
 
 } // namespace rvl92

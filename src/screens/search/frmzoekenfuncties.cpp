@@ -4,8 +4,9 @@
 #include "app/appstate.h"
 #include "app/databinding.h"
 #include "app/formnames.h"
+#include "app/keys.h"
 #include "app/modrvl92.h"
-#include "screens/search/zoekhulp.h"
+#include "export/screenexports.h"
 #include "screens/search/zoektekst.h"
 
 #include <QAction>
@@ -22,7 +23,7 @@
 namespace rvl92 {
 
 frmZoekenFuncties::frmZoekenFuncties(QWidget* parent)
-    : FunctieZoekScherm(form::ZoekenFuncties, screen::ZoekenFuncties, parent) {
+    : JobTitleSearchScreen(form::ZoekenFuncties, screen::ZoekenFuncties, parent) {
     setWindowTitle(QStringLiteral("Zoeken op functienamen"));
     auto* lbl1 = new QLabel(QStringLiteral("Zoeken naar:"), this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
@@ -37,10 +38,10 @@ frmZoekenFuncties::frmZoekenFuncties(QWidget* parent)
     cmdWissen->setObjectName(QStringLiteral("cmdWissen"));
     cmdWissen->setToolTip(QStringLiteral("Wissen van alle opgegeven waarden"));
     cmdWissen->setEnabled(false);
-    zoekRij()->addWidget(lbl1);
-    zoekRij()->addWidget(txtZoekstr);
-    zoekRij()->addWidget(cmdZoeken);
-    zoekRij()->addWidget(cmdWissen);
+    searchRow()->addWidget(lbl1);
+    searchRow()->addWidget(txtZoekstr);
+    searchRow()->addWidget(cmdZoeken);
+    searchRow()->addWidget(cmdWissen);
     setTabOrder(txtZoekstr, cmdZoeken);
     setTabOrder(cmdZoeken, cmdWissen);
     setTabOrder(cmdWissen, DataGrid1);
@@ -61,20 +62,12 @@ frmZoekenFuncties::frmZoekenFuncties(QWidget* parent)
 }
 
 void frmZoekenFuncties::formLoad() {
-    laadScherm();
+    loadScreen();
     txtZoekstr->setFocus();
 }
 
-void frmZoekenFuncties::formResize() {
-    AppState& s = appState();
-    if (s.gbVorigScherm == True)
-        s.gbVorigScherm = False;
-    s.gsHuidigScherm = screen::ZoekenFuncties;
-    HistorieToevoegen();
-}
-
 void frmZoekenFuncties::formActivate() {
-    if (!activeerScherm())
+    if (!activateScreen())
         txtZoekstr->setFocus();
 }
 
@@ -85,7 +78,7 @@ void frmZoekenFuncties::ZoekFuncties() {
             wisResultaat();
             txtZoekstr->setFocus();
         } else {
-            zoeken::toonNietGevonden(QStringLiteral("Er is geen zoekwaarde opgegeven"));
+            showNotFound(QStringLiteral("Er is geen zoekwaarde opgegeven"), NotFoundWidthTwips);
             menuItem(MenuRole::Exporteren)->setEnabled(false);
             menuItem(MenuRole::Namen)->setEnabled(false);
             menuItem(MenuRole::Kenmerken)->setEnabled(false);
@@ -95,7 +88,7 @@ void frmZoekenFuncties::ZoekFuncties() {
     OpenZoekopdracht(zoektekst);
     OpmaakDatagrid();
     ToonRecordTeller();
-    if (heeftRijen())
+    if (hasRows())
         appState().gsRvl92Code = Rs->text(0);
 }
 
@@ -111,18 +104,19 @@ void frmZoekenFuncties::wisResultaat() {
 }
 
 void frmZoekenFuncties::OpenZoekopdracht(const QString& zoektekst) {
-    const bool ok = openZoekopdracht(zoeken::functieZoekQuery(zoektekst));
+    const bool ok = openSearch(zoeken::functieZoekQuery(zoektekst));
     ToonResultaat();
-    menuItem(MenuRole::Namen)->setEnabled(heeftRijen());
-    menuItem(MenuRole::Kenmerken)->setEnabled(heeftRijen());
-    if (ok && !heeftRijen())
-        zoeken::toonNietGevonden(QStringLiteral("Er zijn geen functies met ") +
-                                 QStringLiteral("de opgegeven zoekwaarde gevonden"));
+    menuItem(MenuRole::Namen)->setEnabled(hasRows());
+    menuItem(MenuRole::Kenmerken)->setEnabled(hasRows());
+    if (ok && !hasRows())
+        showNotFound(QStringLiteral("Er zijn geen functies met ") +
+                         QStringLiteral("de opgegeven zoekwaarde gevonden"),
+                     NotFoundWidthTwips);
 }
 
 void frmZoekenFuncties::ToonResultaat() {
-    const bool rijen = heeftRijen();
-    toonResultaatDelen(rijen);
+    const bool rijen = hasRows();
+    showResultParts(rijen);
     for (MenuRole r : {MenuRole::Kenmerken, MenuRole::Exporteren, MenuRole::EersteRecord,
                        MenuRole::LaatsteRecord})
         menuItem(r)->setEnabled(rijen);
@@ -142,7 +136,7 @@ void frmZoekenFuncties::BepaalHuidigeCode() {
 
 void frmZoekenFuncties::cmdZoeken_Click() {
     ZoekFuncties();
-    geefGridFocus();
+    focusGrid();
     cmdZoeken->setEnabled(false);
 }
 
@@ -191,11 +185,11 @@ bool frmZoekenFuncties::DataGrid1_KeyPress(int toets) {
 }
 
 bool frmZoekenFuncties::DataGrid1_KeyDown(int key) {
-    if (key == Qt::Key_End && heeftRijen()) {
+    if (key == Qt::Key_End && hasRows()) {
         Rs->moveLast();
         return true;
     }
-    if (key == Qt::Key_Home && heeftRijen()) {
+    if (key == Qt::Key_Home && hasRows()) {
         Rs->moveFirst();
         return true;
     }
@@ -208,20 +202,20 @@ bool frmZoekenFuncties::eventFilter(QObject* watched, QEvent* event) {
         (watched == txtZoekstr || watched == DataGrid1)) {
         auto* ke = static_cast<QKeyEvent*>(event);
         if (sneltoets) {
-            if (!zoeken::isMenuSneltoets(this, ke))
-                return FunctieZoekScherm::eventFilter(watched, event);
+            if (!isMenuShortcut(ke))
+                return JobTitleSearchScreen::eventFilter(watched, event);
             ke->ignore(); // the menu takes it
             return true;
         }
         if (watched == DataGrid1) {
             if (ke->modifiers() == Qt::NoModifier && DataGrid1_KeyDown(ke->key()))
                 return true;
-            const int toets = zoeken::toetsWaarde(ke);
-            return toets >= 0 && DataGrid1_KeyPress(toets);
+            const std::optional<char32_t> toets = keyCharacter(ke, ModifiedKeys::Type);
+            return toets && DataGrid1_KeyPress(int(*toets));
         }
-        const int toets = zoeken::toetsWaarde(ke);
-        if (toets >= 0 && !m_toetsBezig && !ke->matches(QKeySequence::Paste)) {
-            txtZoekstr_KeyPress(toets);
+        const std::optional<char32_t> toets = keyCharacter(ke, ModifiedKeys::Type);
+        if (toets && !m_toetsBezig && !ke->matches(QKeySequence::Paste)) {
+            txtZoekstr_KeyPress(int(*toets));
             // The box takes the key now, known to come from the key rules.
             m_toetsBezig = true;
             QCoreApplication::sendEvent(txtZoekstr, event);
@@ -229,7 +223,13 @@ bool frmZoekenFuncties::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return FunctieZoekScherm::eventFilter(watched, event);
+    return JobTitleSearchScreen::eventFilter(watched, event);
+}
+
+// The export frame writes the shown result; the item keeps the enabled state
+// the screen's own rules give it.
+void frmZoekenFuncties::mnuExporteren_Click() {
+    exports::exporteerZoekenFuncties(this, *Rs);
 }
 
 } // namespace rvl92

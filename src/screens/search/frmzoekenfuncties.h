@@ -1,19 +1,18 @@
 #pragma once
 
-#include "screens/search/functiezoekscherm.h"
+#include "screens/search/jobtitlesearchscreen.h"
 
 class QPushButton;
 
 namespace rvl92 {
 
 // "Zoeken op functienamen": finds the job titles that hold a typed text.
-class frmZoekenFuncties : public FunctieZoekScherm {
+class frmZoekenFuncties : public JobTitleSearchScreen {
     Q_OBJECT
 public:
     explicit frmZoekenFuncties(QWidget* parent = nullptr);
 
     void formLoad() override;
-    void formResize() override;
     void formActivate() override;
 
 protected:

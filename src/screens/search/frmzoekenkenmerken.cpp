@@ -8,9 +8,9 @@
 #include "app/modrvl92.h"
 #include "app/screentext.h"
 #include "data/recordsetmodel.h"
+#include "export/screenexports.h"
 #include "screens/search/kenmerkcodes.h"
 #include "screens/search/keuzedialoog.h"
-#include "screens/search/zoekhulp.h"
 #include "screens/search/zoekstring.h"
 
 #include <QAction>
@@ -32,27 +32,27 @@ namespace rvl92 {
 
 namespace {
 
-constexpr int ZichtbareRijen = 14;
-const QString WisTip = QStringLiteral("Wissen ingave door dubbelklikken");
+constexpr int VisibleRows = 14;
+const QString RemoveTip = QStringLiteral("Wissen ingave door dubbelklikken");
 
-QStringList regels(const QListWidget* lijst) {
+QStringList linesOf(const QListWidget* list) {
     QStringList out;
-    for (int i = 0; i < lijst->count(); ++i)
-        out << lijst->item(i)->text();
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
     return out;
 }
 
-void zetRegels(QListWidget* lijst, const QStringList& regels) {
-    lijst->clear();
-    lijst->addItems(regels);
+void setLines(QListWidget* list, const QStringList& lines) {
+    list->clear();
+    list->addItems(lines);
 }
 
 // A list of chosen codes: `kolommen` columns of `hoogte` lines, filled column
 // by column, as wide and high as that.
-QListWidget* keuzelijst(QWidget* parent, const char* naam, int kolommen, int hoogte) {
+QListWidget* chosenCodesList(QWidget* parent, const char* naam, int kolommen, int hoogte) {
     auto* l = new QListWidget(parent);
     l->setObjectName(QString::fromLatin1(naam));
-    l->setToolTip(WisTip);
+    l->setToolTip(RemoveTip);
     l->setFlow(QListView::TopToBottom);
     l->setWrapping(true);
     l->setResizeMode(QListView::Adjust);
@@ -66,7 +66,7 @@ QListWidget* keuzelijst(QWidget* parent, const char* naam, int kolommen, int hoo
     return l;
 }
 
-QComboBox* keuzes(QWidget* parent, const char* naam) {
+QComboBox* choiceBox(QWidget* parent, const char* naam) {
     auto* c = new QComboBox(parent);
     c->setObjectName(QString::fromLatin1(naam));
     c->setEditable(false);
@@ -76,32 +76,78 @@ QComboBox* keuzes(QWidget* parent, const char* naam) {
     return c;
 }
 
-void vulKeuzes(QComboBox* c, const QStringList& regels) {
+void fillChoiceBox(QComboBox* c, const QStringList& linesOf) {
     c->clear();
-    c->addItems(regels);
+    c->addItems(linesOf);
     c->setCurrentIndex(-1);
 }
 
-void behoudRuimte(QWidget* w) {
+void keepRoomWhenHidden(QWidget* w) {
     QSizePolicy p = w->sizePolicy();
     p.setRetainSizeWhenHidden(true);
     w->setSizePolicy(p);
 }
 
+QStringList asRead(const QStringList& rows) {
+    return rows;
+}
+
+QStringList sortedWithoutCase(const QStringList& rows) {
+    QStringList out = rows;
+    std::stable_sort(out.begin(), out.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    return out;
+}
+
+} // namespace
+
+// What sets the four kinds of characteristic apart; everything else about a
+// row is the same for all four.
+struct CriterionKind {
+    const char* label;
+    const char* labelName;
+    const char* listName;
+    const char* choicesName;
+    int columns; // the list of chosen codes: columns by lines
+    int lines;
+    QString (*query)();
+    QStringList (*arrange)(const QStringList& rows); // the rows as the drop-down list shows them
+    QString (*code)(QStringView text);               // the code cut from a chosen entry
+    int max;                                         // codes that can be chosen
+    const QString& replaceDialog;                    // asked when the list is full
+    // A changed level no longer answers the shown result: it goes.
+    bool replaceHidesResult;
+};
+
+namespace {
+const CriterionKind criterionKinds[] = {
+    {"Niveau:", "lblNiveau", "lstNiveau", "cboNiveau", 1, 1, zoeken::niveauQuery, asRead,
+     zoeken::niveauCode, 1, form::DialogNiveau, true},
+    {"(Hoofd)richting:", "lblRichting", "lstRichting", "cboHoofdrichting", 1, 1,
+     zoeken::richtingQuery, zoeken::richtingenGroeperen, zoeken::richtingCode, 1,
+     form::DialogRichting, false},
+    {"Werksoorten:", "lblWerksoort", "lstWerksoorten", "cboWerksoorten", 3, 1,
+     zoeken::werksoortenQuery, sortedWithoutCase, zoeken::werksoortCode, zoeken::MaxWerksoorten,
+     form::DialoogWerksoorten, false},
+    {"Vaardigheden:", "lblVaardigheden", "lstVaardigheden", "cboVaardigheden", 5, 2,
+     zoeken::vaardighedenQuery, sortedWithoutCase, zoeken::vaardigheidCode, zoeken::MaxVaardigheden,
+     form::DialoogVaardigheden, false},
+};
 } // namespace
 
 frmZoekenKenmerken::frmZoekenKenmerken(QWidget* parent)
     : DataScreen(form::ZoekenKenmerken, screen::ZoekenKenmerken, parent) {
     setWindowTitle(QStringLiteral("Zoeken op kenmerken"));
-    bouwSelectie();
+    buildSelection();
 
     DataGrid1 = createGrid();
-    zoeken::zetLijstLettertype(DataGrid1, false);
+    setListFont(normalListFont());
     DataGrid1->setMinimumHeight(DataGrid1->horizontalHeader()->sizeHint().height() +
-                                ZichtbareRijen * DataGrid1->verticalHeader()->defaultSectionSize() +
+                                VisibleRows * DataGrid1->verticalHeader()->defaultSectionSize() +
                                 2 * DataGrid1->frameWidth());
     DataGrid1->hide();
-    behoudRuimte(DataGrid1);
+    keepRoomWhenHidden(DataGrid1);
     nameItemView(DataGrid1, QStringLiteral("Gevonden beroepen"));
     connect(binding(), &DataBinding::rowChanged, this, [this] { DataGrid1_RowColChange(); });
 
@@ -109,51 +155,45 @@ frmZoekenKenmerken::frmZoekenKenmerken(QWidget* parent)
     lblRecordCount->setObjectName(QStringLiteral("lblRecordCount"));
     lblRecordCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblRecordCount->hide();
-    behoudRuimte(lblRecordCount);
+    keepRoomWhenHidden(lblRecordCount);
     body()->addWidget(DataGrid1, 1);
     body()->addWidget(lblRecordCount);
 }
 
-void frmZoekenKenmerken::bouwSelectie() {
+void frmZoekenKenmerken::buildSelection() {
     auto* fraSelectie = new QGroupBox(QStringLiteral("Selectie kenmerken"), this);
     fraSelectie->setObjectName(QStringLiteral("fraSelectie"));
     auto* rooster = new QGridLayout(fraSelectie);
-    struct Rij {
-        const char* label;
-        const char* labelNaam;
-        QListWidget* lijst;
-        QComboBox* keuze;
-    };
-    lstNiveau = keuzelijst(fraSelectie, "lstNiveau", 1, 1);
-    lstRichting = keuzelijst(fraSelectie, "lstRichting", 1, 1);
-    lstWerksoorten = keuzelijst(fraSelectie, "lstWerksoorten", 3, 1);
-    lstVaardigheden = keuzelijst(fraSelectie, "lstVaardigheden", 5, 2);
-    cboNiveau = keuzes(fraSelectie, "cboNiveau");
-    cboHoofdrichting = keuzes(fraSelectie, "cboHoofdrichting");
-    cboWerksoorten = keuzes(fraSelectie, "cboWerksoorten");
-    cboVaardigheden = keuzes(fraSelectie, "cboVaardigheden");
-    const Rij rijen[] = {{"Niveau:", "lblNiveau", lstNiveau, cboNiveau},
-                         {"(Hoofd)richting:", "lblRichting", lstRichting, cboHoofdrichting},
-                         {"Werksoorten:", "lblWerksoort", lstWerksoorten, cboWerksoorten},
-                         {"Vaardigheden:", "lblVaardigheden", lstVaardigheden, cboVaardigheden}};
-    int r = 0;
-    for (const Rij& rij : rijen) {
-        auto* label = new QLabel(QString::fromLatin1(rij.label), fraSelectie);
-        label->setObjectName(QString::fromLatin1(rij.labelNaam));
-        label->setBuddy(rij.keuze);
+    // All lists of chosen codes first, then the drop-down lists, as the
+    // screen has always made them.
+    for (int r = 0; r < CriterionCount; ++r) {
+        CriterionRow& rij = m_rows[r];
+        rij.kind = &criterionKinds[r];
+        rij.chosen =
+            chosenCodesList(fraSelectie, rij.kind->listName, rij.kind->columns, rij.kind->lines);
+    }
+    for (CriterionRow& rij : m_rows)
+        rij.choices = choiceBox(fraSelectie, rij.kind->choicesName);
+    for (int r = 0; r < CriterionCount; ++r) {
+        CriterionRow& rij = m_rows[r];
+        auto* label = new QLabel(QString::fromLatin1(rij.kind->label), fraSelectie);
+        label->setObjectName(QString::fromLatin1(rij.kind->labelName));
+        label->setBuddy(rij.choices);
         // The chosen codes: a screen reader names the list after its row and
         // tells how a code comes off again, also without a mouse.
         QString rijNaam = label->text();
         rijNaam.chop(1);
-        nameItemView(rij.lijst, QStringLiteral("Gekozen ") + rijNaam.toLower(),
-                     WisTip + QStringLiteral(" of met de Delete-toets"));
-        nameControl(rij.keuze, rijNaam);
-        markCurrentCell(rij.lijst);
+        nameItemView(rij.chosen, QStringLiteral("Gekozen ") + rijNaam.toLower(),
+                     RemoveTip + QStringLiteral(" of met de Delete-toets"));
+        nameControl(rij.choices, rijNaam);
+        markCurrentCell(rij.chosen);
         rooster->addWidget(label, r, 0, Qt::AlignLeft | Qt::AlignTop);
-        rooster->addWidget(rij.lijst, r, 1, Qt::AlignLeft | Qt::AlignTop);
-        rooster->addWidget(rij.keuze, r, 2, Qt::AlignTop);
-        rij.lijst->installEventFilter(this);
-        ++r;
+        rooster->addWidget(rij.chosen, r, 1, Qt::AlignLeft | Qt::AlignTop);
+        rooster->addWidget(rij.choices, r, 2, Qt::AlignTop);
+        rij.chosen->installEventFilter(this);
+        connect(rij.choices, &QComboBox::activated, this, [this, &rij] { choiceMade(rij); });
+        connect(rij.chosen, &QListWidget::itemDoubleClicked, this,
+                [this, &rij](QListWidgetItem* item) { chosenRemoved(rij, item); });
     }
     cmdZoeken = new QPushButton(QStringLiteral("Zoeken"), fraSelectie);
     cmdZoeken->setObjectName(QStringLiteral("cmdZoeken"));
@@ -169,51 +209,24 @@ void frmZoekenKenmerken::bouwSelectie() {
     body()->addWidget(fraSelectie);
 
     // The keyboard goes down the drop-down lists first, then the buttons.
-    setTabOrder(cboNiveau, cboHoofdrichting);
-    setTabOrder(cboHoofdrichting, cboWerksoorten);
-    setTabOrder(cboWerksoorten, cboVaardigheden);
-    setTabOrder(cboVaardigheden, cmdZoeken);
+    for (int r = 1; r < CriterionCount; ++r)
+        setTabOrder(m_rows[r - 1].choices, m_rows[r].choices);
+    setTabOrder(m_rows[CriterionCount - 1].choices, cmdZoeken);
     setTabOrder(cmdZoeken, cmdWissen);
     // Reading order: each row's chosen codes beside its drop-down list.
-    setTabChain({lstNiveau, cboNiveau, lstRichting, cboHoofdrichting, lstWerksoorten,
-                 cboWerksoorten, lstVaardigheden, cboVaardigheden, cmdZoeken, cmdWissen});
+    setTabChain({m_rows[0].chosen, m_rows[0].choices, m_rows[1].chosen, m_rows[1].choices,
+                 m_rows[2].chosen, m_rows[2].choices, m_rows[3].chosen, m_rows[3].choices,
+                 cmdZoeken, cmdWissen});
 
-    connect(cboNiveau, &QComboBox::activated, this, &frmZoekenKenmerken::cboNiveau_Click);
-    connect(cboHoofdrichting, &QComboBox::activated, this,
-            &frmZoekenKenmerken::cboHoofdrichting_Click);
-    connect(cboWerksoorten, &QComboBox::activated, this, &frmZoekenKenmerken::cboWerksoorten_Click);
-    connect(cboVaardigheden, &QComboBox::activated, this,
-            &frmZoekenKenmerken::cboVaardigheden_Click);
-    connect(lstNiveau, &QListWidget::itemDoubleClicked, this,
-            &frmZoekenKenmerken::lstNiveau_DblClick);
-    connect(lstRichting, &QListWidget::itemDoubleClicked, this,
-            &frmZoekenKenmerken::lstRichting_DblClick);
-    connect(lstWerksoorten, &QListWidget::itemDoubleClicked, this,
-            &frmZoekenKenmerken::lstWerksoorten_DblClick);
-    connect(lstVaardigheden, &QListWidget::itemDoubleClicked, this,
-            &frmZoekenKenmerken::lstVaardigheden_DblClick);
     connect(cmdZoeken, &QPushButton::clicked, this, &frmZoekenKenmerken::cmdZoeken_Click);
     connect(cmdWissen, &QPushButton::clicked, this, &frmZoekenKenmerken::cmdWissen_Click);
 }
 
 void frmZoekenKenmerken::formLoad() {
-    setWindowIcon(programIcon());
-    DbError err;
-    if (!openConnection(&err))
-        meldFout(QStringLiteral("De database kan niet worden geopend: "), err);
-    DataGrid1->hide();
-    setWindowState(windowState() | Qt::WindowMaximized);
+    openSearchScreen();
     cmdWissen_Click();
     CheckSchermResolutie();
-    cboNiveau->setFocus();
-}
-
-void frmZoekenKenmerken::formResize() {
-    AppState& s = appState();
-    if (s.gbVorigScherm == True)
-        s.gbVorigScherm = False;
-    s.gsHuidigScherm = screen::ZoekenKenmerken;
-    HistorieToevoegen();
+    row(Criterion::Niveau).choices->setFocus();
 }
 
 void frmZoekenKenmerken::formActivate() {
@@ -227,7 +240,7 @@ void frmZoekenKenmerken::formActivate() {
 }
 
 void frmZoekenKenmerken::formUnload() {
-    if (heeftResultaat())
+    if (hasResult())
         appState().gsRvl92Code = Rs->text(0);
     HistorieVerwijderen();
 }
@@ -236,198 +249,96 @@ void frmZoekenKenmerken::applyRecordSelector(bool on) {
     setRowHighlight(on);
 }
 
-bool frmZoekenKenmerken::heeftResultaat() const {
+bool frmZoekenKenmerken::hasResult() const {
     return Rs->isOpen() && Rs->onRow();
 }
 
-bool frmZoekenKenmerken::leesLijst(const QString& sql, QStringList* rijen) {
+bool frmZoekenKenmerken::readList(const QString& sql, QStringList* rows) {
     sSQL = sql;
     if (Rs->isOpen())
         Rs->close();
-    rijen->clear();
+    rows->clear();
     if (!Cnn.isOpen())
         return false; // already reported when the screen was loaded
     Recordset lookup;
     DbError err;
     if (!lookup.open(sql, Cnn, &err)) {
         // One message per action, however many lists fail the same way.
-        if (!m_lijstFoutGemeld)
-            meldFout(QStringLiteral("De lijst kan niet worden gelezen: "), err);
-        m_lijstFoutGemeld = true;
+        if (!m_listErrorShown)
+            reportError(QStringLiteral("De lijst kan niet worden gelezen: "), err);
+        m_listErrorShown = true;
         return false;
     }
     for (int r = 0; r < lookup.recordCount(); ++r)
-        *rijen << lookup.valueAt(r, 0).value_or(QString());
+        *rows << lookup.valueAt(r, 0).value_or(QString());
     return true;
 }
 
-void frmZoekenKenmerken::VullenNiveau() {
-    QStringList rijen;
-    leesLijst(zoeken::niveauQuery(), &rijen);
-    vulKeuzes(cboNiveau, rijen);
+void frmZoekenKenmerken::fillChoices(const CriterionRow& r) {
+    QStringList rows;
+    readList(r.kind->query(), &rows);
+    fillChoiceBox(r.choices, r.kind->arrange(rows));
 }
 
-void frmZoekenKenmerken::VullenHoofdrichting() {
-    QStringList rijen;
-    leesLijst(zoeken::richtingQuery(), &rijen);
-    vulKeuzes(cboHoofdrichting, zoeken::richtingenGroeperen(rijen));
+QStringList frmZoekenKenmerken::chosenCodes(Criterion c) const {
+    return linesOf(row(c).chosen);
 }
 
-namespace {
-void sorteer(QStringList& rijen) {
-    std::stable_sort(rijen.begin(), rijen.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
-}
-} // namespace
-
-void frmZoekenKenmerken::VullenWerksoorten() {
-    QStringList rijen;
-    leesLijst(zoeken::werksoortenQuery(), &rijen);
-    sorteer(rijen);
-    vulKeuzes(cboWerksoorten, rijen);
-}
-
-void frmZoekenKenmerken::VullenVaardigheden() {
-    QStringList rijen;
-    leesLijst(zoeken::vaardighedenQuery(), &rijen);
-    sorteer(rijen);
-    vulKeuzes(cboVaardigheden, rijen);
-}
-
-QStringList frmZoekenKenmerken::gekozenWerksoorten() const {
-    return regels(lstWerksoorten);
-}
-
-QStringList frmZoekenKenmerken::gekozenVaardigheden() const {
-    return regels(lstVaardigheden);
-}
-
-void frmZoekenKenmerken::cboNiveau_Click() {
-    if (lstNiveau->count() > 0) {
-        forms().show(form::DialogNiveau);
-        return;
-    }
-    lstNiveau->addItem(zoeken::niveauCode(cboNiveau->currentText()));
-}
-
-void frmZoekenKenmerken::cboHoofdrichting_Click() {
-    if (lstRichting->count() > 0) {
-        forms().show(form::DialogRichting);
-        return;
-    }
-    lstRichting->addItem(zoeken::richtingCode(cboHoofdrichting->currentText()));
-}
-
-void frmZoekenKenmerken::cboWerksoorten_Click() {
+void frmZoekenKenmerken::choiceMade(CriterionRow& r) {
     if (bNegeerKlik)
         return;
-    QStringList l = regels(lstWerksoorten);
-    switch (zoeken::kiesCode(l, zoeken::werksoortCode(cboWerksoorten->currentText()),
-                             zoeken::MaxWerksoorten)) {
+    QStringList l = linesOf(r.chosen);
+    // A kind with one code asks before replacing it, also when the same entry
+    // is chosen again.
+    const zoeken::Keuze keuze =
+        r.kind->max == 1 && !l.isEmpty()
+            ? zoeken::Keuze::Vol
+            : zoeken::kiesCode(l, r.kind->code(r.choices->currentText()), r.kind->max);
+    switch (keuze) {
     case zoeken::Keuze::Toegevoegd:
-        zetRegels(lstWerksoorten, l);
+        setLines(r.chosen, l);
         break;
     case zoeken::Keuze::Vol:
-        forms().show(form::DialoogWerksoorten);
+        forms().show(r.kind->replaceDialog);
         break;
     case zoeken::Keuze::AlGekozen:
         break;
     }
 }
 
-void frmZoekenKenmerken::cboVaardigheden_Click() {
-    if (bNegeerKlik)
-        return;
-    QStringList l = regels(lstVaardigheden);
-    switch (zoeken::kiesCode(l, zoeken::vaardigheidCode(cboVaardigheden->currentText()),
-                             zoeken::MaxVaardigheden)) {
-    case zoeken::Keuze::Toegevoegd:
-        zetRegels(lstVaardigheden, l);
-        break;
-    case zoeken::Keuze::Vol:
-        forms().show(form::DialoogVaardigheden);
-        break;
-    case zoeken::Keuze::AlGekozen:
-        break;
+void frmZoekenKenmerken::replaceChosen(Criterion c, int index) {
+    CriterionRow& r = row(c);
+    QStringList l = linesOf(r.chosen);
+    if (index >= 0 && index < l.size())
+        l.removeAt(index);
+    const QString code = r.kind->code(r.choices->currentText());
+    l.insert(zoeken::sorteerPlek(l, code), code);
+    setLines(r.chosen, l);
+    if (r.kind->replaceHidesResult) {
+        // The result no longer answers the criteria: it goes, the menu stays.
+        DataGrid1->hide();
+        lblRecordCount->hide();
     }
 }
 
-void frmZoekenKenmerken::vervangNiveau() {
-    if (lstNiveau->count() > 0)
-        delete lstNiveau->takeItem(0);
-    lstNiveau->addItem(zoeken::niveauCode(cboNiveau->currentText()));
-    // The result no longer answers the criteria: it goes, the menu stays.
-    DataGrid1->hide();
-    lblRecordCount->hide();
-}
-
-void frmZoekenKenmerken::vervangRichting() {
-    if (lstRichting->count() > 0)
-        delete lstRichting->takeItem(0);
-    lstRichting->addItem(zoeken::richtingCode(cboHoofdrichting->currentText()));
-}
-
-void frmZoekenKenmerken::vervangWerksoort(int index) {
-    QStringList l = regels(lstWerksoorten);
-    if (index >= 0 && index < l.size())
-        l.removeAt(index);
-    const QString code = zoeken::werksoortCode(cboWerksoorten->currentText());
-    l.insert(zoeken::sorteerPlek(l, code), code);
-    zetRegels(lstWerksoorten, l);
-}
-
-void frmZoekenKenmerken::vervangVaardigheid(int index) {
-    QStringList l = regels(lstVaardigheden);
-    if (index >= 0 && index < l.size())
-        l.removeAt(index);
-    const QString code = zoeken::vaardigheidCode(cboVaardigheden->currentText());
-    l.insert(zoeken::sorteerPlek(l, code), code);
-    zetRegels(lstVaardigheden, l);
-}
-
-void frmZoekenKenmerken::lstNiveau_DblClick() {
-    m_lijstFoutGemeld = false;
-    lstNiveau->clear();
-    VullenNiveau();
-    DatagridWeg();
-}
-
-void frmZoekenKenmerken::lstRichting_DblClick() {
-    m_lijstFoutGemeld = false;
-    lstRichting->clear();
-    VullenHoofdrichting();
-    DatagridWeg();
-}
-
-void frmZoekenKenmerken::lstWerksoorten_DblClick(QListWidgetItem* item) {
-    codeVerwijderd(lstWerksoorten, cboWerksoorten, &frmZoekenKenmerken::VullenWerksoorten, item);
-}
-
-void frmZoekenKenmerken::lstVaardigheden_DblClick(QListWidgetItem* item) {
-    codeVerwijderd(lstVaardigheden, cboVaardigheden, &frmZoekenKenmerken::VullenVaardigheden, item);
-}
-
-void frmZoekenKenmerken::codeVerwijderd(QListWidget* lijst, QComboBox* keuze,
-                                        void (frmZoekenKenmerken::*vullen)(),
-                                        QListWidgetItem* item) {
+void frmZoekenKenmerken::chosenRemoved(CriterionRow& r, QListWidgetItem* item) {
     if (!item)
         return;
     bNegeerKlik = false;
-    delete lijst->takeItem(lijst->row(item));
-    if (lijst->count() == 0) {
-        m_lijstFoutGemeld = false;
-        (this->*vullen)();
+    delete r.chosen->takeItem(r.chosen->row(item));
+    if (r.chosen->count() == 0) {
+        m_listErrorShown = false;
+        fillChoices(r);
         bNegeerKlik = false;
         DatagridWeg();
         return;
     }
     // The drop-down list shows the highest code still chosen.
-    const QString laatste = lijst->item(lijst->count() - 1)->text();
+    const QString laatste = r.chosen->item(r.chosen->count() - 1)->text();
     bNegeerKlik = true;
-    for (int i = 0; i < keuze->count(); ++i) {
-        if (keuze->itemText(i).left(3) == laatste) {
-            keuze->setCurrentIndex(i);
+    for (int i = 0; i < r.choices->count(); ++i) {
+        if (r.choices->itemText(i).left(3) == laatste) {
+            r.choices->setCurrentIndex(i);
             break;
         }
     }
@@ -437,36 +348,38 @@ void frmZoekenKenmerken::codeVerwijderd(QListWidget* lijst, QComboBox* keuze,
 }
 
 void frmZoekenKenmerken::cmdWissen_Click() {
-    m_lijstFoutGemeld = false;
-    VullenHoofdrichting();
-    VullenNiveau();
-    VullenVaardigheden();
-    VullenWerksoorten();
-    for (QListWidget* l : {lstNiveau, lstRichting, lstVaardigheden, lstWerksoorten})
-        l->clear();
+    m_listErrorShown = false;
+    for (Criterion c :
+         {Criterion::Richting, Criterion::Niveau, Criterion::Vaardigheden, Criterion::Werksoorten})
+        fillChoices(row(c));
+    for (Criterion c :
+         {Criterion::Niveau, Criterion::Richting, Criterion::Vaardigheden, Criterion::Werksoorten})
+        row(c).chosen->clear();
     menuItem(MenuRole::Exporteren)->setEnabled(false);
     DatagridWeg();
     sZoekstring.clear();
 }
 
 void frmZoekenKenmerken::VullenZoekstring() {
-    sZoekstring = zoeken::VullenZoekstring(regels(lstNiveau), regels(lstRichting),
-                                           regels(lstWerksoorten), regels(lstVaardigheden));
+    sZoekstring = zoeken::VullenZoekstring(
+        chosenCodes(Criterion::Niveau), chosenCodes(Criterion::Richting),
+        chosenCodes(Criterion::Werksoorten), chosenCodes(Criterion::Vaardigheden));
 }
 
 void frmZoekenKenmerken::ZoekBeroepen() {
     VullenZoekstring();
     if (sZoekstring.isEmpty()) {
         menuItem(MenuRole::Kenmerken)->setEnabled(false);
-        zoeken::toonNietGevonden(QStringLiteral("Er zijn geen kenmerken waarnaar ") +
-                                 QStringLiteral(" gezocht moet worden opgegeven"));
+        showNotFound(QStringLiteral("Er zijn geen kenmerken waarnaar ") +
+                         QStringLiteral(" gezocht moet worden opgegeven"),
+                     NotFoundWidthTwips);
         return;
     }
     DbError err;
     if (!openRs(zoeken::kenmerkZoekQuery(sZoekstring), &err)) {
         DatagridWeg();
         menuItem(MenuRole::Exporteren)->setEnabled(false);
-        meldFout(QStringLiteral("De zoekopdracht is mislukt: "), err);
+        reportError(QStringLiteral("De zoekopdracht is mislukt: "), err);
         return;
     }
     if (Rs->recordCount() != 0) {
@@ -476,8 +389,9 @@ void frmZoekenKenmerken::ZoekBeroepen() {
     }
     DatagridWeg();
     menuItem(MenuRole::Kenmerken)->setEnabled(false);
-    zoeken::toonNietGevonden(QStringLiteral("Er zijn geen beroepen met de ") +
-                             QStringLiteral("opgegeven kenmerken gevonden"));
+    showNotFound(QStringLiteral("Er zijn geen beroepen met de ") +
+                     QStringLiteral("opgegeven kenmerken gevonden"),
+                 NotFoundWidthTwips);
     menuItem(MenuRole::Exporteren)->setEnabled(false);
 }
 
@@ -542,24 +456,24 @@ void frmZoekenKenmerken::cmdZoeken_Click() {
 }
 
 void frmZoekenKenmerken::DataGrid1_RowColChange() {
-    if (appState().gbRecordselector == True && heeftResultaat())
+    if (appState().gbRecordselector == True && hasResult())
         ToonRecordTeller();
 }
 
 void frmZoekenKenmerken::storeCurrentCode() {
-    if (heeftResultaat())
+    if (hasResult())
         appState().gsRvl92Code = Rs->text(0);
 }
 
 void frmZoekenKenmerken::mnuEersteRecord_Click() {
-    if (heeftResultaat())
+    if (hasResult())
         Rs->moveFirst();
     if (!DataGrid1->isHidden())
         DataGrid1->setFocus();
 }
 
 void frmZoekenKenmerken::mnuLaatsteRecord_Click() {
-    if (heeftResultaat())
+    if (hasResult())
         Rs->moveLast();
     if (!DataGrid1->isHidden())
         DataGrid1->setFocus();
@@ -575,6 +489,12 @@ bool frmZoekenKenmerken::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return DataScreen::eventFilter(watched, event);
+}
+
+// The export frame writes the shown result; the item keeps the enabled state
+// the screen's own rules give it.
+void frmZoekenKenmerken::mnuExporteren_Click() {
+    exports::exporteerZoekenKenmerken(this, *Rs);
 }
 
 } // namespace rvl92

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace rvl92 {
 
+struct CriterionKind;
+
 // "Zoeken op kenmerken": finds occupations by a skill level, a (main)
 // direction, up to three work types and up to seven specific skills.
 class frmZoekenKenmerken : public DataScreen {
@@ -20,22 +22,18 @@ public:
     explicit frmZoekenKenmerken(QWidget* parent = nullptr);
 
     void formLoad() override;
-    void formResize() override;
     void formActivate() override;
     void formUnload() override;
     void applyRecordSelector(bool on) override;
 
-    // What the choice dialogs read and change.
-    QStringList gekozenWerksoorten() const;
-    QStringList gekozenVaardigheden() const;
-    // The chosen level or direction replaced by the one now in its drop-down
-    // list; a new level also hides the result.
-    void vervangNiveau();
-    void vervangRichting();
-    // The chosen work type or skill at `index` replaced by the one now in the
-    // drop-down list.
-    void vervangWerksoort(int index);
-    void vervangVaardigheid(int index);
+    // The four kinds of characteristic, in the order of their rows.
+    enum class Criterion { Niveau, Richting, Werksoorten, Vaardigheden };
+
+    // What the choice dialogs read and change: the chosen codes of a kind, and
+    // the one at `index` (of a kind with one code: that code) replaced by the
+    // one now in its drop-down list.
+    QStringList chosenCodes(Criterion c) const;
+    void replaceChosen(Criterion c, int index = 0);
 
 protected:
     void storeCurrentCode() override;
@@ -45,45 +43,40 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void bouwSelectie();
+    // One row of the selection: the list of chosen codes beside its drop-down
+    // list, with the rules of its kind.
+    struct CriterionRow {
+        const CriterionKind* kind = nullptr;
+        QListWidget* chosen = nullptr;
+        QComboBox* choices = nullptr;
+    };
+    static constexpr int CriterionCount = 4;
 
-    void VullenNiveau();
-    void VullenHoofdrichting();
-    void VullenWerksoorten();
-    void VullenVaardigheden();
+    void buildSelection();
+    CriterionRow& row(Criterion c) { return m_rows[int(c)]; }
+    const CriterionRow& row(Criterion c) const { return m_rows[int(c)]; }
+
+    // Fills the drop-down list of a row from the database.
+    void fillChoices(const CriterionRow& r);
     // Reads column 0 of a lookup query; the screen then holds no result.
-    bool leesLijst(const QString& sql, QStringList* rijen);
+    bool readList(const QString& sql, QStringList* rows);
     void VullenZoekstring();
     void ZoekBeroepen();
     void ToonResultaat();
     void OpmaakDatagrid();
     void DatagridWeg();
-    bool heeftResultaat() const;
+    bool hasResult() const;
     void ToonRecordTeller();
 
-    void cboNiveau_Click();
-    void cboHoofdrichting_Click();
-    void cboWerksoorten_Click();
-    void cboVaardigheden_Click();
-    void lstNiveau_DblClick();
-    void lstRichting_DblClick();
-    void lstWerksoorten_DblClick(QListWidgetItem* item);
-    void lstVaardigheden_DblClick(QListWidgetItem* item);
-    // A work type or skill taken off its list: search again with what is left.
-    void codeVerwijderd(QListWidget* lijst, QComboBox* keuzes, void (frmZoekenKenmerken::*vullen)(),
-                        QListWidgetItem* item);
+    // A choice in a row's drop-down list: added, or the replace dialog.
+    void choiceMade(CriterionRow& r);
+    // A chosen code taken off its list: search again with what is left.
+    void chosenRemoved(CriterionRow& r, QListWidgetItem* item);
     void cmdWissen_Click();
     void cmdZoeken_Click();
     void DataGrid1_RowColChange();
 
-    QComboBox* cboNiveau = nullptr;
-    QComboBox* cboHoofdrichting = nullptr;
-    QComboBox* cboWerksoorten = nullptr;
-    QComboBox* cboVaardigheden = nullptr;
-    QListWidget* lstNiveau = nullptr;
-    QListWidget* lstRichting = nullptr;
-    QListWidget* lstWerksoorten = nullptr;
-    QListWidget* lstVaardigheden = nullptr;
+    CriterionRow m_rows[CriterionCount];
     QPushButton* cmdZoeken = nullptr;
     QPushButton* cmdWissen = nullptr;
     QTableView* DataGrid1 = nullptr;
@@ -91,7 +84,7 @@ private:
 
     QString sZoekstring;
     bool bNegeerKlik = false;
-    bool m_lijstFoutGemeld = false;
+    bool m_listErrorShown = false;
 };
 
 } // namespace rvl92

@@ -3,8 +3,9 @@
 #include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/formnames.h"
+#include "app/keys.h"
 #include "app/modrvl92.h"
-#include "screens/search/zoekhulp.h"
+#include "export/screenexports.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -20,13 +21,13 @@
 namespace rvl92 {
 
 frmZoekenRvl92::frmZoekenRvl92(QWidget* parent)
-    : FunctieZoekScherm(form::ZoekenRvl92, screen::ZoekenRvl92, parent) {
+    : JobTitleSearchScreen(form::ZoekenRvl92, screen::ZoekenRvl92, parent) {
     setWindowTitle(QStringLiteral("Zoeken op RVL92-Code"));
     auto* lbl1 = new QLabel(QStringLiteral("Zoeken naar:"), this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
-    zoekRij()->addWidget(lbl1);
+    searchRow()->addWidget(lbl1);
     QWidget* vorige = nullptr;
-    for (int i = 0; i < zoeken::AantalCodeVakken; ++i) {
+    for (int i = 0; i < CodeBoxCount; ++i) {
         auto* vak = new QLineEdit(this);
         vak->setObjectName(QStringLiteral("txtZ%1").arg(i + 1));
         vak->setMaxLength(1);
@@ -41,7 +42,7 @@ frmZoekenRvl92::frmZoekenRvl92(QWidget* parent)
         vak->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), vak));
         vak->installEventFilter(this);
-        zoekRij()->addWidget(vak);
+        searchRow()->addWidget(vak);
         if (vorige)
             setTabOrder(vorige, vak);
         vorige = vak;
@@ -54,9 +55,9 @@ frmZoekenRvl92::frmZoekenRvl92(QWidget* parent)
     cmdWissen = new QPushButton(QStringLiteral("Wissen zoekopdracht"), this);
     cmdWissen->setObjectName(QStringLiteral("cmdWissen"));
     cmdWissen->setToolTip(QStringLiteral("Wissen van alle opgegeven waarden"));
-    zoekRij()->addSpacing(twipsToPixels(240));
-    zoekRij()->addWidget(cmdZoeken);
-    zoekRij()->addWidget(cmdWissen);
+    searchRow()->addSpacing(twipsToPixels(240));
+    searchRow()->addWidget(cmdZoeken);
+    searchRow()->addWidget(cmdWissen);
     setTabOrder(vorige, cmdZoeken);
     setTabOrder(cmdZoeken, cmdWissen);
     setTabOrder(cmdWissen, DataGrid1);
@@ -71,20 +72,12 @@ frmZoekenRvl92::frmZoekenRvl92(QWidget* parent)
 }
 
 void frmZoekenRvl92::formLoad() {
-    laadScherm();
+    loadScreen();
     txtZ[0]->setFocus();
 }
 
-void frmZoekenRvl92::formResize() {
-    AppState& s = appState();
-    if (s.gbVorigScherm == True)
-        s.gbVorigScherm = False;
-    s.gsHuidigScherm = screen::ZoekenRvl92;
-    HistorieToevoegen();
-}
-
 void frmZoekenRvl92::formActivate() {
-    if (activeerScherm())
+    if (activateScreen())
         return;
     for (QLineEdit* vak : txtZ) {
         if (vak->text().isEmpty()) {
@@ -94,35 +87,36 @@ void frmZoekenRvl92::formActivate() {
     }
 }
 
-zoeken::CodeVakken frmZoekenRvl92::vakken() const {
-    zoeken::CodeVakken v;
-    for (int i = 0; i < zoeken::AantalCodeVakken; ++i)
+CodeBoxes frmZoekenRvl92::vakken() const {
+    CodeBoxes v;
+    for (int i = 0; i < CodeBoxCount; ++i)
         v[i] = txtZ[i]->text();
     return v;
 }
 
 int frmZoekenRvl92::vakVan(const QObject* o) const {
-    for (int i = 0; i < zoeken::AantalCodeVakken; ++i)
+    for (int i = 0; i < CodeBoxCount; ++i)
         if (txtZ[i] == o)
             return i;
     return -1;
 }
 
 void frmZoekenRvl92::ZoekCode() {
-    const zoeken::CodeVakken v = zoeken::codeVakkenVoorZoeken(vakken());
-    for (int i = 0; i < zoeken::AantalCodeVakken; ++i)
+    const CodeBoxes v = zoeken::codeVakkenVoorZoeken(vakken());
+    for (int i = 0; i < CodeBoxCount; ++i)
         txtZ[i]->setText(v[i]);
-    const QString patroon = zoeken::codePatroon(v);
-    const bool ok = openZoekopdracht(
+    const QString patroon = joinedCodeBoxes(v);
+    const bool ok = openSearch(
         zoeken::codeZoekQuery(patroon),
         zoeken::codeZoekUitvoering(
             patroon, Cnn.hasTextIndex(QStringLiteral("functienamen"), QStringLiteral("RVL92"))));
-    if (!heeftRijen()) {
+    if (!hasRows()) {
         menuItem(MenuRole::Namen)->setEnabled(false);
         ToonCodeResultaat();
         if (ok)
-            zoeken::toonNietGevonden(QStringLiteral("Er zijn geen functies ") +
-                                     QStringLiteral("met de opgegeven zoekwaarde gevonden"));
+            showNotFound(QStringLiteral("Er zijn geen functies ") +
+                             QStringLiteral("met de opgegeven zoekwaarde gevonden"),
+                         NotFoundWidthTwips);
         Rs->close();
         return;
     }
@@ -133,8 +127,8 @@ void frmZoekenRvl92::ZoekCode() {
 }
 
 void frmZoekenRvl92::ToonCodeResultaat() {
-    const bool rijen = heeftRijen();
-    toonResultaatDelen(rijen);
+    const bool rijen = hasRows();
+    showResultParts(rijen);
     for (MenuRole r : {MenuRole::Kenmerken, MenuRole::Exporteren, MenuRole::EersteRecord,
                        MenuRole::LaatsteRecord})
         menuItem(r)->setEnabled(rijen);
@@ -168,7 +162,7 @@ void frmZoekenRvl92::KnoppenUit() {
 
 void frmZoekenRvl92::cmdZoeken_Click() {
     ZoekCode();
-    geefGridFocus();
+    focusGrid();
     cmdZoeken->setEnabled(false);
 }
 
@@ -183,7 +177,7 @@ void frmZoekenRvl92::cmdWissen_Click() {
 
 void frmZoekenRvl92::txtZ_KeyPress(int vak, int toets) {
     const zoeken::CodeToetsGevolg g = zoeken::codeVakToets(vakken(), vak, toets);
-    for (int i = 0; i < zoeken::AantalCodeVakken; ++i)
+    for (int i = 0; i < CodeBoxCount; ++i)
         if (txtZ[i]->text() != g.vakken[i])
             txtZ[i]->setText(g.vakken[i]);
     if (g.focus != vak)
@@ -195,7 +189,7 @@ void frmZoekenRvl92::txtZ_KeyPress(int vak, int toets) {
 void frmZoekenRvl92::txtZ_KeyUp(int vak, int key) {
     if (key == Qt::Key_Left && vak > 0)
         txtZ[vak - 1]->setFocus();
-    else if (key == Qt::Key_Right && vak < zoeken::AantalCodeVakken - 1)
+    else if (key == Qt::Key_Right && vak < CodeBoxCount - 1)
         txtZ[vak + 1]->setFocus();
 }
 
@@ -216,20 +210,22 @@ bool frmZoekenRvl92::DataGrid1_KeyPress(int toets) {
 bool frmZoekenRvl92::eventFilter(QObject* watched, QEvent* event) {
     const int vak = vakVan(watched);
     if (vak < 0 && watched != DataGrid1)
-        return FunctieZoekScherm::eventFilter(watched, event);
+        return JobTitleSearchScreen::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::ShortcutOverride: {
         auto* ke = static_cast<QKeyEvent*>(event);
-        if (zoeken::isMenuSneltoets(this, ke)) {
+        if (isMenuShortcut(ke)) {
             ke->ignore(); // the menu takes it
             return true;
         }
         break;
     }
     case QEvent::KeyPress: {
-        const int toets = zoeken::toetsWaarde(static_cast<QKeyEvent*>(event));
-        if (toets < 0)
+        const std::optional<char32_t> teken =
+            keyCharacter(static_cast<QKeyEvent*>(event), ModifiedKeys::Type);
+        if (!teken)
             break;
+        const int toets = int(*teken);
         if (vak < 0)
             return DataGrid1_KeyPress(toets);
         txtZ_KeyPress(vak, toets);
@@ -250,7 +246,13 @@ bool frmZoekenRvl92::eventFilter(QObject* watched, QEvent* event) {
     default:
         break;
     }
-    return FunctieZoekScherm::eventFilter(watched, event);
+    return JobTitleSearchScreen::eventFilter(watched, event);
+}
+
+// The export frame writes the shown result; the item keeps the enabled state
+// the screen's own rules give it.
+void frmZoekenRvl92::mnuExporteren_Click() {
+    exports::exporteerZoekenRvl92(this, *Rs);
 }
 
 } // namespace rvl92

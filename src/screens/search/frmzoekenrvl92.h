@@ -1,7 +1,7 @@
 #pragma once
 
 #include "screens/search/codepatroon.h"
-#include "screens/search/functiezoekscherm.h"
+#include "screens/search/jobtitlesearchscreen.h"
 
 #include <array>
 
@@ -11,13 +11,12 @@ namespace rvl92 {
 
 // "Zoeken op RVL92-Code": finds the job titles whose code agrees with the
 // digits typed in five one-character boxes; an empty box matches any digit.
-class frmZoekenRvl92 : public FunctieZoekScherm {
+class frmZoekenRvl92 : public JobTitleSearchScreen {
     Q_OBJECT
 public:
     explicit frmZoekenRvl92(QWidget* parent = nullptr);
 
     void formLoad() override;
-    void formResize() override;
     void formActivate() override;
 
 protected:
@@ -43,10 +42,10 @@ private:
     // True when the key is handled and must not reach the grid.
     bool DataGrid1_KeyPress(int toets);
 
-    zoeken::CodeVakken vakken() const;
+    CodeBoxes vakken() const;
     int vakVan(const QObject* o) const;
 
-    std::array<QLineEdit*, zoeken::AantalCodeVakken> txtZ{};
+    std::array<QLineEdit*, CodeBoxCount> txtZ{};
     QPushButton* cmdZoeken = nullptr;
     QPushButton* cmdWissen = nullptr;
 };

@@ -8,9 +8,7 @@ target_sources(rvl92ui PRIVATE
     ${_d}/frmzoekenfuncties.cpp ${_d}/frmzoekenfuncties.h
     ${_d}/frmzoekenkenmerken.cpp ${_d}/frmzoekenkenmerken.h
     ${_d}/frmzoekenrvl92.cpp ${_d}/frmzoekenrvl92.h
-    ${_d}/functiezoekscherm.cpp ${_d}/functiezoekscherm.h
+    ${_d}/jobtitlesearchscreen.cpp ${_d}/jobtitlesearchscreen.h
     ${_d}/keuzedialoog.cpp ${_d}/keuzedialoog.h
-    ${_d}/zoekenexport.cpp
-    ${_d}/zoekhulp.cpp ${_d}/zoekhulp.h
 )
 unset(_d)

@@ -1,5 +1,6 @@
 #include "screens/search/zoekstring.h"
 
+#include "data/sqltext.h"
 #include "screens/search/zoektekst.h"
 
 namespace rvl92::zoeken {
@@ -11,7 +12,7 @@ namespace {
 // quote; the stored queries have always been written so.
 QString groep(const QString& s, const QString& code, int k, int kolommen, const char* kolom,
               const char* verder) {
-    const QString x = sqlTekst(code);
+    const QString x = sqlLiteralText(code);
     // The first term of the condition opens without "AND", also when the
     // lists before it gave nothing (an empty chosen code is skipped).
     QString g = s.isEmpty() ? QStringLiteral(" (") : QStringLiteral(" AND (");
@@ -28,7 +29,7 @@ QString VullenZoekstring(const QStringList& niveau, const QStringList& richting,
                          const QStringList& werksoorten, const QStringList& vaardigheden) {
     QString s;
     if (!niveau.isEmpty() && !niveau[0].isEmpty())
-        s = QStringLiteral("NiveauBekwaamhedenCode = '") + sqlTekst(niveau[0].trimmed()) +
+        s = QStringLiteral("NiveauBekwaamhedenCode = '") + sqlLiteralText(niveau[0].trimmed()) +
             QStringLiteral("'");
 
     if (!richting.isEmpty() && !richting[0].isEmpty()) {
@@ -41,7 +42,7 @@ QString VullenZoekstring(const QStringList& niveau, const QStringList& richting,
             kolom = eerste ? QStringLiteral("RichtingCode") : QStringLiteral("richtingCode");
         if (!kolom.isEmpty())
             s += (eerste ? QStringLiteral(" ") : QStringLiteral(" AND ")) + kolom +
-                 QStringLiteral(" = '") + sqlTekst(r) + QStringLiteral("'");
+                 QStringLiteral(" = '") + sqlLiteralText(r) + QStringLiteral("'");
     }
 
     for (int k = 0; k < MaxWerksoorten && k < werksoorten.size(); ++k)

@@ -5,10 +5,6 @@
 
 namespace rvl92::zoeken {
 
-QString sqlTekst(QStringView text) {
-    return sqlLiteralText(text);
-}
-
 QString zoekPatroon(QStringView zoektekst) {
     QString out;
     out.reserve(zoektekst.size());
@@ -24,31 +20,10 @@ QString zoekPatroon(QStringView zoektekst) {
     return out;
 }
 
-namespace {
-// Characters as a reader counts them: a pair of surrogates is one.
-qsizetype aantalTekens(QStringView tekst) {
-    qsizetype n = 0;
-    for (qsizetype i = 0; i < tekst.size(); ++i) {
-        if (tekst[i].isHighSurrogate() && i + 1 < tekst.size() && tekst[i + 1].isLowSurrogate())
-            ++i;
-        ++n;
-    }
-    return n;
-}
-} // namespace
-
-bool isLangeFunctienaam(QStringView functienaam) {
-    return aantalTekens(functienaam) > 100;
-}
-
-bool isLangeBeroepsnaam(QStringView beroep) {
-    return aantalTekens(beroep) > 90;
-}
-
 QString functieZoekQuery(QStringView zoektekst) {
     return QStringLiteral("select RVL92, functienaam, beroep ") +
            QStringLiteral(" from functienamen where ") + QStringLiteral(" functienaam Like '%") +
-           sqlTekst(zoekPatroon(zoektekst)) + QStringLiteral("%'");
+           sqlLiteralText(zoekPatroon(zoektekst)) + QStringLiteral("%'");
 }
 
 bool isZoekToets(int toets) {

@@ -11,19 +11,10 @@ constexpr int ToetsBackspace = 8;
 constexpr int ToetsEnter = 13;
 constexpr int ToetsSpatie = 32;
 
-// Text inside a quoted SQL literal: every quote doubled, so that it is read
-// as a quote and never ends the literal.
-QString sqlTekst(QStringView text);
-
 // The Like pattern of a job-title search: every blank becomes "%", "%" and
 // "_" stay wildcards, and every other character matches itself (the Like
 // operator's other wildcards "*", "?", "#" and "[" are bracketed).
 QString zoekPatroon(QStringView zoektekst);
-
-// A job title too long for its column in the normal font, and an occupation
-// name too long for the one-line box above the list (counted in characters).
-bool isLangeFunctienaam(QStringView functienaam);
-bool isLangeBeroepsnaam(QStringView beroep);
 
 // The query of the job-title search for the text typed by the user.
 QString functieZoekQuery(QStringView zoektekst);

@@ -11,15 +11,15 @@ using namespace rvl92;
 namespace {
 
 // "1 2 * _ _" <-> boxes; "_" is an empty box, "~" a blank.
-CodeVakken vakken(const QString& s) {
-    CodeVakken v;
+CodeBoxes vakken(const QString& s) {
+    CodeBoxes v;
     const QStringList delen = s.split(' ');
     for (size_t k = 0; k < v.size(); ++k)
         v[k] = delen[k] == "_" ? QString() : delen[k] == "~" ? QStringLiteral(" ") : delen[k];
     return v;
 }
 
-QString toon(const CodeVakken& v) {
+QString toon(const CodeBoxes& v) {
     QStringList delen;
     for (const QString& d : v)
         delen << (d.isEmpty() ? "_" : d == " " ? "~" : d);
@@ -91,9 +91,9 @@ void TstBrowseRegels::aanvullen() {
     QFETCH(QString, na);
     QFETCH(QString, patroon);
     QFETCH(QString, melding);
-    const CodeVakken v = vulCodeVakkenAan(vakken(voor));
+    const CodeBoxes v = vulCodeVakkenAan(vakken(voor));
     QCOMPARE(toon(v), na);
-    QCOMPARE(zoekWaarde(v), patroon);
+    QCOMPARE(joinedCodeBoxes(v), patroon);
     QCOMPARE(nietGevondenTekst(patroon),
              QString("Er zijn geen RVL92-codes met de zoekwaarde ") + melding);
 }
@@ -129,7 +129,7 @@ void TstBrowseRegels::codeVakToets() {
     QFETCH(QString, na);
     QFETCH(int, focus);
     QFETCH(bool, naarEerste);
-    const CodeVakStap s = vak < 0 ? lijstTeken(vakken(voor), zoekWaarde(vakken(voor)), teken)
+    const CodeVakStap s = vak < 0 ? lijstTeken(vakken(voor), joinedCodeBoxes(vakken(voor)), teken)
                                   : codeVakTeken(vakken(voor), vak, teken);
     QCOMPARE(toon(s.vakken), na);
     QCOMPARE(s.focus, focus);
@@ -155,11 +155,11 @@ void TstBrowseRegels::drempels() {
     // Accented letters count once, and so does a character outside the
     // basic plane.
     const QString tekst = QString(lengte - 1, QChar(0xEB)) + QString::fromUcs4(U"\U0001F600");
-    QCOMPARE(isLangeBeroepsnaam(tekst), langBoven);
-    QCOMPARE(isLangeBeroepsnaamInLijst(tekst), langLijst);
-    const Lettertype l = lijstLettertype(tekst);
-    QCOMPARE(l.familie, QString(langLijst ? "Arial" : "MS SANS SERIF"));
-    QCOMPARE(l.punten, langLijst ? 6.75 : 8.25);
+    QCOMPARE(isLongOccupationName(tekst), langBoven);
+    QCOMPARE(isLongOccupationNameInList(tekst), langLijst);
+    const ListFont l = listFontFor(tekst);
+    QCOMPARE(l.family, QString(langLijst ? "Arial" : "MS SANS SERIF"));
+    QCOMPARE(l.points, langLijst ? 6.75 : 8.25);
 }
 
 QTEST_GUILESS_MAIN(TstBrowseRegels)

@@ -9,13 +9,16 @@
 #include <QTest>
 
 using namespace rvl92::zoeken;
+using rvl92::CodeBoxCount;
+using rvl92::CodeBoxes;
+using rvl92::joinedCodeBoxes;
 
 namespace {
 
 // Five boxes written as five characters: "." an empty box, "_" a blank.
-CodeVakken vakken(const QString& s) {
-    CodeVakken v;
-    for (int i = 0; i < AantalCodeVakken; ++i)
+CodeBoxes vakken(const QString& s) {
+    CodeBoxes v;
+    for (int i = 0; i < CodeBoxCount; ++i)
         v[i] = s[i] == u'.' ? QString() : s[i] == u'_' ? QStringLiteral(" ") : QString(s[i]);
     return v;
 }
@@ -69,7 +72,7 @@ QString plan(const rvl92::Database& db, const QString& sql) {
     return out;
 }
 
-QString tekst(const CodeVakken& v) {
+QString tekst(const CodeBoxes& v) {
     QString s;
     for (const QString& x : v)
         s += x.isEmpty() ? QStringLiteral(".") : x == QStringLiteral(" ") ? QStringLiteral("_") : x;
@@ -149,7 +152,7 @@ void TstCodepatroon::patroon_data() {
 void TstCodepatroon::patroon() {
     QFETCH(QString, vakken);
     QFETCH(QString, patroon);
-    QCOMPARE(codePatroon(codeVakkenVoorZoeken(::vakken(vakken))), patroon);
+    QCOMPARE(joinedCodeBoxes(codeVakkenVoorZoeken(::vakken(vakken))), patroon);
     QCOMPARE(codeZoekQuery(patroon),
              "select RVL92, functienaam, beroep  from functienamen where  RVL92 Like '" + patroon +
                  "'");

@@ -1,12 +1,12 @@
-#include "docs/frmdialogschakelschema.h"
+#include "documentation/frmdialogschakelschema.h"
 
 #include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/frmdialogbericht.h"
-#include "docs/notices.h"
-#include "docs/placement.h"
+#include "documentation/notices.h"
+#include "documentation/placement.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

@@ -1,12 +1,12 @@
-#include "docs/frmshowrtfhelp.h"
+#include "documentation/frmshowrtfhelp.h"
 
 #include "app/accessibility.h"
 #include "app/appstate.h"
 #include "app/formnames.h"
 #include "app/forms.h"
-#include "docs/helptexts.h"
-#include "docs/placement.h"
-#include "docs/rtfreader.h"
+#include "documentation/helptexts.h"
+#include "documentation/placement.h"
+#include "documentation/rtfreader.h"
 
 #include <QAction>
 #include <QDir>

@@ -14,42 +14,42 @@ namespace rvl92 {
 // What the two searches for job titles share: the frame with the code and
 // occupation of the current row, the result grid with its record counter and
 // record selector, the hand-off of the current code and the way out.
-class FunctieZoekScherm : public DataScreen {
+class JobTitleSearchScreen : public DataScreen {
     Q_OBJECT
 public:
-    FunctieZoekScherm(const QString& formName, const QString& screenName,
-                      QWidget* parent = nullptr);
+    JobTitleSearchScreen(const QString& formName, const QString& screenName,
+                         QWidget* parent = nullptr);
 
     void formUnload() override;
     void applyRecordSelector(bool on) override;
 
 protected:
     // The row below the grid where each screen puts its search controls.
-    QHBoxLayout* zoekRij() const { return m_zoekRij; }
+    QHBoxLayout* searchRow() const { return m_searchRow; }
 
     // Window icon, connection, hidden grid, maximised window, resolution check.
-    void laadScherm();
+    void loadScreen();
     // The part of Activate both screens share; true when the screen enters the
     // history (after "Vorig scherm" or when it was already on view).
-    bool activeerScherm();
+    bool activateScreen();
 
     // Runs a search query; a failure is reported and leaves no result.
-    bool openZoekopdracht(const QString& sql);
+    bool openSearch(const QString& sql);
     // The same, run as `uitvoering`: the same rows in the same order, read faster.
-    bool openZoekopdracht(const QString& sql, const zoeken::Uitvoering& uitvoering);
-    bool heeftRijen() const { return Rs->isOpen() && Rs->recordCount() > 0; }
+    bool openSearch(const QString& sql, const zoeken::Uitvoering& uitvoering);
+    bool hasRows() const { return Rs->isOpen() && Rs->recordCount() > 0; }
 
     // Grid columns: the code centred, the job title wide, the occupation hidden.
     void OpmaakDatagrid();
     void ToonRecordTeller();
     // Shows a result with rows (grid, frame, counter, bound boxes) or hides it.
-    void toonResultaatDelen(bool zichtbaar);
+    void showResultParts(bool zichtbaar);
     // The long-occupation box follows the current row.
-    void werkBeroepGeheelBij();
+    void updateWholeOccupation();
     void DataGrid1_RowColChange();
     void txtBeroep_DblClick();
     void txtBeroepGeheel_DblClick();
-    void geefGridFocus();
+    void focusGrid();
 
     void mnuEersteRecord_Click() override;
     void mnuLaatsteRecord_Click() override;
@@ -64,7 +64,7 @@ protected:
     QPlainTextEdit* txtBeroepGeheel = nullptr;
 
 private:
-    QHBoxLayout* m_zoekRij = nullptr;
+    QHBoxLayout* m_searchRow = nullptr;
 };
 
 } // namespace rvl92

@@ -1,4 +1,4 @@
-#include "docs/helptexts.h"
+#include "documentation/helptexts.h"
 
 namespace rvl92 {
 

@@ -1,4 +1,4 @@
-#include "docs/placement.h"
+#include "documentation/placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "docs/notices.h"
+#include "documentation/notices.h"
 
 #include <QDir>
 

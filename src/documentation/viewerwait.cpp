@@ -1,4 +1,4 @@
-#include "docs/viewerwait.h"
+#include "documentation/viewerwait.h"
 
 #include <QCoreApplication>
 #include <QEvent>

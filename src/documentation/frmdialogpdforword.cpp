@@ -1,12 +1,12 @@
-#include "docs/frmdialogpdforword.h"
+#include "documentation/frmdialogpdforword.h"
 
 #include "app/appstate.h"
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/messagebox.h"
-#include "docs/placement.h"
-#include "docs/viewerwait.h"
-#include "docs/winprocess.h"
+#include "documentation/documentlauncher.h"
+#include "documentation/placement.h"
+#include "documentation/viewerwait.h"
 
 #include <QDir>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "docs/association.h"
+#include "documentation/association.h"
 
-#include "docs/fileassociation.h"
+#include "documentation/fileassociation.h"
 
 namespace rvl92 {
 

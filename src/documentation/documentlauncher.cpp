@@ -1,7 +1,7 @@
-#include "docs/winprocess.h"
+#include "documentation/documentlauncher.h"
 
-#include "docs/association.h"
-#include "docs/fileassociation.h"
+#include "documentation/association.h"
+#include "documentation/fileassociation.h"
 
 #include <QEventLoop>
 #include <QProcess>

@@ -3,8 +3,8 @@
 // the added associations, then the desktop database's cache, the way
 // "xdg-mime query default" answers; the program and its arguments come from
 // that application's desktop entry.
-#include "docs/association.h"
-#include "docs/fileassociation.h"
+#include "documentation/association.h"
+#include "documentation/fileassociation.h"
 
 #include <QDir>
 #include <QFile>

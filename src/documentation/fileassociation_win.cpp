@@ -1,8 +1,8 @@
 // The registry's association: the file type named by the extension's key below
 // the classes root, and that type's "Shell\Open\Command". The command is cut
 // down to the program path by the rules in association.cpp.
-#include "docs/association.h"
-#include "docs/fileassociation.h"
+#include "documentation/association.h"
+#include "documentation/fileassociation.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "screens/search/functiezoekscherm.h"
+#include "screens/search/jobtitlesearchscreen.h"
 
 #include "app/accessibility.h"
 #include "app/appstate.h"
@@ -6,7 +6,6 @@
 #include "app/modrvl92.h"
 #include "app/screentext.h"
 #include "data/recordsetmodel.h"
-#include "screens/search/zoekhulp.h"
 #include "screens/search/zoektekst.h"
 
 #include <QEvent>
@@ -33,8 +32,8 @@ void behoudRuimte(QWidget* w) {
 
 } // namespace
 
-FunctieZoekScherm::FunctieZoekScherm(const QString& formName, const QString& screenName,
-                                     QWidget* parent)
+JobTitleSearchScreen::JobTitleSearchScreen(const QString& formName, const QString& screenName,
+                                           QWidget* parent)
     : DataScreen(formName, screenName, parent) {
     fraRVLBeroep = new QGroupBox(this);
     fraRVLBeroep->setObjectName(QStringLiteral("fraRVLBeroep"));
@@ -75,7 +74,7 @@ FunctieZoekScherm::FunctieZoekScherm(const QString& formName, const QString& scr
     nameControl(txtBeroepGeheel, lblBeroep->text());
 
     DataGrid1 = createGrid();
-    zoeken::zetLijstLettertype(DataGrid1, false);
+    setListFont(normalListFont());
     const int rij = DataGrid1->verticalHeader()->defaultSectionSize();
     DataGrid1->setMinimumHeight(DataGrid1->horizontalHeader()->sizeHint().height() +
                                 ZichtbareRijen * rij + 2 * DataGrid1->frameWidth());
@@ -83,7 +82,7 @@ FunctieZoekScherm::FunctieZoekScherm(const QString& formName, const QString& scr
     behoudRuimte(DataGrid1);
     nameItemView(DataGrid1, QStringLiteral("Gevonden functienamen"));
     connect(binding(), &DataBinding::rowChanged, this, [this] {
-        werkBeroepGeheelBij();
+        updateWholeOccupation();
         DataGrid1_RowColChange();
     });
 
@@ -94,8 +93,8 @@ FunctieZoekScherm::FunctieZoekScherm(const QString& formName, const QString& scr
     behoudRuimte(lblRecordCount);
 
     auto* onder = new QHBoxLayout;
-    m_zoekRij = new QHBoxLayout;
-    onder->addLayout(m_zoekRij);
+    m_searchRow = new QHBoxLayout;
+    onder->addLayout(m_searchRow);
     onder->addStretch();
     onder->addWidget(lblRecordCount, 0, Qt::AlignTop);
 
@@ -104,17 +103,12 @@ FunctieZoekScherm::FunctieZoekScherm(const QString& formName, const QString& scr
     body()->addLayout(onder);
 }
 
-void FunctieZoekScherm::laadScherm() {
-    setWindowIcon(programIcon());
-    DbError err;
-    if (!openConnection(&err))
-        meldFout(QStringLiteral("De database kan niet worden geopend: "), err);
-    DataGrid1->hide();
-    setWindowState(windowState() | Qt::WindowMaximized);
+void JobTitleSearchScreen::loadScreen() {
+    openSearchScreen();
     CheckSchermResolutie();
 }
 
-bool FunctieZoekScherm::activeerScherm() {
+bool JobTitleSearchScreen::activateScreen() {
     CheckSchermResolutie();
     AppState& s = appState();
     applyRecordSelector(s.gbRecordselector == True);
@@ -127,17 +121,17 @@ bool FunctieZoekScherm::activeerScherm() {
     return false;
 }
 
-void FunctieZoekScherm::formUnload() {
+void JobTitleSearchScreen::formUnload() {
     if (Rs->isOpen() && Rs->onRow())
         appState().gsRvl92Code = Rs->text(0);
     HistorieVerwijderen();
 }
 
-bool FunctieZoekScherm::openZoekopdracht(const QString& sql) {
-    return openZoekopdracht(sql, {sql});
+bool JobTitleSearchScreen::openSearch(const QString& sql) {
+    return openSearch(sql, {sql});
 }
 
-bool FunctieZoekScherm::openZoekopdracht(const QString& sql, const zoeken::Uitvoering& uitvoering) {
+bool JobTitleSearchScreen::openSearch(const QString& sql, const zoeken::Uitvoering& uitvoering) {
     DbError err;
     bool ok;
     {
@@ -145,12 +139,12 @@ bool FunctieZoekScherm::openZoekopdracht(const QString& sql, const zoeken::Uitvo
         ok = openRs(sql, uitvoering.sql, uitvoering.volgorde, &err);
     }
     if (!ok)
-        meldFout(QStringLiteral("De zoekopdracht is mislukt: "), err);
+        reportError(QStringLiteral("De zoekopdracht is mislukt: "), err);
     return ok;
 }
 
-void FunctieZoekScherm::OpmaakDatagrid() {
-    if (!heeftRijen())
+void JobTitleSearchScreen::OpmaakDatagrid() {
+    if (!hasRows())
         return;
     QStringList captions;
     for (int c = 0; c < Rs->fieldCount(); ++c) {
@@ -172,17 +166,17 @@ void FunctieZoekScherm::OpmaakDatagrid() {
     model()->setCaptions(captions);
 }
 
-void FunctieZoekScherm::ToonRecordTeller() {
+void JobTitleSearchScreen::ToonRecordTeller() {
     lblRecordCount->setText(recordTellerTekst(Rs->absolutePosition(), Rs->recordCount()));
 }
 
-void FunctieZoekScherm::toonResultaatDelen(bool zichtbaar) {
+void JobTitleSearchScreen::showResultParts(bool zichtbaar) {
     if (zichtbaar) {
         binding()->clearFields();
         binding()->bindField(txtBeroep, QStringLiteral("beroep"));
         binding()->bindField(txtRVL, QStringLiteral("RVL92"));
         binding()->refresh();
-        werkBeroepGeheelBij();
+        updateWholeOccupation();
         applyRecordSelector(appState().gbRecordselector == True);
     }
     DataGrid1->setVisible(zichtbaar);
@@ -191,57 +185,56 @@ void FunctieZoekScherm::toonResultaatDelen(bool zichtbaar) {
     // The first row gets both rules of a row change at once: the whole name
     // of a long occupation and the small font of a long title.
     txtBeroepGeheel->setVisible(zichtbaar &&
-                                zoeken::isLangeBeroepsnaam(Rs->text(QStringLiteral("beroep"))));
+                                isLongOccupationName(Rs->text(QStringLiteral("beroep"))));
     if (zichtbaar && Rs->onRow())
-        zoeken::zetLijstLettertype(DataGrid1, zoeken::isLangeFunctienaam(Rs->text(1)));
+        setListFont(listFontFor(Rs->text(1)));
 }
 
-void FunctieZoekScherm::werkBeroepGeheelBij() {
+void JobTitleSearchScreen::updateWholeOccupation() {
     const QString beroep = Rs->isOpen() ? Rs->text(QStringLiteral("beroep")) : QString();
     if (txtBeroepGeheel->toPlainText() != beroep)
         txtBeroepGeheel->setPlainText(beroep);
 }
 
-void FunctieZoekScherm::DataGrid1_RowColChange() {
+void JobTitleSearchScreen::DataGrid1_RowColChange() {
     if (appState().gbRecordselector != True || !Rs->onRow())
         return;
-    zoeken::zetLijstLettertype(DataGrid1, zoeken::isLangeFunctienaam(Rs->text(1)));
-    txtBeroepGeheel->setVisible(!fraRVLBeroep->isHidden() &&
-                                zoeken::isLangeBeroepsnaam(Rs->text(2)));
+    setListFont(listFontFor(Rs->text(1)));
+    txtBeroepGeheel->setVisible(!fraRVLBeroep->isHidden() && isLongOccupationName(Rs->text(2)));
     ToonRecordTeller();
 }
 
-void FunctieZoekScherm::applyRecordSelector(bool on) {
+void JobTitleSearchScreen::applyRecordSelector(bool on) {
     setRowHighlight(on);
 }
 
-void FunctieZoekScherm::txtBeroep_DblClick() {
+void JobTitleSearchScreen::txtBeroep_DblClick() {
     txtBeroepGeheel->show();
     txtBeroepGeheel->raise();
 }
 
-void FunctieZoekScherm::txtBeroepGeheel_DblClick() {
+void JobTitleSearchScreen::txtBeroepGeheel_DblClick() {
     txtBeroepGeheel->hide();
 }
 
-void FunctieZoekScherm::geefGridFocus() {
+void JobTitleSearchScreen::focusGrid() {
     if (DataGrid1->isVisible())
         DataGrid1->setFocus();
 }
 
-void FunctieZoekScherm::mnuEersteRecord_Click() {
-    if (heeftRijen())
+void JobTitleSearchScreen::mnuEersteRecord_Click() {
+    if (hasRows())
         Rs->moveFirst();
-    geefGridFocus();
+    focusGrid();
 }
 
-void FunctieZoekScherm::mnuLaatsteRecord_Click() {
-    if (heeftRijen())
+void JobTitleSearchScreen::mnuLaatsteRecord_Click() {
+    if (hasRows())
         Rs->moveLast();
-    geefGridFocus();
+    focusGrid();
 }
 
-bool FunctieZoekScherm::eventFilter(QObject* watched, QEvent* event) {
+bool JobTitleSearchScreen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (watched == txtBeroep) {
             txtBeroep_DblClick();

@@ -4,7 +4,7 @@ target_sources(rvl92core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/fileassociation.h
     ${CMAKE_CURRENT_LIST_DIR}/helptexts.cpp ${CMAKE_CURRENT_LIST_DIR}/helptexts.h
     ${CMAKE_CURRENT_LIST_DIR}/rtfreader.cpp ${CMAKE_CURRENT_LIST_DIR}/rtfreader.h
-    ${CMAKE_CURRENT_LIST_DIR}/winprocess.cpp ${CMAKE_CURRENT_LIST_DIR}/winprocess.h
+    ${CMAKE_CURRENT_LIST_DIR}/documentlauncher.cpp ${CMAKE_CURRENT_LIST_DIR}/documentlauncher.h
 )
 # The system's file associations: one implementation per platform.
 if(WIN32)

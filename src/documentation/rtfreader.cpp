@@ -1,4 +1,4 @@
-#include "docs/rtfreader.h"
+#include "documentation/rtfreader.h"
 
 #include <QStringDecoder>
 #include <QTextBlock>
