@@ -24,7 +24,7 @@ QByteArray sha(const QString& file) {
 
 } // namespace
 
-class TstDatabaseJet : public QObject {
+class TestDatabaseJet : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -36,7 +36,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TstDatabaseJet::init() {
+void TestDatabaseJet::init() {
     if (!QDir(Fixtures).exists())
         QSKIP("De Jet-testbestanden (../shared/fixtures/jet) ontbreken; deze test wordt "
               "overgeslagen.");
@@ -44,14 +44,14 @@ void TstDatabaseJet::init() {
 }
 
 // A copy of a fixture as <program dir>/Programmabestanden/RVL92.MDB.
-QString TstDatabaseJet::install(const QString& fixture) {
+QString TestDatabaseJet::install(const QString& fixture) {
     const QString dir = m_dir.filePath(fixture + "/Programmabestanden");
     QDir().mkpath(dir);
     QFile::copy(Fixtures + "/" + fixture, dir + "/RVL92.MDB");
     return m_dir.filePath(fixture);
 }
 
-void TstDatabaseJet::installedJetFileOpensAndIsShared() {
+void TestDatabaseJet::installedJetFileOpensAndIsShared() {
     const QString programDir = install("testUnicodeCompV2003.mdb");
     const QString file = Database::databasePath(programDir);
     const QByteArray before = sha(file);
@@ -77,7 +77,7 @@ void TstDatabaseJet::installedJetFileOpensAndIsShared() {
     QCOMPARE(sha(file), before);
 }
 
-void TstDatabaseJet::jetFileWithoutTables() {
+void TestDatabaseJet::jetFileWithoutTables() {
     const QString programDir = install("emptyJet4.mdb");
     Database db;
     DbError err;
@@ -89,5 +89,5 @@ void TstDatabaseJet::jetFileWithoutTables() {
     QVERIFY(!db.isOpen());
 }
 
-QTEST_GUILESS_MAIN(TstDatabaseJet)
+QTEST_GUILESS_MAIN(TestDatabaseJet)
 #include "tst_databasejet.moc"
