@@ -3,6 +3,7 @@
 // Driving forms headless the way a user does: forms by name, widgets by
 // object name, keys typed into whatever has the focus.
 
+#include "app/form.h"
 #include "app/formnames.h"
 #include "app/forms.h"
 
