@@ -15,7 +15,7 @@
 #include "screens/search/kenmerkcodes.h"
 #include "screens/search/zoekstring.h"
 #include "screens/search/zoektekst.h"
-#include "testdb.h"
+#include "support/fixturedb.h"
 
 #include <QTemporaryDir>
 

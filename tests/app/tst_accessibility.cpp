@@ -10,6 +10,7 @@
 #include "app/messagebox.h"
 #include "app/modrvl92.h"
 #include "app/registerforms.h"
+#include "support/formdriver.h"
 #include "data/database.h"
 #include "data/recordset.h"
 #include "screens/search/keuzedialoog.h"
@@ -34,10 +35,7 @@ using namespace rvl92;
 
 namespace {
 
-template <typename T = QWidget> T* child(const QString& form, const QString& name) {
-    Form* f = forms().find(form);
-    return f ? f->findChild<T*>(name) : nullptr;
-}
+using drive::child;
 
 QString nameOf(QObject* o) {
     QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);

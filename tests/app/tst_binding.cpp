@@ -3,7 +3,7 @@
 #include "data/recordset.h"
 #include "data/recordsetmodel.h"
 
-#include "testdb.h"
+#include "support/fixturedb.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -13,7 +13,7 @@
 
 using namespace rvl92;
 
-class TstBinding : public QObject {
+class TestBinding : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -35,13 +35,13 @@ private:
     DataBinding* m_binding = nullptr;
 };
 
-void TstBinding::initTestCase() {
+void TestBinding::initTestCase() {
     QVERIFY(testdb::writeSmall(m_dir.filePath("t.db")));
     DbError err;
     QVERIFY(m_db.open(m_dir.filePath("t.db"), &err));
 }
 
-void TstBinding::init() {
+void TestBinding::init() {
     m_rs = new Recordset;
     DbError err;
     QVERIFY(m_rs->open(" select RVL92, Functienaam, beroep, id from functienamen", m_db, &err));
@@ -54,13 +54,13 @@ void TstBinding::init() {
     m_view->show();
 }
 
-void TstBinding::cleanup() {
+void TestBinding::cleanup() {
     delete m_view;
     delete m_box;
     delete m_rs;
 }
 
-void TstBinding::modelShowsValues() {
+void TestBinding::modelShowsValues() {
     QCOMPARE(m_model->rowCount(), 9);
     QCOMPARE(m_model->columnCount(), 4);
     QCOMPARE(m_model->index(3, 1).data().toString(), QString("Chef d'équipe"));
@@ -72,7 +72,7 @@ void TstBinding::modelShowsValues() {
     QCOMPARE(m_box->text(), QString("Bakker"));
 }
 
-void TstBinding::recordsetMovesTheGrid() {
+void TestBinding::recordsetMovesTheGrid() {
     QCOMPARE(m_view->currentIndex().row(), 0);
     m_rs->moveLast();
     QCOMPARE(m_view->currentIndex().row(), 8);
@@ -82,7 +82,7 @@ void TstBinding::recordsetMovesTheGrid() {
     QCOMPARE(m_box->text(), QString("Chef d'équipe"));
 }
 
-void TstBinding::gridMovesTheRecordset() {
+void TestBinding::gridMovesTheRecordset() {
     QSignalSpy changed(m_binding, &DataBinding::rowChanged);
     m_view->setCurrentIndex(m_model->index(4, 2));
     QCOMPARE(m_rs->absolutePosition(), 5);
@@ -93,7 +93,7 @@ void TstBinding::gridMovesTheRecordset() {
     QCOMPARE(m_box->text(), QString("ecru-verver"));
 }
 
-void TstBinding::notFoundKeepsGridRow() {
+void TestBinding::notFoundKeepsGridRow() {
     m_rs->setAbsolutePosition(3);
     QVERIFY(!m_rs->find({1, FindCriterion::Op::Prefix, "zz"}));
     QVERIFY(m_rs->eof());
@@ -101,7 +101,7 @@ void TstBinding::notFoundKeepsGridRow() {
     QCOMPARE(m_box->text(), QString()); // no current row
 }
 
-void TstBinding::requeryRefreshesEverything() {
+void TestBinding::requeryRefreshesEverything() {
     m_rs->moveLast();
     DbError err;
     QVERIFY(m_rs->open("SELECT RVL92,Functienaam,beroep FROM Functienamen where RVL92 = '11010'",
@@ -112,5 +112,5 @@ void TstBinding::requeryRefreshesEverything() {
     QCOMPARE(m_box->text(), QString("Bakker"));
 }
 
-QTEST_MAIN(TstBinding)
+QTEST_MAIN(TestBinding)
 #include "tst_binding.moc"

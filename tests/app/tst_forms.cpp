@@ -9,7 +9,7 @@
 
 using namespace rvl92;
 
-class TstForms : public QObject {
+class TestForms : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -29,23 +29,23 @@ private slots:
     void unknownNamesDoNothing();
 };
 
-void TstForms::initTestCase() {
+void TestForms::initTestCase() {
     for (const char* n : {"frmA", "frmB", "frmC"}) {
         const QString name = QString::fromLatin1(n);
         forms().registerForm(name, [name] { return new ProbeForm(name); });
     }
 }
 
-void TstForms::init() {
+void TestForms::init() {
     probeLog().clear();
 }
 
-void TstForms::cleanup() {
+void TestForms::cleanup() {
     forms().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void TstForms::firstShowRunsLoadResizeActivate() {
+void TestForms::firstShowRunsLoadResizeActivate() {
     QVERIFY(forms().show("frmA"));
     QCOMPARE(probeLog(), QStringList({"frmA:Load", "frmA:Resize", "frmA:Activate"}));
     probeLog().clear();
@@ -53,7 +53,7 @@ void TstForms::firstShowRunsLoadResizeActivate() {
     QCOMPARE(probeLog(), QStringList());
 }
 
-void TstForms::namesIgnoreCase() {
+void TestForms::namesIgnoreCase() {
     Form* a = forms().show("FRMA");
     QVERIFY(a);
     QCOMPARE(a->objectName(), QString("frmA"));
@@ -62,14 +62,14 @@ void TstForms::namesIgnoreCase() {
     QCOMPARE(forms().loaded().size(), 1);
 }
 
-void TstForms::touchingLoads() {
+void TestForms::touchingLoads() {
     Form* b = forms().load("frmB");
     QVERIFY(b);
     QVERIFY(!b->isVisible());
     QCOMPARE(probeLog(), QStringList({"frmB:Load"}));
 }
 
-void TstForms::activationSwitchesWithoutRepeats() {
+void TestForms::activationSwitchesWithoutRepeats() {
     forms().show("frmA");
     forms().show("frmB");
     probeLog().clear();
@@ -78,7 +78,7 @@ void TstForms::activationSwitchesWithoutRepeats() {
     QCOMPARE(forms().active(), forms().find("frmA"));
 }
 
-void TstForms::windowSystemActivationFiresOnce() {
+void TestForms::windowSystemActivationFiresOnce() {
     Form* a = forms().show("frmA");
     Form* b = forms().show("frmB");
     probeLog().clear();
@@ -96,7 +96,7 @@ void TstForms::windowSystemActivationFiresOnce() {
     Q_UNUSED(b);
 }
 
-void TstForms::unloadDestroysAndShowStartsFresh() {
+void TestForms::unloadDestroysAndShowStartsFresh() {
     auto* a = static_cast<ProbeForm*>(forms().show("frmA"));
     a->counter = 5;
     QPointer<Form> guard(a);
@@ -110,14 +110,14 @@ void TstForms::unloadDestroysAndShowStartsFresh() {
     QCOMPARE(probeLog().count("frmA:Load"), 2);
 }
 
-void TstForms::closeButtonUnloads() {
+void TestForms::closeButtonUnloads() {
     Form* a = forms().show("frmA");
     a->close();
     QVERIFY(!forms().find("frmA"));
     QCOMPARE(probeLog().last(), QString("frmA:Unload"));
 }
 
-void TstForms::callerEnabledWhenLastDialogGoes() {
+void TestForms::callerEnabledWhenLastDialogGoes() {
     Form* caller = forms().show("frmA");
     Form* first = forms().show("frmB");
     Form* second = forms().show("frmC");
@@ -133,7 +133,7 @@ void TstForms::callerEnabledWhenLastDialogGoes() {
     QVERIFY(caller->isEnabled());
 }
 
-void TstForms::loadedInLoadOrder() {
+void TestForms::loadedInLoadOrder() {
     forms().load("frmC");
     forms().show("frmA");
     forms().load("frmB");
@@ -147,7 +147,7 @@ void TstForms::loadedInLoadOrder() {
     QVERIFY(forms().find("frmC")->isEnabled());
 }
 
-void TstForms::windowStateChangesFireResize() {
+void TestForms::windowStateChangesFireResize() {
     Form* a = forms().show("frmA");
     probeLog().clear();
     a->setWindowState(Qt::WindowMinimized);
@@ -158,7 +158,7 @@ void TstForms::windowStateChangesFireResize() {
     QCOMPARE(probeLog().count("frmA:Resize"), 3);
 }
 
-void TstForms::unknownNamesDoNothing() {
+void TestForms::unknownNamesDoNothing() {
     QVERIFY(!forms().show("frmBestaatNiet"));
     QVERIFY(!forms().load("frmBestaatNiet"));
     forms().unload("frmBestaatNiet");
@@ -166,5 +166,5 @@ void TstForms::unknownNamesDoNothing() {
     QVERIFY(forms().loaded().isEmpty());
 }
 
-QTEST_MAIN(TstForms)
+QTEST_MAIN(TestForms)
 #include "tst_forms.moc"

@@ -25,7 +25,7 @@ QString tail(const AppState& s) {
 
 } // namespace
 
-class TstHistory : public QObject {
+class TestHistory : public QObject {
     Q_OBJECT
 private slots:
     void toevoegen_data();
@@ -41,7 +41,7 @@ private slots:
     void options();
 };
 
-void TstHistory::toevoegen_data() {
+void TestHistory::toevoegen_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("after");
@@ -67,7 +67,7 @@ void TstHistory::toevoegen_data() {
                                       << "frmZoekenRVL92 frmZoekenRvl92" << 2;
 }
 
-void TstHistory::toevoegen() {
+void TestHistory::toevoegen() {
     QFETCH(QString, before);
     QFETCH(QString, current);
     QFETCH(QString, after);
@@ -83,7 +83,7 @@ void TstHistory::toevoegen() {
     QCOMPARE(int(s.giHistorieIndex), index);
 }
 
-void TstHistory::toevoegenWhenFull() {
+void TestHistory::toevoegenWhenFull() {
     AppState s = withHistory("A B C D E F G H I J", "J");
     HistorieToevoegen(s); // last entry (U): stays
     QCOMPARE(int(s.giHistorieIndex), 10);
@@ -97,7 +97,7 @@ void TstHistory::toevoegenWhenFull() {
     QCOMPARE(int(s.giHistorieIndex), 10);
 }
 
-void TstHistory::verwijderen_data() {
+void TestHistory::verwijderen_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("after");
@@ -125,7 +125,7 @@ void TstHistory::verwijderen_data() {
                                         << "A B C D E F G H I" << 9;
 }
 
-void TstHistory::verwijderen() {
+void TestHistory::verwijderen() {
     QFETCH(QString, before);
     QFETCH(QString, current);
     QFETCH(QString, after);
@@ -140,7 +140,7 @@ void TstHistory::verwijderen() {
         QVERIFY(s.gsSchermHistorie[i].isEmpty());
 }
 
-void TstHistory::vorigScherm_data() {
+void TestHistory::vorigScherm_data() {
     QTest::addColumn<QString>("history");
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("loaded"); // forms loaded, by form name
@@ -168,7 +168,7 @@ void TstHistory::vorigScherm_data() {
                                          << "";
 }
 
-void TstHistory::vorigScherm() {
+void TestHistory::vorigScherm() {
     QFETCH(QString, history);
     QFETCH(QString, current);
     QFETCH(QString, loaded);
@@ -184,7 +184,7 @@ void TstHistory::vorigScherm() {
     QCOMPARE(got, expected);
 }
 
-void TstHistory::resolution_data() {
+void TestHistory::resolution_data() {
     QTest::addColumn<double>("dpiX");
     QTest::addColumn<double>("dpiY");
     QTest::addColumn<int>("twips");
@@ -197,7 +197,7 @@ void TstHistory::resolution_data() {
     QTest::newRow("no dpi") << 0.0 << 0.0 << 0 << false;
 }
 
-void TstHistory::resolution() {
+void TestHistory::resolution() {
     QFETCH(double, dpiX);
     QFETCH(double, dpiY);
     QFETCH(int, twips);
@@ -206,7 +206,7 @@ void TstHistory::resolution() {
     QCOMPARE(isStandardResolution(dpiX, dpiY), standard);
 }
 
-void TstHistory::options_data() {
+void TestHistory::options_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("dir");
     QTest::addColumn<bool>("quit");
@@ -223,7 +223,7 @@ void TstHistory::options_data() {
                              << "Onbekende optie: --x";
 }
 
-void TstHistory::options() {
+void TestHistory::options() {
     QFETCH(QStringList, args);
     QFETCH(QString, dir);
     QFETCH(bool, quit);
@@ -234,5 +234,5 @@ void TstHistory::options() {
     QCOMPARE(o.error, error);
 }
 
-QTEST_GUILESS_MAIN(TstHistory)
+QTEST_GUILESS_MAIN(TestHistory)
 #include "tst_history.moc"

@@ -1,10 +1,15 @@
 #include "app/menutable.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace rvl92;
 
 namespace {
+
+const QStringList kForms{"frmFunctienamen",    "frmBeroepen",       "frmNamen",
+                         "frmKenmerken",       "frmZoekenFuncties", "frmZoekenRvl92",
+                         "frmZoekenKenmerken", "frmZoekprogramma"};
 
 const MenuItemDef* item(const std::vector<MenuDef>& menus, MenuRole role) {
     for (const MenuDef& m : menus)
@@ -14,144 +19,111 @@ const MenuItemDef* item(const std::vector<MenuDef>& menus, MenuRole role) {
     return nullptr;
 }
 
-QString names(const QString& form) {
-    QStringList out;
-    for (const MenuDef& m : screenMenu(form))
-        for (const MenuItemDef& i : m.items)
-            if (i.role != MenuRole::Separator)
-                out << i.name;
-    return out.join(' ');
-}
-
-QString disabled(const QString& form) {
-    QStringList out;
-    for (const MenuDef& m : screenMenu(form))
-        for (const MenuItemDef& i : m.items)
-            if (i.role != MenuRole::Separator && !i.enabled)
-                out << i.name;
-    return out.join(' ');
-}
-
 } // namespace
 
-class TstMenuTable : public QObject {
+class TestMenuTable : public QObject {
     Q_OBJECT
 private slots:
-    void itemNames_data();
-    void itemNames();
-    void disabledAtDesign_data();
-    void disabledAtDesign();
-    void captionsAndShortcuts();
+    // What holds for every screen: the same four menus, every role once, the
+    // same shortcuts, no name twice, and a screen never offers itself.
+    void sharedShape_data() {
+        QTest::addColumn<QString>("form");
+        for (const QString& f : kForms)
+            QTest::newRow(qPrintable(f)) << f;
+    }
+    void sharedShape() {
+        QFETCH(QString, form);
+        const auto menus = screenMenu(form);
+        QCOMPARE(menus.size(), size_t(4));
+        QCOMPARE(menus[0].caption, QString("&Bestand"));
+        QCOMPARE(menus[3].name, QString("mnuHelp"));
+        QSet<QString> names;
+        int separators = 0, items = 0;
+        for (const MenuDef& m : menus)
+            for (const MenuItemDef& i : m.items) {
+                if (i.role == MenuRole::Separator) {
+                    ++separators;
+                    continue;
+                }
+                ++items;
+                QVERIFY2(i.name.startsWith("mnu"), qPrintable(i.name));
+                QVERIFY2(!names.contains(i.name), qPrintable(i.name));
+                names.insert(i.name);
+            }
+        QCOMPARE(items, 18);
+        QCOMPARE(separators, 4);
+        const QList<std::pair<MenuRole, const char*>> shortcuts{
+            {MenuRole::VorigScherm, "Ctrl+X"},  {MenuRole::NaarStartscherm, "Ctrl+H"},
+            {MenuRole::VorigeCode, "Ctrl+O"},   {MenuRole::VolgendeCode, "Ctrl+V"},
+            {MenuRole::EersteRecord, "Ctrl+E"}, {MenuRole::LaatsteRecord, "Ctrl+L"}};
+        for (const auto& [role, key] : shortcuts)
+            QCOMPARE(item(menus, role)->shortcut, QString(key));
+        QVERIFY(item(menus, MenuRole::Recordselector)->checked);
+    }
+
+    // The names, captions and design-time states that differ between screens,
+    // kept as the screens carry them.
+    void screenDifferences_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption"); // "" not checked
+        QTest::addColumn<bool>("enabled");
+        const auto row = [](const char* tag, const char* form, MenuRole role, const char* name,
+                            const char* caption, bool enabled) {
+            QTest::newRow(tag) << QString(form) << int(role) << QString(name) << QString(caption)
+                               << enabled;
+        };
+        row("selector typo", "frmFunctienamen", MenuRole::Recordselector, "mnuRecordselector",
+            "Recordseletor", true);
+        row("selector hub", "frmZoekprogramma", MenuRole::Recordselector, "mnuRecordselector",
+            "Recordselector", true);
+        row("own screen off", "frmFunctienamen", MenuRole::Functienamen, "mnuFunctienamen", "",
+            false);
+        row("first record short name", "frmFunctienamen", MenuRole::EersteRecord, "mnuFirst", "",
+            true);
+        row("hub quits", "frmZoekprogramma", MenuRole::Sluiten, "mnuAfsluiten", "", true);
+        row("hub start screen", "frmZoekprogramma", MenuRole::NaarStartscherm, "mnuStartscherm", "",
+            true);
+        row("hub previous screen off", "frmZoekprogramma", MenuRole::VorigScherm, "mnuVorigScherm",
+            "", false);
+        row("hub help off", "frmZoekprogramma", MenuRole::Vraagteken, "mnuVraagteken", "", false);
+        row("occupations next off", "frmBeroepen", MenuRole::VolgendeCode, "mnuVolgendeRvl92", "",
+            false);
+        row("names previous", "frmNamen", MenuRole::VorigeCode, "mnuRvl92", "", false);
+        row("characteristics typo", "frmKenmerken", MenuRole::VolgendeCode, "mnuVolgedeRvl92", "",
+            false);
+        row("characteristics previous screen", "frmKenmerken", MenuRole::VorigScherm,
+            "mnuVorigeScherm", "Vorige scherm", true);
+        row("characteristics last off", "frmKenmerken", MenuRole::LaatsteRecord, "mnuLast", "",
+            false);
+        row("search export off", "frmZoekenFuncties", MenuRole::Exporteren, "mnuExporteren", "",
+            false);
+        row("code search, any case", "FRMZOEKENRVL92", MenuRole::ZoekenRvl92, "mnuZoekenRvl92", "",
+            false);
+        row("characteristic search capitals", "frmZoekenKenmerken", MenuRole::ZoekenRvl92,
+            "mnuZoekenRVL92", "", true);
+        row("characteristic search caption", "frmZoekenKenmerken", MenuRole::ZoekenFunctienaam,
+            "mnuZoekenFunctienaam", "Functies", true);
+        row("access key l", "frmZoekenKenmerken", MenuRole::Beroepen, "mnuBeroepen",
+            "&Lijst beroepen", true);
+        row("access key b", "frmFunctienamen", MenuRole::Beroepen, "mnuBeroepen", "Lijst &beroepen",
+            true);
+    }
+    void screenDifferences() {
+        QFETCH(QString, form);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(bool, enabled);
+        const MenuItemDef* i = item(screenMenu(form), MenuRole(role));
+        QVERIFY(i);
+        QCOMPARE(i->name, name);
+        if (!caption.isEmpty())
+            QCOMPARE(i->caption, caption);
+        QCOMPARE(i->enabled, enabled);
+    }
 };
 
-void TstMenuTable::itemNames_data() {
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("job-title overview")
-        << "frmFunctienamen"
-        << "mnuExporteren mnuSluiten mnuZoekenFunctienaam mnuZoekenRvl92 mnuZoekenKenmerken "
-           "mnuFunctienamen mnuBeroepen mnuNamen mnuKenmerken mnuVorigScherm mnuNaarStartscherm "
-           "mnuVorigeRvl mnuVolgendeRvl mnuFirst mnuLast mnuRecordselector mnuHandleiding "
-           "mnuVraagteken";
-    QTest::newRow("hub")
-        << "frmZoekprogramma"
-        << "mnuExporteren mnuAfsluiten mnuZoekenFunctienaam mnuZoekenRvl92 mnuZoekenKenmerken "
-           "mnuFunctienamen mnuBeroepen mnuNamen mnuKenmerken mnuVorigScherm mnuStartscherm "
-           "mnuVorigeRvl mnuVolgendeRvl mnuEersteRecord mnuLaatsteRecord mnuRecordselector "
-           "mnuHandleiding mnuVraagteken";
-    QTest::newRow("job titles of an occupation")
-        << "frmNamen"
-        << "mnuExporteren mnuSluiten mnuZoekenFunctienaam mnuZoekenRvl92 mnuZoekenKenmerken "
-           "mnuFunctienamen mnuBeroepen mnuNamen mnuKenmerken mnuVorigScherm mnuNaarStartscherm "
-           "mnuRvl92 mnuVolgendeRvl92 mnuEersteRecord mnuLaatsteRecord mnuRecordselector "
-           "mnuHandleiding mnuVraagteken";
-    QTest::newRow("characteristics")
-        << "frmKenmerken"
-        << "mnuExporteren mnuSluiten mnuZoekenFunctienaam mnuZoekenRvl92 mnuZoekenKenmerken "
-           "mnuFunctienamen mnuBeroepen mnuNamen mnuKenmerken mnuVorigeScherm mnuNaarStartscherm "
-           "mnuVorigeRvl92 mnuVolgedeRvl92 mnuFirst mnuLast mnuRecordselector mnuHandleiding "
-           "mnuVraagteken";
-    QTest::newRow("characteristic search")
-        << "frmZoekenKenmerken"
-        << "mnuExporteren mnuSluiten mnuZoekenFunctienaam mnuZoekenRVL92 mnuZoekenKenmerken "
-           "mnuFunctienamen mnuBeroepen mnuNamen mnuKenmerken mnuVorigScherm mnuNaarStartscherm "
-           "mnuVorigeRvl92 mnuVolgendeRvl92 mnuEersteRecord mnuLaatsteRecord mnuRecordselector "
-           "mnuHandleiding mnuVraagteken";
-}
-
-void TstMenuTable::itemNames() {
-    QFETCH(QString, form);
-    QFETCH(QString, expected);
-    QCOMPARE(names(form), expected);
-}
-
-void TstMenuTable::disabledAtDesign_data() {
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("frmFunctienamen") << "frmFunctienamen"
-                                     << "mnuFunctienamen";
-    QTest::newRow("frmBeroepen") << "frmBeroepen"
-                                 << "mnuBeroepen mnuVorigeRvl92 mnuVolgendeRvl92";
-    QTest::newRow("frmNamen") << "frmNamen"
-                              << "mnuNamen mnuRvl92 mnuVolgendeRvl92";
-    QTest::newRow("frmKenmerken") << "frmKenmerken"
-                                  << "mnuVorigeRvl92 mnuVolgedeRvl92 mnuFirst mnuLast";
-    QTest::newRow("frmZoekenFuncties")
-        << "frmZoekenFuncties"
-        << "mnuExporteren mnuZoekenFunctienaam mnuNamen mnuKenmerken mnuVorigeRvl92 "
-           "mnuVolgendeRvl92 mnuEersteRecord mnuLaatsteRecord";
-    QTest::newRow("frmZoekenRvl92 (any case)")
-        << "FRMZOEKENRVL92"
-        << "mnuExporteren mnuZoekenRvl92 mnuNamen mnuKenmerken mnuVorigeRvl92 "
-           "mnuVolgendeRvl92 mnuEersteRecord mnuLaatsteRecord";
-    QTest::newRow("frmZoekenKenmerken")
-        << "frmZoekenKenmerken"
-        << "mnuExporteren mnuZoekenKenmerken mnuNamen mnuKenmerken mnuVorigeRvl92 "
-           "mnuVolgendeRvl92 mnuEersteRecord mnuLaatsteRecord";
-    QTest::newRow("frmZoekprogramma")
-        << "frmZoekprogramma"
-        << "mnuExporteren mnuNamen mnuKenmerken mnuVorigScherm mnuVorigeRvl mnuVolgendeRvl "
-           "mnuEersteRecord mnuLaatsteRecord mnuVraagteken";
-}
-
-void TstMenuTable::disabledAtDesign() {
-    QFETCH(QString, form);
-    QFETCH(QString, expected);
-    QCOMPARE(disabled(form), expected);
-}
-
-void TstMenuTable::captionsAndShortcuts() {
-    const auto f = screenMenu("frmFunctienamen");
-    QCOMPARE(f.size(), size_t(4));
-    QCOMPARE(f[0].caption, QString("&Bestand"));
-    QCOMPARE(f[2].caption, QString("N&avigatie"));
-    QCOMPARE(item(f, MenuRole::Recordselector)->caption, QString("Recordseletor"));
-    QVERIFY(item(f, MenuRole::Recordselector)->checked);
-    QCOMPARE(item(f, MenuRole::Sluiten)->shortcut, QString("Ctrl+Q"));
-    QCOMPARE(item(f, MenuRole::VorigScherm)->shortcut, QString("Ctrl+X"));
-    QCOMPARE(item(f, MenuRole::NaarStartscherm)->shortcut, QString("Ctrl+H"));
-    QCOMPARE(item(f, MenuRole::VorigeCode)->shortcut, QString("Ctrl+O"));
-    QCOMPARE(item(f, MenuRole::VolgendeCode)->shortcut, QString("Ctrl+V"));
-    QCOMPARE(item(f, MenuRole::EersteRecord)->shortcut, QString("Ctrl+E"));
-    QCOMPARE(item(f, MenuRole::LaatsteRecord)->shortcut, QString("Ctrl+L"));
-    // Separators: after Exporteren, after Naar startscherm, after the code
-    // items and after Laatste record.
-    QCOMPARE(f[0].items[1].role, MenuRole::Separator);
-    QCOMPARE(f[2].items[2].role, MenuRole::Separator);
-    QCOMPARE(f[2].items[5].role, MenuRole::Separator);
-    QCOMPARE(f[2].items[8].role, MenuRole::Separator);
-    QCOMPARE(f[2].items[8].caption, QString("-"));
-
-    const auto hub = screenMenu("frmZoekprogramma");
-    QCOMPARE(hub[2].caption, QString("&Navigatie"));
-    QCOMPARE(item(hub, MenuRole::Recordselector)->caption, QString("Recordselector"));
-    const auto k = screenMenu("frmKenmerken");
-    QCOMPARE(item(k, MenuRole::VorigScherm)->caption, QString("Vorige scherm"));
-    const auto zk = screenMenu("frmZoekenKenmerken");
-    QCOMPARE(item(zk, MenuRole::ZoekenFunctienaam)->caption, QString("Functies"));
-    QCOMPARE(item(zk, MenuRole::Beroepen)->caption, QString("&Lijst beroepen"));
-    QCOMPARE(item(f, MenuRole::Beroepen)->caption, QString("Lijst &beroepen"));
-}
-
-QTEST_GUILESS_MAIN(TstMenuTable)
+QTEST_GUILESS_MAIN(TestMenuTable)
 #include "tst_menutable.moc"

@@ -37,7 +37,7 @@ int kind(int argc, char** argv) {
 
 } // namespace
 
-class TstResolutie : public QObject {
+class TestResolutie : public QObject {
     Q_OBJECT
 private slots:
     void recordselector_data() {
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     if (argc > 1 && qstrcmp(argv[1], "--kind") == 0)
         return kind(argc, argv);
     QCoreApplication app(argc, argv);
-    TstResolutie t;
+    TestResolutie t;
     return QTest::qExec(&t, argc, argv);
 }
 

@@ -4,7 +4,7 @@
 
 using namespace rvl92;
 
-class TstScreenText : public QObject {
+class TestScreenText : public QObject {
     Q_OBJECT
 private slots:
     void texts_data() {
@@ -24,5 +24,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstScreenText)
+QTEST_GUILESS_MAIN(TestScreenText)
 #include "tst_screentext.moc"

@@ -7,6 +7,7 @@
 #include "app/messagebox.h"
 #include "app/modrvl92.h"
 #include "app/registerforms.h"
+#include "support/formdriver.h"
 #include "app/startup.h"
 #include "documentation/notices.h"
 #include "screens/search/keuzedialoog.h"
@@ -27,10 +28,7 @@ using namespace rvl92;
 
 namespace {
 
-template <typename T = QWidget> T* child(const QString& form, const char* name) {
-    Form* f = forms().find(form);
-    return f ? f->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-}
+using drive::child;
 
 QAction* action(const QString& form, const char* name) {
     return child<QAction>(form, name);
@@ -49,7 +47,7 @@ bool enabled(const QString& form) {
 
 } // namespace
 
-class TstShell : public QObject {
+class TestShell : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -83,7 +81,7 @@ private:
     bool m_mainUnloaded = false;
 };
 
-void TstShell::initTestCase() {
+void TestShell::initTestCase() {
     appState().programDir = QStringLiteral(RVL92_TREE_DIR);
     registerForms();
     const std::pair<QString, QString> probes[] = {{form::Functienamen, screen::Functienamen},
@@ -105,7 +103,7 @@ void TstShell::initTestCase() {
     forms().setOnMainUnloaded([this] { m_mainUnloaded = true; });
 }
 
-void TstShell::init() {
+void TestShell::init() {
     resetAppState();
     msgbox::clearShown();
     clearDpiOverride();
@@ -114,13 +112,13 @@ void TstShell::init() {
     QVERIFY(forms().show(form::Startscherm));
 }
 
-void TstShell::cleanup() {
+void TestShell::cleanup() {
     forms().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!msgbox::hasPendingAnswers());
 }
 
-void TstShell::startScreenTexts() {
+void TestShell::startScreenTexts() {
     Form* start = forms().find(form::Startscherm);
     QCOMPARE(start->windowTitle(), QString("Startscherm RVL92"));
     QCOMPARE(child<QLabel>(form::Startscherm, "lblTekst1")->text(),
@@ -152,20 +150,20 @@ void TstShell::startScreenTexts() {
         QVERIFY(!child<QLabel>(form::Startscherm, "Image1")->pixmap().isNull());
 }
 
-void TstShell::qtSpeaksDutch() {
+void TestShell::qtSpeaksDutch() {
     // Qt's own buttons ("Yes", "Cancel") come from its Dutch translation.
     QVERIFY(installDutchTranslations(*qApp));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Ja"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuleren"));
 }
 
-void TstShell::exitFromStartScreen_data() {
+void TestShell::exitFromStartScreen_data() {
     QTest::addColumn<bool>("yes");
     QTest::newRow("No leaves everything") << false;
     QTest::newRow("Yes ends the program") << true;
 }
 
-void TstShell::exitFromStartScreen() {
+void TestShell::exitFromStartScreen() {
     QFETCH(bool, yes);
     forms().show(form::Zoekprogramma);
     forms().show(form::Functienamen);
@@ -185,7 +183,7 @@ void TstShell::exitFromStartScreen() {
     }
 }
 
-void TstShell::exitConfirmationFromDataScreen() {
+void TestShell::exitConfirmationFromDataScreen() {
     forms().show(form::Zoekprogramma);
     forms().show(form::Kenmerken);
     forms().show(form::Functienamen);
@@ -215,7 +213,7 @@ void TstShell::exitConfirmationFromDataScreen() {
     QCOMPARE(probeLog().count("frmFunctienamen:CloseData"), 1);
 }
 
-void TstShell::exitConfirmationWithoutCaller() {
+void TestShell::exitConfirmationWithoutCaller() {
     forms().show(form::DialogYesNo);
     appState().gsHuidigScherm = QStringLiteral("frmBestaatNiet");
     click(form::DialogYesNo, "cmdNo");
@@ -224,7 +222,7 @@ void TstShell::exitConfirmationWithoutCaller() {
 
 // Every dialog that disables its caller, left in every way there is: the
 // caller is enabled again and takes the next key.
-void TstShell::dialogWaysOut_data() {
+void TestShell::dialogWaysOut_data() {
     QTest::addColumn<QString>("caller");
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("button"); // its cancelling button or menu item
@@ -243,7 +241,7 @@ void TstShell::dialogWaysOut_data() {
             QTest::addRow("%s, %s", qPrintable(dialog), way) << caller << dialog << button << way;
 }
 
-void TstShell::dialogWaysOut() {
+void TestShell::dialogWaysOut() {
     QFETCH(QString, caller);
     QFETCH(QString, dialog);
     QFETCH(QString, button);
@@ -275,7 +273,7 @@ void TstShell::dialogWaysOut() {
 
 // What the window system is given as title: exactly the caption, and for a
 // dialog without one a title bar that stays empty, not the program's name.
-void TstShell::windowTitles_data() {
+void TestShell::windowTitles_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::newRow("start screen") << form::Startscherm << "Startscherm RVL92";
@@ -289,7 +287,7 @@ void TstShell::windowTitles_data() {
     QTest::newRow("level choice") << form::DialogNiveau << "";
 }
 
-void TstShell::windowTitles() {
+void TestShell::windowTitles() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     setApplicationIdentity();
@@ -312,7 +310,7 @@ void TstShell::windowTitles() {
     }
 }
 
-void TstShell::messageDialogsDisableCaller_data() {
+void TestShell::messageDialogsDisableCaller_data() {
     QTest::addColumn<QString>("caller"); // form to show first ("" = start screen)
     QTest::addColumn<QString>("dialog");
     for (const QString& d : {form::DialogNietGevonden, form::DialogExporteren}) {
@@ -321,7 +319,7 @@ void TstShell::messageDialogsDisableCaller_data() {
     }
 }
 
-void TstShell::messageDialogsDisableCaller() {
+void TestShell::messageDialogsDisableCaller() {
     QFETCH(QString, caller);
     QFETCH(QString, dialog);
     const QString callerForm = caller.isEmpty() ? form::Startscherm : caller;
@@ -352,7 +350,7 @@ void TstShell::messageDialogsDisableCaller() {
     QCOMPARE(forms().active(), forms().find(callerForm));
 }
 
-void TstShell::nietGevondenReturnsToSearchText() {
+void TestShell::nietGevondenReturnsToSearchText() {
     forms().show(form::ZoekenFuncties);
     forms().show(form::DialogNietGevonden);
     QVERIFY(!enabled(form::ZoekenFuncties));
@@ -364,7 +362,7 @@ void TstShell::nietGevondenReturnsToSearchText() {
     QCOMPARE(forms().find(form::ZoekenFuncties)->focusWidget(), box);
 }
 
-void TstShell::minimiseAndMaximise() {
+void TestShell::minimiseAndMaximise() {
     Form* start = forms().find(form::Startscherm);
     Form* normal = forms().show(form::Functienamen);
     Form* maxed = forms().show(form::Kenmerken);
@@ -379,7 +377,7 @@ void TstShell::minimiseAndMaximise() {
     QCOMPARE(appState().gsSchermHistorie[0], QString("frmStartschermViewRVL"));
 }
 
-void TstShell::focusHandBack() {
+void TestShell::focusHandBack() {
     Form* start = forms().find(form::Startscherm);
     Form* hub = forms().show(form::Zoekprogramma);
     QCOMPARE(appState().gsHuidigScherm, screen::Zoekprogramma);
@@ -407,7 +405,7 @@ void TstShell::focusHandBack() {
     QCOMPARE(appState().gsHuidigScherm, screen::Start);
 }
 
-void TstShell::otherResolutionSwitchesSelectorOff() {
+void TestShell::otherResolutionSwitchesSelectorOff() {
     forms().unloadAll();
     setDpiOverride(120, 120);
     forms().show(form::Startscherm);
@@ -422,7 +420,7 @@ void TstShell::otherResolutionSwitchesSelectorOff() {
     }
 }
 
-void TstShell::hubRecordselectorOnEveryScreen() {
+void TestShell::hubRecordselectorOnEveryScreen() {
     forms().show(form::Functienamen);
     forms().show(form::Zoekprogramma);
     action(form::Zoekprogramma, "mnuRecordselector")->trigger();
@@ -434,7 +432,7 @@ void TstShell::hubRecordselectorOnEveryScreen() {
     QVERIFY(action(form::Functienamen, "mnuRecordselector")->isChecked());
 }
 
-void TstShell::hubShortcuts() {
+void TestShell::hubShortcuts() {
     Form* hub = forms().show(form::Zoekprogramma);
     QVERIFY(QTest::qWaitForWindowActive(hub));
     const QStringList before = appState().history();
@@ -446,7 +444,7 @@ void TstShell::hubShortcuts() {
     QCOMPARE(appState().gsHuidigScherm, screen::Start);
 }
 
-void TstShell::hubOpensListsWithoutCode() {
+void TestShell::hubOpensListsWithoutCode() {
     forms().show(form::Zoekprogramma);
     action(form::Zoekprogramma, "mnuBeroepen")->trigger();
     QCOMPARE(forms().active(), forms().find(form::Beroepen));
@@ -455,7 +453,7 @@ void TstShell::hubOpensListsWithoutCode() {
              QStringList({"frmStartschermViewRVL", "frmZoekprogramma", "frmBeroepen"}));
 }
 
-void TstShell::vorigSchermAcrossCase() {
+void TestShell::vorigSchermAcrossCase() {
     forms().show(form::Zoekprogramma);
     forms().show(form::ZoekenRvl92);
     forms().show(form::Kenmerken);
@@ -467,7 +465,7 @@ void TstShell::vorigSchermAcrossCase() {
     QCOMPARE(forms().active(), forms().find(form::Kenmerken));
 }
 
-void TstShell::aboutBox() {
+void TestShell::aboutBox() {
     click(form::Startscherm, "cmdInfo");
     Form* about = forms().find(form::About);
     QVERIFY(about);
@@ -483,7 +481,7 @@ void TstShell::aboutBox() {
     QCOMPARE(appState().history(), before);
 }
 
-void TstShell::codeListNotice() {
+void TestShell::codeListNotice() {
     click(form::Startscherm, "cmdCodelijsten");
     Form* dlg = forms().find(form::DialogExporteren);
     QVERIFY(dlg);
@@ -501,5 +499,5 @@ void TstShell::codeListNotice() {
     QVERIFY(enabled(form::Startscherm));
 }
 
-QTEST_MAIN(TstShell)
+QTEST_MAIN(TestShell)
 #include "tst_shell.moc"

@@ -24,7 +24,7 @@ QByteArray sha(const QString& file) {
 
 } // namespace
 
-class TstDatabaseJet : public QObject {
+class TestDatabaseJet : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -36,19 +36,19 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TstDatabaseJet::init() {
+void TestDatabaseJet::init() {
     Database::clearSharedImports();
 }
 
 // A copy of a fixture as <program dir>/Programmabestanden/RVL92.MDB.
-QString TstDatabaseJet::install(const QString& fixture) {
+QString TestDatabaseJet::install(const QString& fixture) {
     const QString dir = m_dir.filePath(fixture + "/Programmabestanden");
     QDir().mkpath(dir);
     QFile::copy(Fixtures + "/" + fixture, dir + "/RVL92.MDB");
     return m_dir.filePath(fixture);
 }
 
-void TstDatabaseJet::installedJetFileOpensAndIsShared() {
+void TestDatabaseJet::installedJetFileOpensAndIsShared() {
     const QString programDir = install("testUnicodeCompV2003.mdb");
     const QString file = Database::databasePath(programDir);
     const QByteArray before = sha(file);
@@ -74,7 +74,7 @@ void TstDatabaseJet::installedJetFileOpensAndIsShared() {
     QCOMPARE(sha(file), before);
 }
 
-void TstDatabaseJet::jetFileWithoutTables() {
+void TestDatabaseJet::jetFileWithoutTables() {
     const QString programDir = install("emptyJet4.mdb");
     Database db;
     DbError err;
@@ -86,5 +86,5 @@ void TstDatabaseJet::jetFileWithoutTables() {
     QVERIFY(!db.isOpen());
 }
 
-QTEST_GUILESS_MAIN(TstDatabaseJet)
+QTEST_GUILESS_MAIN(TestDatabaseJet)
 #include "tst_databasejet.moc"

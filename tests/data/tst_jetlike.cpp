@@ -7,7 +7,7 @@
 
 using namespace rvl92;
 
-class TstJetLike : public QObject {
+class TestJetLike : public QObject {
     Q_OBJECT
 private slots:
     void matches_data();
@@ -82,7 +82,7 @@ bool refMatch(const std::vector<RefToken>& p, size_t ti, const std::u32string& s
 
 } // namespace
 
-void TstJetLike::matches_data() {
+void TestJetLike::matches_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<bool>("expected");
@@ -167,7 +167,7 @@ void TstJetLike::matches_data() {
                                 << "%d'é%" << true;
 }
 
-void TstJetLike::matches() {
+void TestJetLike::matches() {
     QFETCH(QString, text);
     QFETCH(QString, pattern);
     QFETCH(bool, expected);
@@ -178,7 +178,7 @@ void TstJetLike::matches() {
              expected);
 }
 
-void TstJetLike::escapeMakesLiteral_data() {
+void TestJetLike::escapeMakesLiteral_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("other"); // a text the raw pattern would match, the escaped not
     QTest::newRow("percent") << "50%"
@@ -195,7 +195,7 @@ void TstJetLike::escapeMakesLiteral_data() {
                              << "a";
 }
 
-void TstJetLike::escapeMakesLiteral() {
+void TestJetLike::escapeMakesLiteral() {
     QFETCH(QString, typed);
     QFETCH(QString, other);
     const QString escaped = JetPattern::escape(typed);
@@ -205,7 +205,7 @@ void TstJetLike::escapeMakesLiteral() {
     QVERIFY(!jetLike(other, escaped));
 }
 
-void TstJetLike::throughSql_data() {
+void TestJetLike::throughSql_data() {
     QTest::addColumn<QString>("where");
     QTest::addColumn<int>("count");
     QTest::newRow("contains, any case") << "name Like '%BAK%'" << 2;
@@ -218,7 +218,7 @@ void TstJetLike::throughSql_data() {
     QTest::newRow("pattern of each row") << "name like name" << 3;
 }
 
-void TstJetLike::throughSql() {
+void TestJetLike::throughSql() {
     QFETCH(QString, where);
     QFETCH(int, count);
     sqlite3* db = nullptr;
@@ -239,7 +239,7 @@ void TstJetLike::throughSql() {
     sqlite3_close(db);
 }
 
-void TstJetLike::longTextsStayLinear() {
+void TestJetLike::longTextsStayLinear() {
     // A pathological pattern against a long text must finish (no exponential
     // backtracking): many runs, no match.
     const QString text(10000, QLatin1Char('a'));
@@ -247,7 +247,7 @@ void TstJetLike::longTextsStayLinear() {
     QVERIFY(jetLike(text + QLatin1Char('b'), QStringLiteral("%a%a%a%a%a%a%a%a%b")));
 }
 
-void TstJetLike::agreesWithPlainBacktracking() {
+void TestJetLike::agreesWithPlainBacktracking() {
     // Small alphabets, so that matches are common; letters that fold to
     // others (É, the long s, the Kelvin sign) and digits among them.
     const QString letters = QStringLiteral("aAbBsSc\u00e9\u00c9\u017f\u212ak 19-");
@@ -303,5 +303,5 @@ void TstJetLike::agreesWithPlainBacktracking() {
     QVERIFY(matched < cases - cases / 20);
 }
 
-QTEST_GUILESS_MAIN(TstJetLike)
+QTEST_GUILESS_MAIN(TestJetLike)
 #include "tst_jetlike.moc"

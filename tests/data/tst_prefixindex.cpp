@@ -16,7 +16,7 @@ const QString DemoDb = QStringLiteral(RVL92_TREE_DIR "/Programmabestanden/RVL92.
 
 } // namespace
 
-class TstPrefixIndex : public QObject {
+class TestPrefixIndex : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -32,7 +32,7 @@ private:
     QStringList m_codes;
 };
 
-void TstPrefixIndex::initTestCase() {
+void TestPrefixIndex::initTestCase() {
     DbError err;
     QVERIFY2(m_db.open(DemoDb, &err), qPrintable(err.description));
     Recordset rs;
@@ -44,7 +44,7 @@ void TstPrefixIndex::initTestCase() {
     }
 }
 
-void TstPrefixIndex::sameRowsAsScan_data() {
+void TestPrefixIndex::sameRowsAsScan_data() {
     QTest::addColumn<QString>("order");
     QTest::addColumn<int>("column");
     QTest::addColumn<bool>("equals");
@@ -60,7 +60,7 @@ void TstPrefixIndex::sameRowsAsScan_data() {
     QTest::newRow("codes sorted") << " order by RVL92, id" << 0 << true << 2000;
 }
 
-void TstPrefixIndex::sameRowsAsScan() {
+void TestPrefixIndex::sameRowsAsScan() {
     QFETCH(QString, order);
     QFETCH(int, column);
     QFETCH(bool, equals);
@@ -130,7 +130,7 @@ void TstPrefixIndex::sameRowsAsScan() {
     QVERIFY(found < keys.size());
 }
 
-void TstPrefixIndex::sameRowsAsScanOnAwkwardValues_data() {
+void TestPrefixIndex::sameRowsAsScanOnAwkwardValues_data() {
     QTest::addColumn<bool>("equals");
     QTest::newRow("prefix") << false;
     QTest::newRow("equals") << true;
@@ -140,7 +140,7 @@ void TstPrefixIndex::sameRowsAsScanOnAwkwardValues_data() {
 // NUL byte, differ only after an accent, or fold to each other from
 // different bytes (the long s, the Kelvin sign), stored in random order and
 // case, with NULLs between them.
-void TstPrefixIndex::sameRowsAsScanOnAwkwardValues() {
+void TestPrefixIndex::sameRowsAsScanOnAwkwardValues() {
     QFETCH(bool, equals);
     const QString nul(QChar(0));
     const QStringList values{"",
@@ -231,7 +231,7 @@ void TstPrefixIndex::sameRowsAsScanOnAwkwardValues() {
 
 // Closing or reopening a result while an index of it is being built waits
 // for the builder, which reads the old rows; the new rows get their own.
-void TstPrefixIndex::reopenWhileIndexIsBuilt() {
+void TestPrefixIndex::reopenWhileIndexIsBuilt() {
     DbError err;
     Recordset rs, plain;
     const QString titles = " select RVL92, Functienaam from functienamen";
@@ -256,5 +256,5 @@ void TstPrefixIndex::reopenWhileIndexIsBuilt() {
     }
 }
 
-QTEST_GUILESS_MAIN(TstPrefixIndex)
+QTEST_GUILESS_MAIN(TestPrefixIndex)
 #include "tst_prefixindex.moc"

@@ -3,7 +3,7 @@
 #include "data/database.h"
 #include "data/recordset.h"
 
-#include "testdb.h"
+#include "support/fixturedb.h"
 
 #include <QTest>
 
@@ -31,7 +31,7 @@ int rawCount(const QString& sql) {
 
 } // namespace
 
-class TstQueries : public QObject {
+class TestQueries : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -44,7 +44,7 @@ private:
     QString m_code; // an occupation with job titles
 };
 
-void TstQueries::initTestCase() {
+void TestQueries::initTestCase() {
     DbError err;
     QVERIFY2(m_db.open(DemoDb, &err), qPrintable(err.description));
     Recordset rs;
@@ -54,7 +54,7 @@ void TstQueries::initTestCase() {
     QCOMPARE(m_code.size(), 5);
 }
 
-void TstQueries::screenQueries_data() {
+void TestQueries::screenQueries_data() {
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("rawCountSql");
     QTest::addColumn<int>("columns");
@@ -111,7 +111,7 @@ void TstQueries::screenQueries_data() {
         << "select count(*) from functienamen where RVL92 = '%1'" << 3;
 }
 
-void TstQueries::screenQueries() {
+void TestQueries::screenQueries() {
     QFETCH(QString, sql);
     QFETCH(QString, rawCountSql);
     QFETCH(int, columns);
@@ -128,7 +128,7 @@ void TstQueries::screenQueries() {
     QCOMPARE(rs.recordCount(), expected);
 }
 
-void TstQueries::characteristicsInTableOrder() {
+void TestQueries::characteristicsInTableOrder() {
     Recordset rs;
     DbError err;
     QVERIFY(rs.open(" Select RVL.* from RVL where RVL92 = '" + m_code + "'", m_db, &err));
@@ -139,5 +139,5 @@ void TstQueries::characteristicsInTableOrder() {
     QCOMPARE(rs.text(0), m_code);
 }
 
-QTEST_GUILESS_MAIN(TstQueries)
+QTEST_GUILESS_MAIN(TestQueries)
 #include "tst_queries.moc"

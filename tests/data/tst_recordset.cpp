@@ -1,7 +1,7 @@
 #include "data/database.h"
 #include "data/recordset.h"
 
-#include "testdb.h"
+#include "support/fixturedb.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -10,7 +10,7 @@
 
 using namespace rvl92;
 
-class TstRecordset : public QObject {
+class TestRecordset : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -47,7 +47,7 @@ private:
     Database m_conn; // shared by the tests that only read
 };
 
-void TstRecordset::initTestCase() {
+void TestRecordset::initTestCase() {
     QVERIFY(m_dir.isValid());
     m_db = m_dir.filePath("small.db");
     QVERIFY(testdb::writeSmall(m_db));
@@ -55,7 +55,7 @@ void TstRecordset::initTestCase() {
     QVERIFY2(m_conn.open(m_db, &err), qPrintable(err.description));
 }
 
-void TstRecordset::openFailures_data() {
+void TestRecordset::openFailures_data() {
     QTest::addColumn<QByteArray>("content"); // "-" = no file
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("description"); // %1 = the file, native separators
@@ -71,7 +71,7 @@ void TstRecordset::openFailures_data() {
     QTest::newRow("damaged sqlite") << truncated << int(dberr::NotADatabase) << QString();
 }
 
-void TstRecordset::openFailures() {
+void TestRecordset::openFailures() {
     QFETCH(QByteArray, content);
     QFETCH(int, number);
     QFETCH(QString, description);
@@ -92,7 +92,7 @@ void TstRecordset::openFailures() {
         QVERIFY(err.description.contains(QDir::toNativeSeparators(file)));
 }
 
-void TstRecordset::formatToldByContent_data() {
+void TestRecordset::formatToldByContent_data() {
     QTest::addColumn<QByteArray>("head");
     QTest::addColumn<int>("format");
     QByteArray jet(4, '\0');
@@ -110,7 +110,7 @@ void TstRecordset::formatToldByContent_data() {
     QTest::newRow("empty") << QByteArray() << int(Database::Format::Empty);
 }
 
-void TstRecordset::formatToldByContent() {
+void TestRecordset::formatToldByContent() {
     QFETCH(QByteArray, head);
     QFETCH(int, format);
     // The name says nothing: an SQLite file called .MDB, a Jet file called .db.
@@ -124,7 +124,7 @@ void TstRecordset::formatToldByContent() {
              int(Database::Format::Missing));
 }
 
-void TstRecordset::opensFromReadOnlyFolderWithOddName() {
+void TestRecordset::opensFromReadOnlyFolderWithOddName() {
     // Blanks and an apostrophe in the path, a folder nobody may write to.
     const QString dir = m_dir.filePath("Program Files/RVL's map/Programmabestanden");
     QVERIFY(QDir().mkpath(dir));
@@ -142,7 +142,7 @@ void TstRecordset::opensFromReadOnlyFolderWithOddName() {
     QCOMPARE(db.fileName(), QFileInfo(dir + "/RVL92.MDB").absoluteFilePath());
 }
 
-void TstRecordset::neverWritesTheFile() {
+void TestRecordset::neverWritesTheFile() {
     const QString file = m_dir.filePath("ro.db");
     QVERIFY(QFile::copy(m_db, file));
     QFile f(file);
@@ -166,7 +166,7 @@ void TstRecordset::neverWritesTheFile() {
     QVERIFY(!QFile::exists(file + "-wal"));
 }
 
-void TstRecordset::queryErrorsComeBackAsNumberAndText_data() {
+void TestRecordset::queryErrorsComeBackAsNumberAndText_data() {
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("inDescription");
     QTest::newRow("missing table") << "select * from bestaatniet"
@@ -179,7 +179,7 @@ void TstRecordset::queryErrorsComeBackAsNumberAndText_data() {
                                 << "De opdracht bevat geen query.";
 }
 
-void TstRecordset::queryErrorsComeBackAsNumberAndText() {
+void TestRecordset::queryErrorsComeBackAsNumberAndText() {
     QFETCH(QString, sql);
     QFETCH(QString, inDescription);
     DbError err;
@@ -196,7 +196,7 @@ void TstRecordset::queryErrorsComeBackAsNumberAndText() {
     QCOMPARE(err.number, int(dberr::NotOpen));
 }
 
-void TstRecordset::nullStaysDistinctFromEmpty() {
+void TestRecordset::nullStaysDistinctFromEmpty() {
     DbError err;
     Database& db = m_conn;
     Recordset rs;
@@ -210,7 +210,7 @@ void TstRecordset::nullStaysDistinctFromEmpty() {
     QVERIFY(!rs.isNullAt(1, 0));
 }
 
-void TstRecordset::holdsEveryValueAsSqliteGivesIt_data() {
+void TestRecordset::holdsEveryValueAsSqliteGivesIt_data() {
     QTest::addColumn<QString>("sql");
     QTest::newRow("tables") << "select * from functienamen";
     QTest::newRow("kinds of value") << "select NULL, '', x'', 12, 1.5, 'a' || char(0) || 'b', "
@@ -224,7 +224,7 @@ void TstRecordset::holdsEveryValueAsSqliteGivesIt_data() {
            "case when i % 13 = 0 then null else printf('%d', i * i) end from n";
 }
 
-void TstRecordset::holdsEveryValueAsSqliteGivesIt() {
+void TestRecordset::holdsEveryValueAsSqliteGivesIt() {
     QFETCH(QString, sql);
     DbError err;
     Database& db = m_conn;
@@ -253,7 +253,7 @@ void TstRecordset::holdsEveryValueAsSqliteGivesIt() {
     QCOMPARE(rs.recordCount(), row);
 }
 
-void TstRecordset::fieldsByNameIgnoreCase() {
+void TestRecordset::fieldsByNameIgnoreCase() {
     DbError err;
     Database& db = m_conn;
     Recordset rs;
@@ -267,7 +267,7 @@ void TstRecordset::fieldsByNameIgnoreCase() {
     QCOMPARE(rs.text("id"), QStringLiteral("7"));
 }
 
-void TstRecordset::rowsInKeyOrder_data() {
+void TestRecordset::rowsInKeyOrder_data() {
     QTest::addColumn<QString>("rows"); // values rows (value, key)
     QTest::addColumn<QString>("expected");
     QTest::newRow("in order already") << "('a',1),('b',2),('c',3)"
@@ -286,7 +286,7 @@ void TstRecordset::rowsInKeyOrder_data() {
 
 // A statement read through an index gives its rows by the index; its last
 // column puts them back in the order asked for, and is no field itself.
-void TstRecordset::rowsInKeyOrder() {
+void TestRecordset::rowsInKeyOrder() {
     QFETCH(QString, rows);
     QFETCH(QString, expected);
     Recordset rs;
@@ -309,7 +309,7 @@ void TstRecordset::rowsInKeyOrder() {
     }
 }
 
-void TstRecordset::moves() {
+void TestRecordset::moves() {
     DbError err;
     Database& db = m_conn;
     Recordset rs;
@@ -337,7 +337,7 @@ void TstRecordset::moves() {
     QCOMPARE(rs.text(0), "11010");
 }
 
-void TstRecordset::emptyResultIsBofAndEof() {
+void TestRecordset::emptyResultIsBofAndEof() {
     DbError err;
     Database& db = m_conn;
     Recordset rs;
@@ -353,7 +353,7 @@ void TstRecordset::emptyResultIsBofAndEof() {
     QCOMPARE(rs.fieldCount(), 3); // the columns are known all the same
 }
 
-void TstRecordset::absolutePosition() {
+void TestRecordset::absolutePosition() {
     DbError err;
     Database& db = m_conn;
     Recordset rs;
@@ -375,7 +375,7 @@ void TstRecordset::absolutePosition() {
     QCOMPARE(rs.absolutePosition(), Recordset::PosUnknown);
 }
 
-void TstRecordset::find_data() {
+void TestRecordset::find_data() {
     using Op = FindCriterion::Op;
     QTest::addColumn<int>("startPos");
     QTest::addColumn<int>("column");
@@ -411,7 +411,7 @@ void TstRecordset::find_data() {
     QTest::newRow("bad column") << 1 << 9 << int(Op::Equals) << "x" << 0 << false << 1;
 }
 
-void TstRecordset::find() {
+void TestRecordset::find() {
     QFETCH(int, startPos);
     QFETCH(int, column);
     QFETCH(int, op);
@@ -431,7 +431,7 @@ void TstRecordset::find() {
     QCOMPARE(found, expectedPos > 0 && column < rs.fieldCount());
 }
 
-void TstRecordset::findTreatsTypedTextLiterally_data() {
+void TestRecordset::findTreatsTypedTextLiterally_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("expectedPos");
     QTest::newRow("quote") << "Chef d'" << 4;
@@ -444,7 +444,7 @@ void TstRecordset::findTreatsTypedTextLiterally_data() {
     QTest::newRow("underscore") << "_" << int(Recordset::PosEOF);
 }
 
-void TstRecordset::findTreatsTypedTextLiterally() {
+void TestRecordset::findTreatsTypedTextLiterally() {
     QFETCH(QString, typed);
     QFETCH(int, expectedPos);
     DbError err;
@@ -455,7 +455,7 @@ void TstRecordset::findTreatsTypedTextLiterally() {
     QCOMPARE(rs.absolutePosition(), expectedPos);
 }
 
-void TstRecordset::reopenEmitsReset() {
+void TestRecordset::reopenEmitsReset() {
     DbError err;
     Database& db = m_conn;
     Recordset rs;
@@ -476,7 +476,7 @@ void TstRecordset::reopenEmitsReset() {
     QCOMPARE(rs.recordCount(), 0);
 }
 
-void TstRecordset::twoConnectionsAreIndependent() {
+void TestRecordset::twoConnectionsAreIndependent() {
     Database a, b;
     DbError err;
     QVERIFY(a.open(m_db, &err));
@@ -492,5 +492,5 @@ void TstRecordset::twoConnectionsAreIndependent() {
     QCOMPARE(ra.recordCount(), 9);
 }
 
-QTEST_GUILESS_MAIN(TstRecordset)
+QTEST_GUILESS_MAIN(TestRecordset)
 #include "tst_recordset.moc"

@@ -17,7 +17,7 @@ const QList<FolderPlaceholder> kFolders = {
 
 } // namespace
 
-class TstAssociation : public QObject {
+class TestAssociation : public QObject {
     Q_OBJECT
 private slots:
     void leadingDot_data() {
@@ -257,5 +257,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstAssociation)
+QTEST_GUILESS_MAIN(TestAssociation)
 #include "tst_association.moc"

@@ -61,7 +61,7 @@ QStringList viewerLog(const QString& file) {
 
 } // namespace
 
-class TstDocumentLauncher : public QObject {
+class TestDocumentLauncher : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
@@ -270,5 +270,5 @@ private:
     QString m_dir;
 };
 
-QTEST_MAIN(TstDocumentLauncher)
+QTEST_MAIN(TestDocumentLauncher)
 #include "tst_documentlauncher.moc"

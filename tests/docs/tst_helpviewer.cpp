@@ -57,7 +57,7 @@ void openHelpFrom(const QString& formName) {
 
 } // namespace
 
-class TstHelpViewer : public QObject {
+class TestHelpViewer : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
@@ -202,5 +202,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstHelpViewer)
+QTEST_MAIN(TestHelpViewer)
 #include "tst_helpviewer.moc"

@@ -75,7 +75,7 @@ private:
 
 } // namespace
 
-class TstInstalledDocs : public QObject {
+class TestInstalledDocs : public QObject {
     Q_OBJECT
 private slots:
     void pdfs_data() {
@@ -256,5 +256,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstInstalledDocs)
+QTEST_MAIN(TestInstalledDocs)
 #include "tst_installeddocs.moc"

@@ -8,7 +8,7 @@ using namespace rvl92;
 
 Q_DECLARE_METATYPE(rvl92::Notice)
 
-class TstNotices : public QObject {
+class TestNotices : public QObject {
     Q_OBJECT
 private slots:
     void notices_data() {
@@ -64,5 +64,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstNotices)
+QTEST_GUILESS_MAIN(TestNotices)
 #include "tst_notices.moc"

@@ -34,7 +34,7 @@ QTextCharFormat formatAt(QTextDocument& doc, const QString& needle) {
 
 } // namespace
 
-class TstRtfReader : public QObject {
+class TestRtfReader : public QObject {
     Q_OBJECT
 private slots:
     void text_data() {
@@ -240,5 +240,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstRtfReader)
+QTEST_MAIN(TestRtfReader)
 #include "tst_rtfreader.moc"

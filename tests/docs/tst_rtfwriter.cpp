@@ -34,7 +34,7 @@ QTextCharFormat formatAt(QTextDocument& doc, const QString& needle) {
 
 } // namespace
 
-class TstRtfWriter : public QObject {
+class TestRtfWriter : public QObject {
     Q_OBJECT
 private slots:
     void characters_data() {
@@ -98,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstRtfWriter)
+QTEST_MAIN(TestRtfWriter)
 #include "tst_rtfwriter.moc"

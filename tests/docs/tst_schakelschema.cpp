@@ -33,7 +33,7 @@ Form* noticeDialog() {
 
 } // namespace
 
-class TstSchakelSchema : public QObject {
+class TestSchakelSchema : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
@@ -155,5 +155,5 @@ private:
     }
 };
 
-QTEST_MAIN(TstSchakelSchema)
+QTEST_MAIN(TestSchakelSchema)
 #include "tst_schakelschema.moc"

@@ -25,7 +25,7 @@ QStringList readLog(const QString& file) {
 
 } // namespace
 
-class TstWinProcess : public QObject {
+class TestWinProcess : public QObject {
     Q_OBJECT
 private slots:
     void init() {
@@ -144,5 +144,5 @@ private:
     QString m_log;
 };
 
-QTEST_GUILESS_MAIN(TstWinProcess)
+QTEST_GUILESS_MAIN(TestWinProcess)
 #include "tst_winprocess.moc"

@@ -10,7 +10,7 @@
 
 using namespace rvl92;
 
-class TstXdgLookup : public QObject {
+class TestXdgLookup : public QObject {
     Q_OBJECT
 private slots:
     void init() {
@@ -153,5 +153,5 @@ private:
     QString m_viewer;
 };
 
-QTEST_GUILESS_MAIN(TstXdgLookup)
+QTEST_GUILESS_MAIN(TestXdgLookup)
 #include "tst_xdglookup.moc"

@@ -4,7 +4,7 @@
 // columns in table order and table functienamen, with NULLs, empty strings,
 // accents, ";" and blanks in values.
 
-#include "testdb.h"
+#include "support/fixturedb.h"
 
 #include <QDir>
 
@@ -46,43 +46,36 @@ inline Row leeg() {
 
 // Writes <dir>/Programmabestanden/RVL92.MDB.
 inline bool write(const QString& programDir) {
-    const QString folder = QDir(programDir).filePath("Programmabestanden");
-    QDir().mkpath(folder);
-    const QString file = QDir(folder).filePath("RVL92.MDB");
-    QFile::remove(file);
-    sqlite3* db = nullptr;
-    if (sqlite3_open(file.toUtf8().constData(), &db) != SQLITE_OK)
-        return false;
-    bool ok =
-        testdb::exec(db, "CREATE TABLE RVL (" + testdb::rvlColumns().join(" TEXT, ") + " TEXT)") &&
-        testdb::exec(db, "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, "
-                         "beroep TEXT, id INTEGER)");
-    Row drie(34);
-    drie[0] = "33030";
-    drie[5] = "331";
-    drie[33] = QString::fromUtf8("Ploegleider");
-    ok = ok && testdb::insert(db, "RVL", {bakker(), leeg(), drie});
-    ok = ok && testdb::insert(db, "functienamen",
-                              {
-                                  {"11010", "Broodbakker", "Bakker van brood; banket", "1"},
-                                  {"33030", QString::fromUtf8("Chef d'équipe"), "Ploegleider", "2"},
-                                  {"11010", "Bakker; deeg", "Bakker van brood; banket", "3"},
-                                  {"11010", QString::fromUtf8("Pâtissier  € ë"),
-                                   "Bakker van brood; banket", "4"},
-                                  {std::nullopt, "Zonder code", "Onbekend", "5"},
-                                  {"44040", std::nullopt, "Schilder", "6"},
-                              });
-    // The lookup lists of the search on characteristics.
-    ok = ok && testdb::exec(db, "CREATE TABLE BekwaamhedenNiveau (NiveauTotaal TEXT);"
-                                "INSERT INTO BekwaamhedenNiveau VALUES ('02 Basis');"
-                                "CREATE TABLE richtingen (richting TEXT);"
-                                "INSERT INTO richtingen VALUES ('3 Ambachtelijk'),('31 Voedsel');"
-                                "CREATE TABLE Werksoorten (Werksoorten TEXT);"
-                                "INSERT INTO Werksoorten VALUES ('101 Bereiden');"
-                                "CREATE TABLE Vaardigheden (Vaardigheden TEXT);"
-                                "INSERT INTO Vaardigheden VALUES ('201 Deeg kneden');");
-    sqlite3_close(db);
-    return ok;
+    return testdb::writeProgramDatabase(programDir, [](sqlite3* db) {
+        bool ok = testdb::createTables(db);
+        Row drie(34);
+        drie[0] = "33030";
+        drie[5] = "331";
+        drie[33] = QString::fromUtf8("Ploegleider");
+        ok = ok && testdb::insert(db, "RVL", {bakker(), leeg(), drie});
+        ok = ok &&
+             testdb::insert(db, "functienamen",
+                            {
+                                {"11010", "Broodbakker", "Bakker van brood; banket", "1"},
+                                {"33030", QString::fromUtf8("Chef d'équipe"), "Ploegleider", "2"},
+                                {"11010", "Bakker; deeg", "Bakker van brood; banket", "3"},
+                                {"11010", QString::fromUtf8("Pâtissier  € ë"),
+                                 "Bakker van brood; banket", "4"},
+                                {std::nullopt, "Zonder code", "Onbekend", "5"},
+                                {"44040", std::nullopt, "Schilder", "6"},
+                            });
+        // The lookup lists of the search on characteristics.
+        ok = ok &&
+             testdb::exec(db, "CREATE TABLE BekwaamhedenNiveau (NiveauTotaal TEXT);"
+                              "INSERT INTO BekwaamhedenNiveau VALUES ('02 Basis');"
+                              "CREATE TABLE richtingen (richting TEXT);"
+                              "INSERT INTO richtingen VALUES ('3 Ambachtelijk'),('31 Voedsel');"
+                              "CREATE TABLE Werksoorten (Werksoorten TEXT);"
+                              "INSERT INTO Werksoorten VALUES ('101 Bereiden');"
+                              "CREATE TABLE Vaardigheden (Vaardigheden TEXT);"
+                              "INSERT INTO Vaardigheden VALUES ('201 Deeg kneden');");
+        return ok;
+    });
 }
 
 } // namespace exportdb

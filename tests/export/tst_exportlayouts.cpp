@@ -7,6 +7,7 @@
 #include "export/layouts.h"
 
 #include "export/exportdb.h"
+#include "support/failingdevice.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -204,6 +205,32 @@ private slots:
         QTest::newRow("job titles of an odd code")
             << namenExportSql("1' or ''='") << namen << ExportType::Csv << QByteArray();
     }
+    // A device that stops taking bytes: the lines before it count, the line it
+    // cuts short and every later one fail, and nothing is written after the
+    // first failure.
+    void failingDevice_data() {
+        QTest::addColumn<int>("budget");
+        QTest::addColumn<int>("linesWritten");
+        QTest::newRow("refused at once") << 0 << 0;
+        QTest::newRow("second line cut short") << 7 << 1;
+        QTest::newRow("full after two lines") << 10 << 2;
+        QTest::newRow("room enough") << 100 << 3;
+    }
+    void failingDevice() {
+        QFETCH(int, budget);
+        QFETCH(int, linesWritten);
+        FailingDevice device(budget);
+        ExportLines out(&device);
+        int accepted = 0;
+        for (const char* line : {"abc", "def", "ghi"})
+            accepted += out.write(QString::fromLatin1(line)) ? 1 : 0;
+        QCOMPARE(accepted, linesWritten);
+        QCOMPARE(out.ok(), linesWritten == 3);
+        QCOMPARE(out.linesWritten(), linesWritten);
+        QCOMPARE(device.writeCalls(), qMin(linesWritten + 1, 3));
+        QCOMPARE(device.taken(), QByteArray("abc\r\ndef\r\nghi\r\n").left(budget));
+    }
+
     void lists() {
         QFETCH(QString, sql);
         QFETCH(QString, layout);

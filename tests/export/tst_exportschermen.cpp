@@ -12,6 +12,7 @@
 #include "app/registerforms.h"
 #include "export/exportframe.h"
 #include "export/exportlines.h"
+#include "support/formdriver.h"
 
 #include "export/exportdb.h"
 
@@ -27,22 +28,18 @@
 
 using namespace rvl92;
 using namespace rvl92::exports;
+using drive::child;
 
 namespace {
 
-template <typename T = QWidget> T* kind(const QString& form, const QString& name) {
-    Form* f = forms().find(form);
-    return f ? f->findChild<T*>(name) : nullptr;
-}
-
 void menu(const QString& form, const char* name) {
-    QAction* a = kind<QAction>(form, QString::fromLatin1(name));
+    QAction* a = child<QAction>(form, QString::fromLatin1(name));
     QVERIFY2(a && a->isEnabled(), name);
     a->trigger();
 }
 
 QTableView* grid(const QString& form) {
-    return kind<QTableView>(form, "DataGrid1");
+    return child<QTableView>(form, "DataGrid1");
 }
 
 // The grid's rows as "col0 col1" and the captions of its visible columns.
@@ -130,7 +127,7 @@ private slots:
     void zoekenFuncties() {
         const QString F = form::ZoekenFuncties;
         forms().show(F);
-        auto* vak = kind<QLineEdit>(F, "txtZoekstr");
+        auto* vak = child<QLineEdit>(F, "txtZoekstr");
         QTest::keyClicks(vak, "bakker");
         QTest::keyClick(vak, Qt::Key_Return);
         const QList<QByteArray> rows = gridLines(F);
@@ -146,7 +143,7 @@ private slots:
         QCOMPARE(savedialog::shown().last().fileName, QString("ZoekenFuncties"));
         QCOMPARE(captions(F), columns);
         QCOMPARE(grid(F)->currentIndex().row(), 0);
-        QCOMPARE(kind<QLabel>(F, "lblRecordCount")->text(),
+        QCOMPARE(child<QLabel>(F, "lblRecordCount")->text(),
                  QStringLiteral(" Record  1 van %1 ").arg(rows.size()));
         QCOMPARE(shared(), before);
     }
@@ -156,11 +153,11 @@ private slots:
     void zoekenRvl92() {
         const QString F = form::ZoekenRvl92;
         forms().show(F);
-        auto* z1 = kind<QLineEdit>(F, "txtZ1");
+        auto* z1 = child<QLineEdit>(F, "txtZ1");
         z1->setFocus();
         QTest::keyClicks(z1, "1");
         QTest::keyClick(z1, Qt::Key_Return);
-        QTest::mouseClick(kind<QPushButton>(F, "cmdZoeken"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(F, "cmdZoeken"), Qt::LeftButton);
         QList<QByteArray> rows = gridLines(F);
         QCOMPARE(rows.size(), 3);
         for (QByteArray& r : rows)
@@ -169,7 +166,7 @@ private slots:
         QCOMPARE(contents(file("rvl.csv")), crlf(rows));
         QCOMPARE(savedialog::shown().last().fileName, QString("ZoekenRVL"));
 
-        QTest::mouseClick(kind<QPushButton>(F, "cmdWissen"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(F, "cmdWissen"), Qt::LeftButton);
         QVERIFY(grid(F)->isHidden());
         exporteer(F, file("rvl2.csv"), ExportType::Csv);
         QCOMPARE(contents(file("rvl2.csv")), crlf(rows));
@@ -180,12 +177,12 @@ private slots:
     void zoekenKenmerken() {
         const QString F = form::ZoekenKenmerken;
         forms().show(F);
-        QComboBox* c = kind<QComboBox>(F, "cboWerksoorten");
+        QComboBox* c = child<QComboBox>(F, "cboWerksoorten");
         const int i = c->findText("101 Bereiden");
         QVERIFY(i >= 0);
         c->setCurrentIndex(i);
         emit c->activated(i);
-        QTest::mouseClick(kind<QPushButton>(F, "cmdZoeken"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(F, "cmdZoeken"), Qt::LeftButton);
         const QStringList columns = captions(F);
         QCOMPARE(columns, (QStringList{"RVL92", "WS1", "WS2", "WS3", "Beroep"}));
         exporteer(F, file("kenmerken.txt"), ExportType::Csv);
@@ -205,7 +202,7 @@ private slots:
         QCOMPARE(savedialog::shown().last().fileName, QString("Kenmerken"));
         const QByteArray csv = contents(file("Kenmerken.csv"));
         QVERIFY2(csv.startsWith("1;Elementair;") && csv.count(';') == 18, csv.constData());
-        QCOMPARE(kind<QLineEdit>(form::Kenmerken, "txtBeroepsniveauCode")->text(), QString("1"));
+        QCOMPARE(child<QLineEdit>(form::Kenmerken, "txtBeroepsniveauCode")->text(), QString("1"));
         QCOMPARE(shared(), before);
     }
 

@@ -7,6 +7,7 @@
 #include "app/appstate.h"
 #include "app/form.h"
 #include "app/forms.h"
+#include "support/formdriver.h"
 
 #include <QAction>
 #include <QCryptographicHash>
@@ -110,26 +111,8 @@ inline bool zonderBeheerdersrechten() {
     return geweigerd;
 }
 
-template <typename T = QWidget> T* kind(const QString& form, const QString& name) {
-    Form* f = forms().find(form);
-    return f ? f->findChild<T*>(name) : nullptr;
-}
-
-// Triggers a menu item that must be there and enabled.
-inline bool menu(const QString& form, const QString& name) {
-    QAction* a = kind<QAction>(form, name);
-    if (!a || !a->isEnabled())
-        return false;
-    a->trigger();
-    return true;
-}
-
-inline bool klik(const QString& form, const QString& knop) {
-    auto* b = kind<QPushButton>(form, knop);
-    if (!b || !b->isEnabled())
-        return false;
-    QTest::mouseClick(b, Qt::LeftButton);
-    return true;
-}
+using drive::child;
+using drive::click;
+using drive::menu;
 
 } // namespace programmamap

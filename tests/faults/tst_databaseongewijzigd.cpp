@@ -28,7 +28,7 @@ using namespace programmamap;
 namespace {
 
 QTableView* grid(const QString& form) {
-    return kind<QTableView>(form, QStringLiteral("DataGrid1"));
+    return child<QTableView>(form, QStringLiteral("DataGrid1"));
 }
 
 int rijen(const QString& form) {
@@ -42,21 +42,17 @@ QString cel(const QString& form, int row, int col) {
 
 // Picks entry i of a drop-down list as the user would.
 void kies(const QString& form, const char* combo, int i) {
-    auto* c = kind<QComboBox>(form, QString::fromLatin1(combo));
+    auto* c = child<QComboBox>(form, QString::fromLatin1(combo));
     QVERIFY2(c && c->count() > i, combo);
     c->setCurrentIndex(i);
     emit c->activated(i);
 }
 
 // Closes the not-found message, if one came up.
-void sluitMelding() {
-    if (forms().isLoaded(form::DialogNietGevonden))
-        klik(form::DialogNietGevonden, QStringLiteral("OKButton"));
-}
 
 } // namespace
 
-class TstDatabaseOngewijzigd : public QObject {
+class TestDatabaseOngewijzigd : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_box;
@@ -156,10 +152,10 @@ private slots:
 
 // Every screen from the menus, every choice dialog, every export, moves and
 // jumps, help and the way out through "Afsluiten".
-void TstDatabaseOngewijzigd::sessie() {
+void TestDatabaseOngewijzigd::sessie() {
     const QString start = form::Startscherm;
     QVERIFY(forms().show(start));
-    QVERIFY(klik(start, QStringLiteral("cmdZoekprogramma")));
+    QVERIFY(click(start, QStringLiteral("cmdZoekprogramma")));
     QVERIFY(menu(form::Zoekprogramma, QStringLiteral("mnuFunctienamen")));
 
     // The job-title overview: jump by letters, step, to the end and back.
@@ -188,9 +184,9 @@ void TstDatabaseOngewijzigd::sessie() {
     QVERIFY(menu(form::Namen, QStringLiteral("mnuBeroepen")));
     const QString B = form::Beroepen;
     for (const char* c : {"txtZ1", "txtZ2"})
-        QTest::keyClicks(kind<QLineEdit>(B, QString::fromLatin1(c)), "3");
-    klik(B, QStringLiteral("cmdZoeken"));
-    sluitMelding();
+        QTest::keyClicks(child<QLineEdit>(B, QString::fromLatin1(c)), "3");
+    click(B, QStringLiteral("cmdZoeken"));
+    drive::closeNotice();
     QVERIFY(menu(B, QStringLiteral("mnuLast")));
     QVERIFY(menu(B, QStringLiteral("mnuKenmerken")));
     QVERIFY(menu(form::Kenmerken, QStringLiteral("mnuVorigeScherm")));
@@ -198,7 +194,7 @@ void TstDatabaseOngewijzigd::sessie() {
     // The three searches, each with a hit, exported.
     QVERIFY(menu(B, QStringLiteral("mnuZoekenFunctienaam")));
     const QString ZF = form::ZoekenFuncties;
-    auto* zoekvak = kind<QLineEdit>(ZF, QStringLiteral("txtZoekstr"));
+    auto* zoekvak = child<QLineEdit>(ZF, QStringLiteral("txtZoekstr"));
     QTest::keyClicks(zoekvak, woord.toLatin1().constData());
     QTest::keyClick(zoekvak, Qt::Key_Return);
     QVERIFY2(rijen(ZF) > 0, qPrintable(woord));
@@ -207,39 +203,39 @@ void TstDatabaseOngewijzigd::sessie() {
     QVERIFY(menu(form::Namen, QStringLiteral("mnuZoekenRvl92")));
 
     const QString ZR = form::ZoekenRvl92;
-    auto* z1 = kind<QLineEdit>(ZR, QStringLiteral("txtZ1"));
+    auto* z1 = child<QLineEdit>(ZR, QStringLiteral("txtZ1"));
     z1->setFocus();
     QTest::keyClicks(z1, "2");
-    QVERIFY(klik(ZR, QStringLiteral("cmdZoeken")));
+    QVERIFY(click(ZR, QStringLiteral("cmdZoeken")));
     QVERIFY(rijen(ZR) > 0);
     exporteer(ZR);
-    QVERIFY(klik(ZR, QStringLiteral("cmdWissen")));
+    QVERIFY(click(ZR, QStringLiteral("cmdWissen")));
     QVERIFY(menu(ZR, QStringLiteral("mnuZoekenKenmerken")));
 
     // The search on characteristics, with each of its four choice dialogs.
     const QString ZK = form::ZoekenKenmerken;
     kies(ZK, "cboNiveau", 0);
     kies(ZK, "cboNiveau", 1);
-    QVERIFY(klik(form::DialogNiveau, QStringLiteral("cmdYes")));
+    QVERIFY(click(form::DialogNiveau, QStringLiteral("cmdYes")));
     kies(ZK, "cboHoofdrichting", 0);
     kies(ZK, "cboHoofdrichting", 1);
-    QVERIFY(klik(form::DialogRichting, QStringLiteral("cmdNo")));
+    QVERIFY(click(form::DialogRichting, QStringLiteral("cmdNo")));
     for (int i = 0; i < 4; ++i)
         kies(ZK, "cboWerksoorten", i);
-    QVERIFY(klik(form::DialoogWerksoorten, QStringLiteral("cmdWerksoort(0)")));
+    QVERIFY(click(form::DialoogWerksoorten, QStringLiteral("cmdWerksoort(0)")));
     for (int i = 0; i < 8; ++i)
         kies(ZK, "cboVaardigheden", i);
     QVERIFY(forms().isLoaded(form::DialoogVaardigheden));
     QTest::keyClick(forms().find(form::DialoogVaardigheden), Qt::Key_Escape);
-    QVERIFY(klik(ZK, QStringLiteral("cmdZoeken")));
-    sluitMelding();
+    QVERIFY(click(ZK, QStringLiteral("cmdZoeken")));
+    drive::closeNotice();
     // Then one work type at a time until one gives a result.
-    const int werksoorten = kind<QComboBox>(ZK, QStringLiteral("cboWerksoorten"))->count();
+    const int werksoorten = child<QComboBox>(ZK, QStringLiteral("cboWerksoorten"))->count();
     for (int i = 0; i < werksoorten && rijen(ZK) == 0; ++i) {
-        QVERIFY(klik(ZK, QStringLiteral("cmdWissen")));
+        QVERIFY(click(ZK, QStringLiteral("cmdWissen")));
         kies(ZK, "cboWerksoorten", i);
-        QVERIFY(klik(ZK, QStringLiteral("cmdZoeken")));
-        sluitMelding();
+        QVERIFY(click(ZK, QStringLiteral("cmdZoeken")));
+        drive::closeNotice();
     }
     QVERIFY(rijen(ZK) > 0);
     QVERIFY(menu(ZK, QStringLiteral("mnuLaatsteRecord")));
@@ -252,7 +248,7 @@ void TstDatabaseOngewijzigd::sessie() {
     // its recordset and connection.
     forms().show(ZK);
     QVERIFY(menu(ZK, QStringLiteral("mnuSluiten")));
-    QVERIFY(klik(form::DialogYesNo, QStringLiteral("cmdYes")));
+    QVERIFY(click(form::DialogYesNo, QStringLiteral("cmdYes")));
 }
 
 // The user's configuration and cache folders are empty folders of the test's
@@ -266,7 +262,7 @@ int main(int argc, char** argv) {
         qputenv(map, QFile::encodeName(pad));
     }
     QApplication app(argc, argv);
-    TstDatabaseOngewijzigd test;
+    TestDatabaseOngewijzigd test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }

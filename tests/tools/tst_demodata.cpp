@@ -6,7 +6,7 @@
 
 #include "sqlitereader.h"
 
-#include "testdb.h"
+#include "support/fixturedb.h"
 #include <QFile>
 #include <QHash>
 #include <QProcess>

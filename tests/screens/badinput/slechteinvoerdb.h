@@ -6,7 +6,7 @@
 // title that such a character would match as a wildcard ("Vak1man"), so that a
 // literal match and a wildcard match give different rows.
 
-#include "testdb.h"
+#include "support/fixturedb.h"
 
 #include <QFile>
 
@@ -43,23 +43,19 @@ inline testdb::Row beroep(const QString& code, const QString& naam) {
 }
 
 inline bool schrijf(const QString& programDir) {
-    QDir(programDir).mkpath(QStringLiteral("Programmabestanden"));
-    const QString file = programDir + QStringLiteral("/Programmabestanden/RVL92.MDB");
-    QFile::remove(file);
-    sqlite3* db = nullptr;
-    if (sqlite3_open(file.toUtf8().constData(), &db) != SQLITE_OK)
-        return false;
-    bool ok = testdb::exec(db, QStringLiteral("CREATE TABLE RVL (%1)")
-                                   .arg(testdb::rvlColumns().join(QStringLiteral(", ")))) &&
-              testdb::exec(db, QStringLiteral("CREATE TABLE functienamen "
-                                              "(RVL92, Functienaam, beroep, id)"));
-    ok = ok && testdb::insert(db, QStringLiteral("functienamen"), functienamen());
-    ok = ok && testdb::insert(db, QStringLiteral("RVL"),
-                              {beroep("11010", "Vakman"), beroep("12020", "Bakker van brood"),
-                               beroep("22020", "Banketbakker"), beroep("33030", "Ploegleider"),
-                               beroep("44040", "Schilder"), beroep("55050", "Onbekend"),
-                               beroep("66060", "Kok"), beroep("77070", "Psycholoog")});
-    ok = ok && testdb::exec(db, QStringLiteral(R"(
+    const bool ok = testdb::writeProgramDatabase(programDir, [](sqlite3* db) {
+        // Columns without a type, as the original file's import gives them.
+        bool ok = testdb::exec(db, QStringLiteral("CREATE TABLE RVL (%1)")
+                                       .arg(testdb::rvlColumns().join(QStringLiteral(", ")))) &&
+                  testdb::exec(db, QStringLiteral("CREATE TABLE functienamen "
+                                                  "(RVL92, Functienaam, beroep, id)"));
+        ok = ok && testdb::insert(db, QStringLiteral("functienamen"), functienamen());
+        ok = ok && testdb::insert(db, QStringLiteral("RVL"),
+                                  {beroep("11010", "Vakman"), beroep("12020", "Bakker van brood"),
+                                   beroep("22020", "Banketbakker"), beroep("33030", "Ploegleider"),
+                                   beroep("44040", "Schilder"), beroep("55050", "Onbekend"),
+                                   beroep("66060", "Kok"), beroep("77070", "Psycholoog")});
+        ok = ok && testdb::exec(db, QStringLiteral(R"(
 CREATE TABLE BekwaamhedenNiveau (NiveauTotaal);
 INSERT INTO BekwaamhedenNiveau VALUES ('1 Elementair niveau'),('2 Lager niveau');
 CREATE TABLE richtingen (richting);
@@ -70,7 +66,8 @@ INSERT INTO Werksoorten VALUES ('305 Bouwen'),('101 Plannen');
 CREATE TABLE Vaardigheden (Vaardigheden);
 INSERT INTO Vaardigheden VALUES ('011 Mondeling'),('012 Schriftelijk');
 )"));
-    sqlite3_close(db);
+        return ok;
+    });
     if (!ok)
         return false;
     // The help text of the job-title search, for the help viewer's rows.

@@ -6,6 +6,7 @@
 // compares what the user then sees with the outcome written down for it. No
 // row may raise a message box: every error of the program is shown in one.
 #include "slechteinvoerdb.h"
+#include "support/formdriver.h"
 
 #include "app/appstate.h"
 #include "app/datascreen.h"
@@ -32,6 +33,8 @@
 #include <QTextEdit>
 
 using namespace rvl92;
+using drive::child;
+using drive::focus;
 
 namespace {
 
@@ -69,19 +72,6 @@ const QList<Invoer> Invoeren{{"quote", "'"},
                              {"spaties", "   "},
                              {"leeg", ""}};
 
-// Inputs by kind, for outcomes that depend only on that.
-bool isTeken(const QString& t) {
-    return slechteinvoerdb::Tekens.contains(t);
-}
-bool isStuurteken(const QString& t) {
-    return t == QString(QChar(7));
-}
-
-template <typename T = QWidget> T* kind(const QString& form, const QString& naam) {
-    Form* f = forms().find(form);
-    return f ? f->findChild<T*>(naam) : nullptr;
-}
-
 QString aanUit(bool aan) {
     return aan ? QStringLiteral("aan") : QStringLiteral("uit");
 }
@@ -97,10 +87,6 @@ void toets(QWidget* w, char32_t c) {
         QTest::keyClick(w, char(c));
     else
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, tekst, Qt::NoModifier);
-}
-
-QWidget* focus() {
-    return QApplication::focusWidget();
 }
 
 // Types into whatever has the focus, as a user does.
@@ -134,26 +120,16 @@ void typ(const QString& tekst, Wijze wijze) {
         toets(focus(), char32_t(c));
 }
 
-// The message dialog's text, closed with OK; "geen" when none is up.
-QString sluitMelding() {
-    Form* d = forms().find(form::DialogNietGevonden);
-    if (!d || !d->isVisible())
-        return QStringLiteral("geen");
-    const QString t = kind<QLabel>(form::DialogNietGevonden, "lblText")->text();
-    QTest::mouseClick(kind(form::DialogNietGevonden, "OKButton"), Qt::LeftButton);
-    return t;
-}
-
 QString vakken(const QString& form) {
     QStringList v;
     for (int k = 1; k <= 5; ++k)
-        v << kind<QLineEdit>(form, QStringLiteral("txtZ%1").arg(k))->text();
+        v << child<QLineEdit>(form, QStringLiteral("txtZ%1").arg(k))->text();
     return v.join('|');
 }
 
 // The job titles a search shows: the titles themselves when few, else how many.
 QString resultaat(const QString& form) {
-    auto* grid = kind<QTableView>(form, "DataGrid1");
+    auto* grid = child<QTableView>(form, "DataGrid1");
     if (!grid->isVisibleTo(forms().find(form)))
         return QStringLiteral("geen");
     QStringList titels;
@@ -168,17 +144,6 @@ QString resultaat(const QString& form) {
 QString huidig(const QString& form, int kolom) {
     auto* s = qobject_cast<DataScreen*>(forms().find(form));
     return s->Rs->onRow() ? s->Rs->text(kolom) : QStringLiteral("<geen rij>");
-}
-
-void klik(const QString& form, const char* knop) {
-    QTest::mouseClick(kind<QPushButton>(form, QString::fromLatin1(knop)), Qt::LeftButton);
-}
-
-Form* toon(const QString& form) {
-    Form* f = forms().show(form);
-    if (f) [[maybe_unused]]
-        bool actief = QTest::qWaitForWindowActive(f);
-    return f;
 }
 
 // Every read-only text of the screen, by box.
@@ -203,10 +168,11 @@ void meldingZonderRuis(QtMsgType type, const QMessageLogContext& context, const 
 
 } // namespace
 
-class TstSlechteInvoer : public QObject {
+class TestSlechteInvoer : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -224,18 +190,32 @@ private:
     QStringList alleenLezenVakken(const QString& form, const QString& tekst);
     QStringList helptekst(const QString& tekst);
 
+    QByteArray databank() const;
+
     QTemporaryDir m_dir;
+    QByteArray m_databank;
 };
 
-void TstSlechteInvoer::initTestCase() {
+void TestSlechteInvoer::initTestCase() {
     vorigeMelder = qInstallMessageHandler(meldingZonderRuis);
     QVERIFY(m_dir.isValid());
     QVERIFY(slechteinvoerdb::schrijf(m_dir.path()));
     appState().programDir = m_dir.path();
     registerForms();
+    m_databank = databank();
 }
 
-void TstSlechteInvoer::init() {
+// No input writes anything to the database.
+void TestSlechteInvoer::cleanupTestCase() {
+    QCOMPARE(databank(), m_databank);
+}
+
+QByteArray TestSlechteInvoer::databank() const {
+    QFile f(m_dir.filePath(QStringLiteral("Programmabestanden/RVL92.MDB")));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<ontbreekt>");
+}
+
+void TestSlechteInvoer::init() {
     resetAppState();
     msgbox::clearShown();
     // A message box that should not come is answered at once and recorded,
@@ -246,7 +226,7 @@ void TstSlechteInvoer::init() {
     forms().show(form::Startscherm);
 }
 
-void TstSlechteInvoer::cleanup() {
+void TestSlechteInvoer::cleanup() {
     QStringList boxen;
     for (const msgbox::Shown& m : msgbox::shown())
         boxen << m.title + ": " + m.text;
@@ -258,77 +238,77 @@ void TstSlechteInvoer::cleanup() {
 
 // The job-title overview: letters typed in the list jump to the first title
 // that begins with them, literally; a value never begins with a mark.
-QStringList TstSlechteInvoer::springlijst(const QString& voorvoegsel, const QString& tekst,
-                                          Wijze wijze) {
+QStringList TestSlechteInvoer::springlijst(const QString& voorvoegsel, const QString& tekst,
+                                           Wijze wijze) {
     const QString F = form::Functienamen;
     appState().gsRvl92Code = QStringLiteral("1234"); // the list starts on "Oude code"
-    toon(F);
-    kind(F, "DataGrid1")->setFocus();
+    drive::show(F);
+    child(F, "DataGrid1")->setFocus();
     typ(voorvoegsel, Wijze::AlleToetsen);
     typ(tekst, wijze);
-    const bool springen = kind(F, "cmdZoeken")->isEnabled();
-    klik(F, "cmdZoeken");
-    return {"Springen=" + aanUit(springen), "txtLoop=" + kind<QLineEdit>(F, "txtLoop")->text(),
-            "rij=" + huidig(F, 1), "melding=" + sluitMelding()};
+    const bool springen = child(F, "cmdZoeken")->isEnabled();
+    drive::click(F, "cmdZoeken");
+    return {"Springen=" + aanUit(springen), "txtLoop=" + child<QLineEdit>(F, "txtLoop")->text(),
+            "rij=" + huidig(F, 1), "melding=" + drive::closeNotice()};
 }
 
 // A screen's code boxes: the digits 1 2 0 2 up to box `vak`, then the input
 // there; what the boxes, the focus and the button `knop` show before it is
 // pressed. Empty when the focus did not reach the box.
-QStringList TstSlechteInvoer::codeVakken(const QString& F, const QString& knop, int vak,
-                                         const QString& tekst, Wijze wijze) {
-    toon(F);
-    kind(F, "txtZ1")->setFocus();
+QStringList TestSlechteInvoer::codeVakken(const QString& F, const QString& knop, int vak,
+                                          const QString& tekst, Wijze wijze) {
+    drive::show(F);
+    child(F, "txtZ1")->setFocus();
     typ(QStringLiteral("1202").left(vak - 1), Wijze::AlleToetsen);
-    if (focus() != kind(F, QStringLiteral("txtZ%1").arg(vak)))
+    if (focus() != child(F, QStringLiteral("txtZ%1").arg(vak)))
         return {"focus niet in txtZ" + QString::number(vak)};
     typ(tekst, wijze);
     QStringList uit{"getypt=" + vakken(F), "focus=" + focus()->objectName(),
-                    knop + "=" + aanUit(kind(F, "cmdZoeken")->isEnabled())};
-    klik(F, "cmdZoeken");
+                    knop + "=" + aanUit(child(F, "cmdZoeken")->isEnabled())};
+    drive::click(F, "cmdZoeken");
     return uit << "vakken=" + vakken(F);
 }
 
 // The occupation overview's code boxes, then "Springen".
-QStringList TstSlechteInvoer::beroepCode(int vak, const QString& tekst, Wijze wijze) {
+QStringList TestSlechteInvoer::beroepCode(int vak, const QString& tekst, Wijze wijze) {
     appState().gsRvl92Code = QStringLiteral("33030");
     QStringList uit = codeVakken(form::Beroepen, "Springen", vak, tekst, wijze);
     if (uit.size() == 1)
         return uit;
-    return uit << "rij=" + huidig(form::Beroepen, 0) << "melding=" + sluitMelding();
+    return uit << "rij=" + huidig(form::Beroepen, 0) << "melding=" + drive::closeNotice();
 }
 
 // The job-title search: the input, then Enter until the search runs (a key
 // that is not a search key leaves "Zoeken" off; the first Enter switches it
 // on).
-QStringList TstSlechteInvoer::zoekTekst(const QString& tekst, Wijze wijze) {
+QStringList TestSlechteInvoer::zoekTekst(const QString& tekst, Wijze wijze) {
     const QString F = form::ZoekenFuncties;
-    toon(F);
-    auto* vak = kind<QLineEdit>(F, "txtZoekstr");
+    drive::show(F);
+    auto* vak = child<QLineEdit>(F, "txtZoekstr");
     vak->setFocus();
     typ(tekst, wijze);
-    const bool zoeken = kind(F, "cmdZoeken")->isEnabled();
+    const bool zoeken = child(F, "cmdZoeken")->isEnabled();
     if (!zoeken)
         QTest::keyClick(vak, Qt::Key_Return);
     QTest::keyClick(vak, Qt::Key_Return);
     return {"vak=" + kort(vak->text()), "Zoeken=" + aanUit(zoeken), "resultaat=" + resultaat(F),
-            "melding=" + sluitMelding()};
+            "melding=" + drive::closeNotice()};
 }
 
 // The code search's boxes, then "Zoeken".
-QStringList TstSlechteInvoer::zoekCode(int vak, const QString& tekst, Wijze wijze) {
+QStringList TestSlechteInvoer::zoekCode(int vak, const QString& tekst, Wijze wijze) {
     QStringList uit = codeVakken(form::ZoekenRvl92, "Zoeken", vak, tekst, wijze);
     if (uit.size() == 1)
         return uit;
-    return uit << "resultaat=" + resultaat(form::ZoekenRvl92) << "melding=" + sluitMelding();
+    return uit << "resultaat=" + resultaat(form::ZoekenRvl92) << "melding=" + drive::closeNotice();
 }
 
 // The search on characteristics: typing in a drop-down list picks the entry
 // that begins with the typed text, if any; then "Zoeken".
-QStringList TstSlechteInvoer::keuzelijst(const QString& lijst, const QString& tekst) {
+QStringList TestSlechteInvoer::keuzelijst(const QString& lijst, const QString& tekst) {
     const QString F = form::ZoekenKenmerken;
-    toon(F);
-    auto* keuze = kind<QComboBox>(F, lijst);
+    drive::show(F);
+    auto* keuze = child<QComboBox>(F, lijst);
     keuze->setFocus();
     typ(tekst, Wijze::AlleToetsen);
     const bool open = keuze->view()->isVisible();
@@ -336,17 +316,17 @@ QStringList TstSlechteInvoer::keuzelijst(const QString& lijst, const QString& te
         QTest::keyClick(focus(), Qt::Key_Escape);
     QStringList gekozen;
     for (const char* l : {"lstNiveau", "lstRichting", "lstWerksoorten", "lstVaardigheden"})
-        gekozen << QString::number(kind<QListWidget>(F, QString::fromLatin1(l))->count());
-    klik(F, "cmdZoeken");
+        gekozen << QString::number(child<QListWidget>(F, QString::fromLatin1(l))->count());
+    drive::click(F, "cmdZoeken");
     return {"lijst open=" + aanUit(open), "gekozen=" + gekozen.join('|'),
-            "melding=" + sluitMelding()};
+            "melding=" + drive::closeNotice()};
 }
 
 // Boxes that only show the current row: typing in each of them changes
 // nothing, and the screen keeps its occupation.
-QStringList TstSlechteInvoer::alleenLezenVakken(const QString& form, const QString& tekst) {
+QStringList TestSlechteInvoer::alleenLezenVakken(const QString& form, const QString& tekst) {
     appState().gsRvl92Code = QStringLiteral("11010");
-    toon(form);
+    drive::show(form);
     const QStringList voor = alleenLezen(form);
     int vakken = 0;
     for (QLineEdit* box : forms().find(form)->findChildren<QLineEdit*>()) {
@@ -369,181 +349,127 @@ QStringList TstSlechteInvoer::alleenLezenVakken(const QString& form, const QStri
 
 // The help viewer shows a text to read; typing in it changes nothing and
 // keeps it open.
-QStringList TstSlechteInvoer::helptekst(const QString& tekst) {
-    toon(form::ZoekenFuncties);
-    kind<QAction>(form::ZoekenFuncties, "mnuVraagteken")->trigger();
+QStringList TestSlechteInvoer::helptekst(const QString& tekst) {
+    drive::show(form::ZoekenFuncties);
+    child<QAction>(form::ZoekenFuncties, "mnuVraagteken")->trigger();
     Form* help = forms().find(form::ShowRtfHelp);
     if (!help)
         return {"geen help"};
     [[maybe_unused]] bool actief = QTest::qWaitForWindowActive(help);
-    kind(form::ShowRtfHelp, "RichTextBox1")->setFocus();
+    child(form::ShowRtfHelp, "RichTextBox1")->setFocus();
     typ(tekst, Wijze::Toetsen);
     help = forms().find(form::ShowRtfHelp);
     return {"open=" + aanUit(help && help->isVisible()),
-            "tekst=" + (help ? kind<QTextEdit>(form::ShowRtfHelp, "RichTextBox1")->toPlainText()
+            "tekst=" + (help ? child<QTextEdit>(form::ShowRtfHelp, "RichTextBox1")->toPlainText()
                              : QString()),
             "scherm=" + aanUit(forms().find(form::ZoekenFuncties)->isEnabled())};
 }
 
-void TstSlechteInvoer::invoer_data() {
+// Every input in every box. The rows written out below compare everything the
+// user sees; the others check what holds for any input.
+void TestSlechteInvoer::invoer_data() {
     QTest::addColumn<QString>("vak");
     QTest::addColumn<QString>("invoer");
     QTest::addColumn<int>("wijze");
-    QTest::addColumn<QStringList>("verwacht");
+    QTest::addColumn<QStringList>("verwacht"); // empty: only what holds for any input
     const auto rij = [](const QString& vak, const QString& naam, const QString& invoer, Wijze wijze,
                         const QStringList& verwacht) {
         QTest::addRow("%s: %s", qPrintable(vak), qPrintable(naam))
             << vak << invoer << int(wijze) << verwacht;
     };
-    const QString geenZoekwaarde = QStringLiteral("Er is geen zoekwaarde opgegeven");
+    const QString geenZoekwaarde = QStringLiteral("melding=Er is geen zoekwaarde opgegeven");
     const QString geenFuncties =
-        QStringLiteral("Er zijn geen functies met de opgegeven zoekwaarde gevonden");
+        QStringLiteral("melding=Er zijn geen functies met de opgegeven zoekwaarde gevonden");
     const QString geenKenmerken =
-        QStringLiteral("Er zijn geen kenmerken waarnaar  gezocht moet worden opgegeven");
+        QStringLiteral("melding=Er zijn geen kenmerken waarnaar  gezocht moet worden opgegeven");
 
+    // Job-title overview: a mark never starts a jump value and the list stays
+    // on "Oude code"; "_" does (it lies between "A" and "z"), finds no title
+    // and goes to the first row. After "Vak" every character matches itself,
+    // never as a wildcard ("Vak%" is not "Vak1man").
+    const QString F = "frmFunctienamen/DataGrid1", FV = F + " na Vak";
+    // Occupation overview: a code box takes only digits; another key leaves a
+    // blank in boxes 2 to 4 and moves on from box 1; the jump adds "*".
+    const QString B = "frmBeroepen/txtZ";
+    // Code search: a blank is "#" and moves on; at the search every blank or
+    // empty box is "#".
+    const QString R = "frmZoekenRvl92/txtZ";
+    const QString Z = "frmZoekenFuncties/txtZoekstr";
+    const QHash<QString, QStringList> uitgeschreven{
+        {F + "|quote", {"Springen=uit", "txtLoop=", "rij=Oude code", "melding=geen"}},
+        {F + "|liggend streepje", {"Springen=uit", "txtLoop=", "rij=Bakker", "melding=geen"}},
+        {F + "|accent", {"Springen=aan", "txtLoop=é", "rij=Écoleur", "melding=geen"}},
+        {F + "|niet-Latijns", {"Springen=aan", "txtLoop=ψ", "rij=Ψυχολόγος", "melding=geen"}},
+        {F + "|10000 tekens", {"Springen=aan", "txtLoop=Vak", "rij=Vak1man", "melding=geen"}},
+        {FV + "|procent", {"Springen=aan", "txtLoop=Vak%", "rij=Vak%man", "melding=geen"}},
+        {FV + "|hekje", {"Springen=aan", "txtLoop=Vak#", "rij=Vak#man", "melding=geen"}},
+        {FV + "|emoji", {"Springen=aan", "txtLoop=Vak😀", "rij=Vak😀man", "melding=geen"}},
+        {FV + "|stuurteken", {"Springen=aan", "txtLoop=Vak", "rij=Vak1man", "melding=geen"}},
+        {B + "1|quote",
+         {"getypt=||||", "focus=txtZ2", "Springen=uit", "vakken=||||", "rij=33030",
+          "melding=geen"}},
+        {B + "1|10000 tekens",
+         {"getypt=| |||", "focus=txtZ2", "Springen=uit", "vakken=| |||", "rij=33030",
+          "melding=geen"}},
+        {B + "1|leeg",
+         {"getypt=||||", "focus=txtZ1", "Springen=uit", "vakken=||||", "rij=33030",
+          "melding=geen"}},
+        {B + "2|leeg",
+         {"getypt=1||||", "focus=txtZ2", "Springen=aan", "vakken=1|*|||", "rij=11010",
+          "melding=geen"}},
+        {B + "3|quote",
+         {"getypt=1|2| ||", "focus=txtZ3", "Springen=aan", "vakken=1|2|*||", "rij=12020",
+          "melding=geen"}},
+        {B + "5|ster",
+         {"getypt=1|2|0|2|", "focus=txtZ5", "Springen=aan", "vakken=1|2|0|2|*", "rij=12020",
+          "melding=geen"}},
+        {Z + "|quote", {"vak='", "Zoeken=uit", "resultaat=Vak'man", "melding=geen"}},
+        {Z + "|procent", {"vak=%", "Zoeken=uit", "resultaat=<20 rijen>", "melding=geen"}},
+        {Z + "|liggend streepje", {"vak=_", "Zoeken=aan", "resultaat=<19 rijen>", "melding=geen"}},
+        {Z + "|haak openen", {"vak=[", "Zoeken=aan", "resultaat=Vak[man", "melding=geen"}},
+        {Z + "|accent", {"vak=é", "Zoeken=uit", "resultaat=Vakéman|Écoleur", "melding=geen"}},
+        {Z + "|spaties", {"vak=   ", "Zoeken=aan", "resultaat=<20 rijen>", "melding=geen"}},
+        {Z + "|10000 tekens", {"vak=<10000 tekens>", "Zoeken=aan", "resultaat=geen", geenFuncties}},
+        {Z + "|stuurteken", {"vak=", "Zoeken=uit", "resultaat=geen", geenZoekwaarde}},
+        {Z + "|leeg", {"vak=", "Zoeken=uit", "resultaat=geen", geenZoekwaarde}},
+        {R + "1|procent",
+         {"getypt= ||||", "focus=txtZ1", "Zoeken=aan", "vakken=#|#|#|#|#", "resultaat=<20 rijen>",
+          "melding=geen"}},
+        {R + "1|leeg",
+         {"getypt=||||", "focus=txtZ1", "Zoeken=uit", "vakken=||||", "resultaat=geen",
+          "melding=geen"}},
+        {R + "2|spaties",
+         {"getypt=1|#|#|#|", "focus=txtZ5", "Zoeken=aan", "vakken=1|#|#|#|#",
+          "resultaat=<16 rijen>", "melding=geen"}},
+        {R + "4|quote",
+         {"getypt=1|2|0| |", "focus=txtZ4", "Zoeken=aan", "vakken=1|2|0|#|#", "resultaat=Bakker",
+          "melding=geen"}},
+        {"frmZoekenKenmerken/cboNiveau|spaties",
+         {"lijst open=aan", "gekozen=0|0|0|0", geenKenmerken}},
+        {"frmZoekenKenmerken/cboWerksoorten|quote",
+         {"lijst open=uit", "gekozen=0|0|0|0", geenKenmerken}},
+        {"frmKenmerken/alle vakken|10000 tekens",
+         {"vakken=34", "gewijzigd=niets", "code=11010", "actief=frmKenmerken"}},
+        {"frmNamen/alle vakken|emoji",
+         {"vakken=2", "gewijzigd=niets", "code=11010", "actief=frmNamen"}},
+        {"frmShowRtfHelp/RichTextBox1|emoji",
+         {"open=aan", "tekst=Typ een deel van de functienaam.", "scherm=uit"}}};
+
+    QList<std::pair<QString, Wijze>> plekken{{F, Wijze::AlleToetsen}, {FV, Wijze::AlleToetsen}};
+    for (int vak = 1; vak <= 5; ++vak)
+        plekken << std::pair{B + QString::number(vak), Wijze::AlleToetsen}
+                << std::pair{R + QString::number(vak), Wijze::AlleToetsen};
+    plekken << std::pair{Z, Wijze::Toetsen};
+    for (const char* lijst : {"cboNiveau", "cboHoofdrichting", "cboWerksoorten", "cboVaardigheden"})
+        plekken << std::pair{QStringLiteral("frmZoekenKenmerken/") + lijst, Wijze::AlleToetsen};
+    for (const char* vakken :
+         {"frmKenmerken/alle vakken", "frmNamen/alle vakken", "frmShowRtfHelp/RichTextBox1"})
+        plekken << std::pair{QString::fromLatin1(vakken), Wijze::Toetsen};
     for (const Invoer& in : Invoeren) {
-        const QString t = in.tekst;
         const QString naam = QString::fromUtf8(in.naam);
-
-        // Job-title overview, typed into the list as the first characters: a
-        // mark, a digit, a blank or an emoji never starts a jump value, and
-        // the list stays on "Oude code"; "_", "[", "\" and "]" do start one
-        // (they lie between "A" and "z") but no title begins with them, so the
-        // value is taken back and the list goes to its first row.
-        {
-            QString loop, titel = QStringLiteral("Oude code");
-            if (t == "é")
-                loop = t, titel = QStringLiteral("Écoleur");
-            else if (t == "ψ")
-                loop = t, titel = QStringLiteral("Ψυχολόγος");
-            else if (t == Tienduizend)
-                loop = QStringLiteral("Vak"), titel = QStringLiteral("Vak1man");
-            else if (QStringList{"_", "[", "\\", "]"}.contains(t))
-                titel = QStringLiteral("Bakker");
-            rij("frmFunctienamen/DataGrid1", naam, t, Wijze::AlleToetsen,
-                {"Springen=" + aanUit(!loop.isEmpty()), "txtLoop=" + loop, "rij=" + titel,
-                 "melding=geen"});
-        }
-        // ... and after "Vak": every character matches itself, never as a
-        // wildcard ("Vak#" is not "Vak1man"). The 10,000 characters begin
-        // with "Vak" themselves: the row above.
-        if (t != Tienduizend) {
-            const bool eigenTitel = isTeken(t);
-            rij("frmFunctienamen/DataGrid1 na Vak", naam, t, Wijze::AlleToetsen,
-                {"Springen=aan", "txtLoop=Vak" + (eigenTitel ? t : QString()),
-                 "rij=" + (eigenTitel ? "Vak" + t + "man" : QStringLiteral("Vak1man")),
-                 "melding=geen"});
-        }
-
-        // Occupation overview, code boxes. A box takes only digits: any other
-        // key leaves a blank in boxes 2 to 4, empties box 5 and moves on from
-        // box 1; a control character types nothing. The jump completes the
-        // digits with "*".
-        for (int vak = 1; vak <= 5; ++vak) {
-            const QString v = QString::number(vak);
-            QStringList verwacht;
-            if (vak == 1) {
-                // Box 1 never holds anything but a digit; "Springen" stays off.
-                // After the first key the focus is in box 2, where the rest
-                // of a longer input lands as a blank.
-                const bool verder = !isStuurteken(t) && !t.isEmpty();
-                const QString getypt = t.toUcs4().size() > 1 ? "| |||" : "||||";
-                verwacht =
-                    QStringList{"getypt=" + getypt, "focus=txtZ" + QString(verder ? "2" : "1"),
-                                "Springen=uit",     "vakken=" + getypt,
-                                "rij=33030",        "melding=geen"};
-            } else {
-                const QStringList cijfers = QStringLiteral("1|2|0|2").split('|').mid(0, vak - 1);
-                QStringList getypt = cijfers, na = cijfers;
-                while (getypt.size() < 5)
-                    getypt << QString();
-                if (vak < 5 && !isStuurteken(t) && !t.isEmpty())
-                    getypt[vak - 1] = QStringLiteral(" ");
-                na << QStringLiteral("*");
-                while (na.size() < 5)
-                    na << QString();
-                verwacht = QStringList{"getypt=" + getypt.join('|'),
-                                       "focus=txtZ" + v,
-                                       "Springen=aan",
-                                       "vakken=" + na.join('|'),
-                                       "rij=" + QString(vak == 2 ? "11010" : "12020"),
-                                       "melding=geen"};
-            }
-            rij("frmBeroepen/txtZ" + v, naam, t, Wijze::AlleToetsen, verwacht);
-        }
-
-        // Job-title search. Blanks are "%", and "%" and "_" are the pattern's
-        // wildcards; every other character matches itself. Only "(", ")",
-        // digits and "A" to "z" switch "Zoeken" on; Enter does too.
-        {
-            QString vak = t, gevonden = "Vak" + t + "man", melding = QStringLiteral("geen");
-            bool zoeken = false;
-            if (t == "%" || t == "   ") {
-                gevonden = QStringLiteral("<20 rijen>"); // every title but the NULL one
-            } else if (t == "_") {
-                gevonden = QStringLiteral("<19 rijen>"); // and not the empty one
-            } else if (t == "é") {
-                gevonden = QStringLiteral("Vakéman|Écoleur");
-            } else if (t == "ψ") {
-                gevonden = QStringLiteral("Vakψman|Ψυχολόγος");
-            } else if (t == Tienduizend) {
-                vak = kort(t), gevonden = QStringLiteral("geen"), melding = geenFuncties;
-            } else if (isStuurteken(t) || t.isEmpty()) {
-                vak.clear(), gevonden = QStringLiteral("geen"), melding = geenZoekwaarde;
-            }
-            if (QStringList{"_", "[", "]", "\\", "   ", Tienduizend}.contains(t))
-                zoeken = true;
-            rij("frmZoekenFuncties/txtZoekstr", naam, t, Wijze::Toetsen,
-                {"vak=" + vak, "Zoeken=" + aanUit(zoeken), "resultaat=" + gevonden,
-                 "melding=" + melding});
-        }
-
-        // Code search boxes. A blank is "#" (any digit) and moves on, any other
-        // key leaves a blank; at the search every blank or empty box is "#".
-        for (int vak = 1; vak <= 5; ++vak) {
-            const QString v = QString::number(vak);
-            const QStringList cijfers = QStringLiteral("1|2|0|2").split('|').mid(0, vak - 1);
-            QStringList getypt = cijfers;
-            while (getypt.size() < 5)
-                getypt << QString();
-            int focusNa = vak;
-            if (t == "   ") {
-                for (int i = 0; i < 3; ++i) {
-                    getypt[focusNa - 1] = QStringLiteral("#");
-                    focusNa = qMin(focusNa + 1, 5);
-                }
-            } else if (!t.isEmpty()) {
-                getypt[vak - 1] = QStringLiteral(" ");
-            }
-            const QStringList treffers{"<20 rijen>", "<16 rijen>", "Bakker", "Bakker", "Bakker"};
-            QStringList na = cijfers;
-            while (na.size() < 5)
-                na << QStringLiteral("#");
-            const bool niets = vak == 1 && t.isEmpty(); // "Zoeken" is still off
-            rij("frmZoekenRvl92/txtZ" + v, naam, t, Wijze::AlleToetsen,
-                {"getypt=" + getypt.join('|'), "focus=txtZ" + QString::number(focusNa),
-                 "Zoeken=" + aanUit(!niets), "vakken=" + (niets ? getypt.join('|') : na.join('|')),
-                 "resultaat=" + (niets ? QStringLiteral("geen") : treffers[vak - 1]),
-                 "melding=geen"});
-        }
-
-        // Search on characteristics: no entry of a drop-down list begins with
-        // any of these, so nothing is chosen; a blank opens the list.
-        for (const char* lijst :
-             {"cboNiveau", "cboHoofdrichting", "cboWerksoorten", "cboVaardigheden"}) {
-            rij(QStringLiteral("frmZoekenKenmerken/") + lijst, naam, t, Wijze::AlleToetsen,
-                {"lijst open=" + aanUit(t == "   "), "gekozen=0|0|0|0",
-                 "melding=" + geenKenmerken});
-        }
-
-        // Boxes that show the current row.
-        rij("frmKenmerken/alle vakken", naam, t, Wijze::Toetsen,
-            {"vakken=34", "gewijzigd=niets", "code=11010", "actief=frmKenmerken"});
-        rij("frmNamen/alle vakken", naam, t, Wijze::Toetsen,
-            {"vakken=2", "gewijzigd=niets", "code=11010", "actief=frmNamen"});
-
-        rij("frmShowRtfHelp/RichTextBox1", naam, t, Wijze::Toetsen,
-            {"open=aan", "tekst=Typ een deel van de functienaam.", "scherm=uit"});
+        for (const auto& [plek, wijze] : plekken)
+            if (plek != FV || in.tekst != Tienduizend) // begins with "Vak" itself
+                rij(plek, naam, in.tekst, wijze, uitgeschreven.value(plek + "|" + naam));
     }
 
     // Paste (Shift+Insert) and input-method text reach a box without its key
@@ -564,15 +490,35 @@ void TstSlechteInvoer::invoer_data() {
         // A pasted digit is a digit; "12" is cut to the box's one character.
         rij("frmZoekenRvl92/txtZ3 " + hoe, "cijfers", "12", wijze,
             {"getypt=1|2|1||", "focus=txtZ3", "Zoeken=aan", "vakken=1|2|1|#|#", "resultaat=geen",
-             "melding=" + geenFuncties});
+             geenFuncties});
     }
     rij("frmZoekenFuncties/txtZoekstr invoermethode", "accent", "é", Wijze::Invoermethode,
         {"vak=é", "Zoeken=aan", "resultaat=Vakéman|Écoleur", "melding=geen"});
     rij("frmZoekenFuncties/txtZoekstr geplakt", "wildcards", "a*[b]?#", Wijze::Plakken,
-        {"vak=a*[b]?#", "Zoeken=aan", "resultaat=geen", "melding=" + geenFuncties});
+        {"vak=a*[b]?#", "Zoeken=aan", "resultaat=geen", geenFuncties});
 }
 
-void TstSlechteInvoer::invoer() {
+// What holds for any input: the focus reached the box, a code box holds
+// nothing but one digit, "*", "#" or blank, a box that only shows the current
+// row keeps its text, and the help text stays as it was.
+void alleInvoer(const QStringList& gezien) {
+    QVERIFY2(!gezien.isEmpty() && !gezien.first().startsWith("focus niet"),
+             qPrintable(gezien.join(' ')));
+    for (const QString& regel : gezien) {
+        const QString sleutel = regel.section('=', 0, 0), waarde = regel.section('=', 1);
+        if (sleutel == "getypt" || (sleutel == "vakken" && waarde.contains('|')))
+            for (const QString& v : waarde.split('|'))
+                QVERIFY2(v.isEmpty() ||
+                             (v.size() == 1 && (v[0].isDigit() || QString("*# ").contains(v[0]))),
+                         qPrintable(regel));
+        if (sleutel == "gewijzigd")
+            QCOMPARE(waarde, QStringLiteral("niets"));
+        if (sleutel == "tekst")
+            QCOMPARE(waarde, QStringLiteral("Typ een deel van de functienaam."));
+    }
+}
+
+void TestSlechteInvoer::invoer() {
     QFETCH(QString, vak);
     QFETCH(QString, invoer);
     QFETCH(int, wijze);
@@ -597,8 +543,11 @@ void TstSlechteInvoer::invoer() {
         gezien = helptekst(invoer);
     else
         gezien = alleenLezenVakken(scherm, invoer);
-    QCOMPARE(gezien, verwacht);
+    if (verwacht.isEmpty())
+        alleInvoer(gezien);
+    else
+        QCOMPARE(gezien, verwacht);
 }
 
-QTEST_MAIN(TstSlechteInvoer)
+QTEST_MAIN(TestSlechteInvoer)
 #include "tst_slechteinvoer.moc"

@@ -3,7 +3,7 @@
 // A small classification database for the browse-screen tests: every row is
 // chosen for a case the screens must handle.
 
-#include "testdb.h"
+#include "support/fixturedb.h"
 
 #include <QDir>
 
@@ -65,26 +65,23 @@ inline const QStringList Codes{"11101", "11102", "11103", "12001", "12002", "130
 // Writes <dir>/Programmabestanden/RVL92.MDB; without `metTitels` the
 // job-title table is missing.
 inline bool schrijf(const QString& dir, bool metTitels = true) {
-    QDir(dir).mkpath("Programmabestanden");
-    sqlite3* db = nullptr;
-    if (sqlite3_open(QDir(dir).filePath("Programmabestanden/RVL92.MDB").toUtf8(), &db))
-        return false;
-    bool ok =
-        testdb::exec(db, "CREATE TABLE RVL (" + testdb::rvlColumns().join(" TEXT, ") + " TEXT)");
-    std::vector<testdb::Row> rijen;
-    for (const QString& c : Codes) // 11101: two work types and five skills
-        rijen.push_back(rvl(c, c == "11101" ? 2 : 3, c == "11101" ? 5 : 7));
-    ok = ok && testdb::insert(db, "RVL", rijen);
-    if (metTitels) {
-        ok = ok && testdb::exec(db, "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, "
-                                    "beroep TEXT, id INTEGER)");
-        std::vector<testdb::Row> t;
-        for (const auto& [code, titel] : Titels)
-            t.push_back({code, titel, beroepVan(code), QString::number(t.size() + 1)});
-        ok = ok && testdb::insert(db, "functienamen", t);
-    }
-    sqlite3_close(db);
-    return ok;
+    return testdb::writeProgramDatabase(dir, [&](sqlite3* db) {
+        bool ok = testdb::exec(db, "CREATE TABLE RVL (" + testdb::rvlColumns().join(" TEXT, ") +
+                                       " TEXT)");
+        std::vector<testdb::Row> rijen;
+        for (const QString& c : Codes) // 11101: two work types and five skills
+            rijen.push_back(rvl(c, c == "11101" ? 2 : 3, c == "11101" ? 5 : 7));
+        ok = ok && testdb::insert(db, "RVL", rijen);
+        if (metTitels) {
+            ok = ok && testdb::exec(db, "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, "
+                                        "beroep TEXT, id INTEGER)");
+            std::vector<testdb::Row> t;
+            for (const auto& [code, titel] : Titels)
+                t.push_back({code, titel, beroepVan(code), QString::number(t.size() + 1)});
+            ok = ok && testdb::insert(db, "functienamen", t);
+        }
+        return ok;
+    });
 }
 
 } // namespace browsedb

@@ -32,7 +32,7 @@ QString vakken() { // the code boxes: "1 2 * _ _", "~" a blank
     return t.join(' ');
 }
 QPushButton* knop(const QString& form, const char* naam) {
-    return kind<QPushButton>(form, naam);
+    return child<QPushButton>(form, naam);
 }
 // The rows the list marks.
 QList<int> gemarkeerd(const QString& form) {
@@ -44,17 +44,17 @@ QList<int> gemarkeerd(const QString& form) {
 // A jump: letters typed in the job-title list; on the occupation list digits
 // typed in the list and "Springen", its notice closed.
 void spring(const QString& form, const QString& toetsen) {
-    typ(lijst(form), form == B ? toetsen.left(1) : toetsen);
+    type(lijst(form), form == B ? toetsen.left(1) : toetsen);
     if (form == B) {
-        typ(nullptr, toetsen.mid(1)); // on in the code boxes
+        type(nullptr, toetsen.mid(1)); // on in the code boxes
         QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
         if (forms().isLoaded(form::DialogNietGevonden))
-            sluitMelding();
+            closeNotice();
     }
 }
 } // namespace
 
-class TstBrowseSchermen : public QObject {
+class TestBrowseSchermen : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(m_omgeving.maak()); }
@@ -99,7 +99,7 @@ private:
     Omgeving m_omgeving;
 };
 
-void TstBrowseSchermen::springen_data() {
+void TestBrowseSchermen::springen_data() {
     QTest::addColumn<QString>("toetsen");
     QTest::addColumn<QString>("springwaarde");
     QTest::addColumn<QString>("titel");
@@ -116,12 +116,12 @@ void TstBrowseSchermen::springen_data() {
     rij("hash literally", "pak#", "pak#", "Pak#ket");
 }
 
-void TstBrowseSchermen::springen() {
+void TestBrowseSchermen::springen() {
     QFETCH(QString, toetsen);
     QFETCH(QString, springwaarde);
     QFETCH(QString, titel);
-    QVERIFY(toon(F));
-    typ(lijst(F), toetsen);
+    QVERIFY(show(F));
+    type(lijst(F), toetsen);
     QCOMPARE(tekst(F, "txtLoop"), springwaarde);
     QCOMPARE(huidig(F), titel);
     QCOMPARE(lijst(F)->currentIndex().row(), scherm(F)->Rs->currentRow());
@@ -130,9 +130,9 @@ void TstBrowseSchermen::springen() {
     QCOMPARE(focus(), lijst(F));
 }
 
-void TstBrowseSchermen::vorigeVolgende() {
+void TestBrowseSchermen::vorigeVolgende() {
     appState().gsRvl92Code = "31001";
-    QVERIFY(toon(F));
+    QVERIFY(show(F));
     QAction* vorige = actie(F, "mnuVorigeRvl");
     QAction* volgende = actie(F, "mnuVolgendeRvl");
     QVERIFY(!vorige->isEnabled()); // loaded on the first title of the code
@@ -157,14 +157,14 @@ void TstBrowseSchermen::vorigeVolgende() {
     // Record selector off: the step keeps to the code of the current row.
     actie(F, "mnuRecordselector")->trigger();
     ctrl(lijst(F), Qt::Key_V);
-    typ(lijst(F), "pak'");
+    type(lijst(F), "pak'");
     QCOMPARE(appState().gsRvl92Code, QString("31001"));
     ctrl(lijst(F), Qt::Key_O);
     QCOMPARE(huidig(F), QString("Pak[h]uis"));
     QCOMPARE(appState().gsRvl92Code, QString("11101"));
 }
 
-void TstBrowseSchermen::drempels_data() {
+void TestBrowseSchermen::drempels_data() {
     QTest::addColumn<QString>("toetsen"); // from the title of 101 characters
     QTest::addColumn<bool>("tweeRegels");
     QTest::addColumn<QString>("familie");
@@ -176,17 +176,17 @@ void TstBrowseSchermen::drempels_data() {
                                            << true << "MS SANS SERIF";
 }
 
-void TstBrowseSchermen::drempels() {
+void TestBrowseSchermen::drempels() {
     QFETCH(QString, toetsen);
     QFETCH(bool, tweeRegels);
     QFETCH(QString, familie);
-    QVERIFY(toon(F));
-    typ(lijst(F), "lang↓");
+    QVERIFY(show(F));
+    type(lijst(F), "lang↓");
     QCOMPARE(huidig(F), browsedb::titel(101));
-    typ(lijst(F), toetsen);
+    type(lijst(F), toetsen);
     QCOMPARE(zichtbaar(F, "txtBeroepGeheel"), tweeRegels);
     QCOMPARE(zichtbaar(F, "txtBeroep"), !tweeRegels);
-    QCOMPARE(kind<QPlainTextEdit>(F, "txtBeroepGeheel")->toPlainText(), huidig(F, 2));
+    QCOMPARE(child<QPlainTextEdit>(F, "txtBeroepGeheel")->toPlainText(), huidig(F, 2));
     QCOMPARE(lijst(F)->font().family(), familie);
     QCOMPARE(lijst(F)->font().pointSizeF(), familie == "Arial" ? 6.75 : 8.25);
     // Only the rows change; the column headers stay bold 8.25.
@@ -195,14 +195,14 @@ void TstBrowseSchermen::drempels() {
     QVERIFY(kop.bold());
 }
 
-void TstBrowseSchermen::recordselectorUit() {
+void TestBrowseSchermen::recordselectorUit() {
     appState().gsRvl92Code = "11101";
-    QVERIFY(toon(F));
+    QVERIFY(show(F));
     QCOMPARE(teller(F), QString(" Record  2 van 20 "));
     actie(F, "mnuRecordselector")->trigger();
     QCOMPARE(appState().gbRecordselector, False);
     QCOMPARE(lijst(F)->selectionMode(), QAbstractItemView::NoSelection);
-    typ(lijst(F), "↓↓");
+    type(lijst(F), "↓↓");
     QCOMPARE(lijst(F)->currentIndex().row(), 3); // the focus frame moved
     QCOMPARE(teller(F), QString(" Record  2 van 20 "));
     QCOMPARE(appState().gsRvl92Code, QString("11101"));
@@ -212,7 +212,7 @@ void TstBrowseSchermen::recordselectorUit() {
 
 // Off, no row is marked whatever moved the current row; on, exactly the
 // current row. Then an arrow key moves on without leaving a mark behind.
-void TstBrowseSchermen::recordselectorMarkeert_data() {
+void TestBrowseSchermen::recordselectorMarkeert_data() {
     QTest::addColumn<QString>("naam");
     QTest::addColumn<QString>("toetsen");
     QTest::addColumn<int>("ctrlToets");
@@ -226,21 +226,21 @@ void TstBrowseSchermen::recordselectorMarkeert_data() {
                 << (aan ? scherm : "-" + scherm) << QString(toetsen) << ctrlToets;
 }
 
-void TstBrowseSchermen::recordselectorMarkeert() {
+void TestBrowseSchermen::recordselectorMarkeert() {
     QFETCH(QString, naam);
     QFETCH(QString, toetsen);
     QFETCH(int, ctrlToets);
     const bool aan = !naam.startsWith('-');
     naam.remove('-');
     appState().gsRvl92Code = "11101";
-    QVERIFY(toon(naam));
+    QVERIFY(show(naam));
     if (!aan)
         actie(naam, "mnuRecordselector")->trigger();
     spring(naam, toetsen);
     if (ctrlToets)
         ctrl(lijst(naam), Qt::Key(ctrlToets));
     for (const char* pijl : {"", "↑"}) {
-        typ(lijst(naam), pijl);
+        type(lijst(naam), pijl);
         const int rij = scherm(naam)->Rs->currentRow();
         QCOMPARE(lijst(naam)->currentIndex().row(), rij);
         QCOMPARE(gemarkeerd(naam), aan ? QList<int>{rij} : QList<int>{});
@@ -248,7 +248,7 @@ void TstBrowseSchermen::recordselectorMarkeert() {
 }
 
 // A jump that keeps the current row keeps the view as it was.
-void TstBrowseSchermen::lijstBlijftStaan_data() {
+void TestBrowseSchermen::lijstBlijftStaan_data() {
     QTest::addColumn<QString>("naam");
     QTest::addColumn<QString>("code");  // gsRvl92Code when loaded
     QTest::addColumn<QString>("eerst"); // puts the row at the top
@@ -261,13 +261,13 @@ void TstBrowseSchermen::lijstBlijftStaan_data() {
                                     << "99";
 }
 
-void TstBrowseSchermen::lijstBlijftStaan() {
+void TestBrowseSchermen::lijstBlijftStaan() {
     QFETCH(QString, naam);
     QFETCH(QString, code);
     QFETCH(QString, eerst);
     QFETCH(QString, dan);
     appState().gsRvl92Code = code;
-    QVERIFY(toon(naam));
+    QVERIFY(show(naam));
     QTableView* g = lijst(naam);
     g->setFixedHeight(g->horizontalHeader()->height() +
                       4 * g->verticalHeader()->defaultSectionSize());
@@ -283,12 +283,12 @@ void TstBrowseSchermen::lijstBlijftStaan() {
     QCOMPARE(g->verticalScrollBar()->value(), boven);
 }
 
-void TstBrowseSchermen::andereResolutie() {
+void TestBrowseSchermen::andereResolutie() {
     // 120 dots per inch is 12 twips per pixel: no record selector anywhere.
     setDpiOverride(120, 120);
     for (const QString& scherm : {F, B, N}) {
         appState().gsRvl92Code = "11101";
-        QVERIFY(toon(scherm));
+        QVERIFY(show(scherm));
         QCOMPARE(lijst(scherm)->selectionMode(), QAbstractItemView::NoSelection);
         QVERIFY(!actie(scherm, "mnuRecordselector")->isEnabled());
         QVERIFY(!actie(scherm, "mnuRecordselector")->isChecked());
@@ -296,9 +296,9 @@ void TstBrowseSchermen::andereResolutie() {
     QCOMPARE(appState().gbRecordselector, False);
 }
 
-void TstBrowseSchermen::terugNaAndereKeuze() {
+void TestBrowseSchermen::terugNaAndereKeuze() {
     appState().gsRvl92Code = "31001";
-    QVERIFY(toon(F));
+    QVERIFY(show(F));
     ctrl(lijst(F), Qt::Key_L);
     QCOMPARE(huidig(F), QString("Zwemleraar"));
     // The occupation list takes the code; another occupation, above, is
@@ -309,22 +309,22 @@ void TstBrowseSchermen::terugNaAndereKeuze() {
     actie(B, "mnuFunctienamen")->trigger();
     QCOMPARE(huidig(F), QString("Bakker"));
     QCOMPARE(appState().history().mid(1), QStringList({"frmBeroepen", "frmFunctienamen"}));
-    typ(lijst(F), "↓↓");
+    type(lijst(F), "↓↓");
     ctrl(lijst(F), Qt::Key_X); // "Vorig scherm" passes the current code
     QCOMPARE(forms().active(), forms().find(B));
     QCOMPARE(huidig(B, 0), QString("12001"));
 }
 
-void TstBrowseSchermen::beroepZonderTitels() {
+void TestBrowseSchermen::beroepZonderTitels() {
     appState().gsRvl92Code = "13001";
-    QVERIFY(toon(F));
+    QVERIFY(show(F));
     QVERIFY(!scherm(F)->Rs->onRow());
     QVERIFY(!lijst(F)->currentIndex().isValid());
     QCOMPARE(teller(F), QString(" Record  0 van 20 "));
     QVERIFY(!actie(F, "mnuVorigeRvl")->isEnabled() && !actie(F, "mnuVolgendeRvl")->isEnabled());
     QCOMPARE(appState().gsRvl92Code, QString("13001")); // still the chosen one
     // Back on a row, the steps through a code work again.
-    typ(lijst(F), "aan");
+    type(lijst(F), "aan");
     QVERIFY(actie(F, "mnuVorigeRvl")->isEnabled() && actie(F, "mnuVolgendeRvl")->isEnabled());
     ctrl(lijst(F), Qt::Key_V);
     QCOMPARE(huidig(F), QString("Chef d'équipe"));
@@ -332,28 +332,28 @@ void TstBrowseSchermen::beroepZonderTitels() {
     QCOMPARE(tekst(form::Kenmerken, "txtRVL"), QString("31001"));
 }
 
-void TstBrowseSchermen::lijstMededeling() {
+void TestBrowseSchermen::lijstMededeling() {
     const QString map = QDir::toNativeSeparators(m_omgeving.pad() + "/Gebruikersbestanden");
     const std::pair<QString, QString> schermen[] = {{F, "functienamenlijst"}, {B, "beroepenlijst"}};
     for (const auto& [scherm, lijst] : schermen) {
-        QVERIFY(toon(scherm));
+        QVERIFY(show(scherm));
         actie(scherm, "mnuExporteren")->trigger();
         QVERIFY(!forms().find(scherm)->isEnabled());
         QCOMPARE(forms().find(form::DialogExporteren)->windowTitle(),
                  "Exporteren " + lijst.left(1).toUpper() + lijst.mid(1));
-        QCOMPARE(sluitMelding(form::DialogExporteren),
+        QCOMPARE(closeNotice(form::DialogExporteren),
                  "De volledige " + lijst + " vindt u in de directory: \r\n" + map);
         QVERIFY(forms().find(scherm)->isEnabled());
     }
 }
 
-void TstBrowseSchermen::leesfout() {
+void TestBrowseSchermen::leesfout() {
     // No job-title table: both error branches report, the screen goes back to
     // where the user was, the program goes on; the occupations still open.
     QTemporaryDir anders;
     QVERIFY(browsedb::schrijf(anders.path(), false));
     appState().programDir = anders.path();
-    QVERIFY(toon(form::Zoekprogramma));
+    QVERIFY(show(form::Zoekprogramma));
     msgbox::setNextAnswer(msgbox::Answer::Ok);
     msgbox::setNextAnswer(msgbox::Answer::Ok);
     forms().show(F);
@@ -364,11 +364,11 @@ void TstBrowseSchermen::leesfout() {
     QVERIFY(!forms().isLoaded(F));
     QCOMPARE(forms().active(), forms().find(form::Zoekprogramma));
     QCOMPARE(appState().history().mid(1), QStringList({"frmZoekprogramma"}));
-    QVERIFY(toon(B));
+    QVERIFY(show(B));
     appState().programDir = m_omgeving.pad();
 }
 
-void TstBrowseSchermen::codeSprong_data() {
+void TestBrowseSchermen::codeSprong_data() {
     QTest::addColumn<QString>("start");   // gsRvl92Code when loaded
     QTest::addColumn<QString>("getypt");  // from box 1 on
     QTest::addColumn<QString>("getoond"); // the boxes after "Springen"
@@ -382,15 +382,15 @@ void TstBrowseSchermen::codeSprong_data() {
     rij("current row matches: stays", "11103", "11", "1 1 * _ _", "11103");
 }
 
-void TstBrowseSchermen::codeSprong() {
+void TestBrowseSchermen::codeSprong() {
     QFETCH(QString, start);
     QFETCH(QString, getypt);
     QFETCH(QString, getoond);
     QFETCH(QString, code);
     appState().gsRvl92Code = start;
-    QVERIFY(toon(B));
-    kind(B, "txtZ1")->setFocus();
-    typ(nullptr, getypt);
+    QVERIFY(show(B));
+    child(B, "txtZ1")->setFocus();
+    type(nullptr, getypt);
     QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
     QCOMPARE(vakken(), getoond);
     QCOMPARE(huidig(B, 0), code);
@@ -399,7 +399,7 @@ void TstBrowseSchermen::codeSprong() {
     QVERIFY(!forms().isLoaded(form::DialogNietGevonden));
 }
 
-void TstBrowseSchermen::codeNietGevonden_data() {
+void TestBrowseSchermen::codeNietGevonden_data() {
     QTest::addColumn<QString>("getypt");
     QTest::addColumn<QString>("melding");
     QTest::newRow("99") << "99"
@@ -408,59 +408,59 @@ void TstBrowseSchermen::codeNietGevonden_data() {
                                  << "Er zijn geen RVL92-codes met de zoekwaarde 12345 gevonden";
 }
 
-void TstBrowseSchermen::codeNietGevonden() {
+void TestBrowseSchermen::codeNietGevonden() {
     QFETCH(QString, getypt);
     QFETCH(QString, melding);
     appState().gsRvl92Code = "12002";
-    QVERIFY(toon(B));
+    QVERIFY(show(B));
     ctrl(lijst(B), Qt::Key_L); // away from the occupation
-    typ(nullptr, getypt);      // digits in the list start the boxes
+    type(nullptr, getypt);     // digits in the list start the boxes
     QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
     QVERIFY(forms().isLoaded(form::DialogNietGevonden));
     // At least the written width; the message stays one line.
     QVERIFY(forms().find(form::DialogNietGevonden)->width() >= Form::twipsToPixels(5190));
-    auto* label = kind<QLabel>(form::DialogNietGevonden, "lblText");
+    auto* label = child<QLabel>(form::DialogNietGevonden, "lblText");
     QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(melding));
     QVERIFY(!forms().find(B)->isEnabled());
-    QCOMPARE(sluitMelding(), melding);
+    QCOMPARE(closeNotice(), melding);
     QCOMPARE(huidig(B, 0), QString("12002")); // back on the occupation
     QCOMPARE(forms().active(), forms().find(B));
 }
 
-void TstBrowseSchermen::cijfersInLijst() {
-    QVERIFY(toon(B));
-    typ(lijst(B), "x3");
+void TestBrowseSchermen::cijfersInLijst() {
+    QVERIFY(show(B));
+    type(lijst(B), "x3");
     QCOMPARE(vakken(), QString("3 _ _ _ _"));
-    QCOMPARE(focus(), kind(B, "txtZ2"));
+    QCOMPARE(focus(), child(B, "txtZ2"));
     QVERIFY(knop(B, "cmdZoeken")->isEnabled());
-    typ(nullptr, "1↓");
+    type(nullptr, "1↓");
     QCOMPARE(huidig(B, 0), QString("11102")); // Down moved the list
     QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
     QCOMPARE(huidig(B, 0), QString("31001"));
-    typ(lijst(B), "\b"); // takes back the wildcard, list from the top
+    type(lijst(B), "\b"); // takes back the wildcard, list from the top
     QCOMPARE(vakken(), QString("3 1 _ _ _"));
-    QCOMPARE(focus(), kind(B, "txtZ3"));
+    QCOMPARE(focus(), child(B, "txtZ3"));
     QCOMPARE(huidig(B, 0), QString("11101"));
     ctrl(focus(), Qt::Key_L); // the menu's shortcuts work from a code box
     QCOMPARE(huidig(B, 0), QString("90001"));
     QTest::mouseClick(knop(B, "cmdWissen"), Qt::LeftButton);
     QCOMPARE(vakken(), QString("_ _ _ _ _"));
     QCOMPARE(huidig(B, 0), QString("11101"));
-    QCOMPARE(focus(), kind(B, "txtZ1"));
+    QCOMPARE(focus(), child(B, "txtZ1"));
 }
 
-void TstBrowseSchermen::langeBeroepsnaam() {
+void TestBrowseSchermen::langeBeroepsnaam() {
     appState().gsRvl92Code = "21001";
-    QVERIFY(toon(B));
+    QVERIFY(show(B));
     QTableView* g = lijst(B);
     const int h = g->verticalHeader()->defaultSectionSize();
     QCOMPARE(g->rowHeight(6), 2 * h); // 101 characters: two rows high
-    typ(g, "↓");
+    type(g, "↓");
     QCOMPARE(g->rowHeight(7), h); // 100 characters: one
     QCOMPARE(g->rowHeight(6), h);
 }
 
-void TstBrowseSchermen::legeBeroepentabel() {
+void TestBrowseSchermen::legeBeroepentabel() {
     // Without a current row the occupation list's activation does nothing at
     // all: the hub stays the current screen and the history stays.
     QTemporaryDir leeg;
@@ -471,33 +471,33 @@ void TstBrowseSchermen::legeBeroepentabel() {
     QVERIFY(testdb::exec(db, "DELETE FROM RVL"));
     sqlite3_close(db);
     appState().programDir = leeg.path();
-    QVERIFY(toon(B));
-    QVERIFY(toon(form::Zoekprogramma));
+    QVERIFY(show(B));
+    QVERIFY(show(form::Zoekprogramma));
     const QStringList historie = appState().history();
-    QVERIFY(toon(B));
+    QVERIFY(show(B));
     QCOMPARE(appState().gsHuidigScherm, QString("frmZoekprogramma"));
     QCOMPARE(appState().history(), historie);
     appState().programDir = m_omgeving.pad();
 }
 
-void TstBrowseSchermen::beroepenNaAndereKeuze() {
+void TestBrowseSchermen::beroepenNaAndereKeuze() {
     appState().gsRvl92Code = "31001";
-    QVERIFY(toon(B));
-    typ(lijst(B), "1");
-    typ(nullptr, "2");
+    QVERIFY(show(B));
+    type(lijst(B), "1");
+    type(nullptr, "2");
     // Another screen chooses an occupation above the current row.
     appState().gsRvl92Code = "11103";
-    QVERIFY(toon(form::Kenmerken));
+    QVERIFY(show(form::Kenmerken));
     actie(form::Kenmerken, "mnuBeroepen")->trigger();
     QVERIFY(QTest::qWaitForWindowActive(forms().find(B)));
     QCOMPARE(huidig(B, 0), QString("11103"));
-    QCOMPARE(focus(), kind(B, "txtZ3")); // the first empty code box
+    QCOMPARE(focus(), child(B, "txtZ3")); // the first empty code box
     QCOMPARE(appState().history().mid(1), QStringList({"frmKenmerken", "frmBeroepen"}));
 }
 
-void TstBrowseSchermen::titelsVolgenBeroep() {
+void TestBrowseSchermen::titelsVolgenBeroep() {
     appState().gsRvl92Code = "11101";
-    QVERIFY(toon(N));
+    QVERIFY(show(N));
     QVERIFY(!forms().find(N)->isMaximized());
     QCOMPARE(teller(N), QString(" Record  1 van 10 "));
     ctrl(lijst(N), Qt::Key_L);
@@ -514,7 +514,7 @@ void TstBrowseSchermen::titelsVolgenBeroep() {
     QCOMPARE(kenmerken.count(), 0);
     // Another occupation chosen on the list of occupations: its titles.
     actie(K, "mnuBeroepen")->trigger();
-    typ(lijst(B), "↓↓");
+    type(lijst(B), "↓↓");
     actie(B, "mnuNamen")->trigger();
     QCOMPARE(huidig(N), QString("Etaleur"));
     QCOMPARE(teller(N), QString(" Record  1 van 1 "));
@@ -524,20 +524,20 @@ void TstBrowseSchermen::titelsVolgenBeroep() {
     QCOMPARE(appState().history().mid(1), QStringList({"frmBeroepen", "frmNamen", "frmKenmerken"}));
 }
 
-void TstBrowseSchermen::geenTitels() {
+void TestBrowseSchermen::geenTitels() {
     // Loaded for an occupation with titles, then asked for one without, and
     // then shown for the first time for one without.
     appState().gsRvl92Code = "11101";
-    QVERIFY(toon(N));
+    QVERIFY(show(N));
     appState().gsRvl92Code = "13001";
-    QVERIFY(toon(B));
+    QVERIFY(show(B));
     const QString melding =
         "Er zijn geen functienamen bij het beroep met RVL92-code 13001 gevonden.";
     for (int keer = 0; keer < 2; ++keer) {
         actie(B, "mnuNamen")->trigger();
         QVERIFY(!forms().isLoaded(N));
         QVERIFY(!forms().find(B)->isEnabled());
-        QCOMPARE(sluitMelding(), melding);
+        QCOMPARE(closeNotice(), melding);
         QCOMPARE(forms().active(), forms().find(B));
         QCOMPARE(appState().gsHuidigScherm, QString("frmBeroepen"));
         QCOMPARE(appState().gsRvl92Code, QString("13001"));
@@ -545,9 +545,9 @@ void TstBrowseSchermen::geenTitels() {
     }
 }
 
-void TstBrowseSchermen::alleKenmerken() {
+void TestBrowseSchermen::alleKenmerken() {
     appState().gsRvl92Code = "11101";
-    QVERIFY(toon(K));
+    QVERIFY(show(K));
     const std::pair<const char*, const char*> verwacht[] = {
         {"txtRVL", "11101"},
         {"txtBeroep", "Beroep 11101"},
@@ -568,50 +568,50 @@ void TstBrowseSchermen::alleKenmerken() {
     QCOMPARE(boxen.size(), 34); // one per column of RVL
     for (QLineEdit* box : boxen)
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
-    QCOMPARE(kind<QGroupBox>(K, "fraNiveau")->title(),
+    QCOMPARE(child<QGroupBox>(K, "fraNiveau")->title(),
              QString("Niveau, hoofdrichting en richting van de bekwaamheden"));
-    QCOMPARE(kind(K, "txtVaardigheden7")->parent(), kind(K, "fraVaardigheden"));
+    QCOMPARE(child(K, "txtVaardigheden7")->parent(), child(K, "fraVaardigheden"));
     QVERIFY(!actie(K, "mnuKenmerken")->isEnabled());
     QVERIFY(!actie(K, "mnuRecordselector")->isEnabled());
     // The menu's shortcuts from a box.
-    kind(K, "txtBeroepsniveau")->setFocus();
+    child(K, "txtBeroepsniveau")->setFocus();
     ctrl(focus(), Qt::Key_H);
     QCOMPARE(forms().active(), forms().find(form::Startscherm));
 }
 
-void TstBrowseSchermen::langeNaam_data() {
+void TestBrowseSchermen::langeNaam_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("tweeRegels");
     QTest::newRow("90 characters") << "11102" << false;
     QTest::newRow("91 characters") << "11103" << true;
 }
 
-void TstBrowseSchermen::langeNaam() {
+void TestBrowseSchermen::langeNaam() {
     QFETCH(QString, code);
     QFETCH(bool, tweeRegels);
     appState().gsRvl92Code = code;
     for (const QString& scherm : {K, N}) {
-        QVERIFY(toon(scherm));
+        QVERIFY(show(scherm));
         QCOMPARE(zichtbaar(scherm, "txtBeroepGeheel"), tweeRegels);
-        QCOMPARE(kind<QPlainTextEdit>(scherm, "txtBeroepGeheel")->toPlainText(),
+        QCOMPARE(child<QPlainTextEdit>(scherm, "txtBeroepGeheel")->toPlainText(),
                  browsedb::beroepVan(code));
     }
 }
 
-void TstBrowseSchermen::codeZonderBeroep_data() {
+void TestBrowseSchermen::codeZonderBeroep_data() {
     QTest::addColumn<QString>("code");
     QTest::newRow("empty") << "";
     QTest::newRow("unknown") << "99999";
     QTest::newRow("with quotes") << "1' or '1'='1";
 }
 
-void TstBrowseSchermen::codeZonderBeroep() {
+void TestBrowseSchermen::codeZonderBeroep() {
     QFETCH(QString, code);
     appState().gsRvl92Code = "11103"; // shown before for an occupation
-    QVERIFY(toon(K));
-    QVERIFY(toon(form::Zoekprogramma));
+    QVERIFY(show(K));
+    QVERIFY(show(form::Zoekprogramma));
     appState().gsRvl92Code = code;
-    QVERIFY(toon(K));
+    QVERIFY(show(K));
     for (QLineEdit* box : forms().find(K)->findChildren<QLineEdit*>())
         QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
     QVERIFY(!zichtbaar(K, "txtBeroepGeheel"));
@@ -619,7 +619,7 @@ void TstBrowseSchermen::codeZonderBeroep() {
     QVERIFY(msgbox::shown().isEmpty());
     actie(K, "mnuNamen")->trigger(); // passed on as it was
     QCOMPARE(
-        sluitMelding(),
+        closeNotice(),
         code.isEmpty()
             ? QString("Er is geen beroep gekozen waarvan de functienamen getoond kunnen worden.")
             : "Er zijn geen functienamen bij het beroep met RVL92-code " + code + " gevonden.");
@@ -627,7 +627,7 @@ void TstBrowseSchermen::codeZonderBeroep() {
     QCOMPARE(appState().gsRvl92Code, code);
 }
 
-void TstBrowseSchermen::databaseOntbreekt() {
+void TestBrowseSchermen::databaseOntbreekt() {
     QTemporaryDir leeg;
     appState().programDir = leeg.path();
     for (const QString& scherm : {K, N, B}) {
@@ -646,5 +646,5 @@ void TstBrowseSchermen::databaseOntbreekt() {
     appState().programDir = m_omgeving.pad();
 }
 
-QTEST_MAIN(TstBrowseSchermen)
+QTEST_MAIN(TestBrowseSchermen)
 #include "tst_browseschermen.moc"

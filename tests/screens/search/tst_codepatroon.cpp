@@ -3,7 +3,7 @@
 #include "screens/search/codepatroon.h"
 
 #include "data/database.h"
-#include "testdb.h"
+#include "support/fixturedb.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,7 +81,7 @@ QString tekst(const CodeBoxes& v) {
 
 } // namespace
 
-class TstCodepatroon : public QObject {
+class TestCodepatroon : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -98,13 +98,13 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TstCodepatroon::initTestCase() {
+void TestCodepatroon::initTestCase() {
     QVERIFY(schrijf(m_dir.filePath(QStringLiteral("index.db")),
                     "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, beroep TEXT, "
                     "id INTEGER); CREATE INDEX f_rvl92 ON functienamen (RVL92);"));
 }
 
-void TstCodepatroon::toetsen_data() {
+void TestCodepatroon::toetsen_data() {
     QTest::addColumn<QString>("voor");
     QTest::addColumn<int>("vak");
     QTest::addColumn<int>("toets");
@@ -128,7 +128,7 @@ void TstCodepatroon::toetsen_data() {
     QTest::newRow("letter, last box") << "....." << 4 << int('a') << "...._" << 4 << true;
 }
 
-void TstCodepatroon::toetsen() {
+void TestCodepatroon::toetsen() {
     QFETCH(QString, voor);
     QFETCH(int, vak);
     QFETCH(int, toets);
@@ -138,7 +138,7 @@ void TstCodepatroon::toetsen() {
     QTEST(g.knoppenAan, "knoppen");
 }
 
-void TstCodepatroon::patroon_data() {
+void TestCodepatroon::patroon_data() {
     QTest::addColumn<QString>("vakken");
     QTest::addColumn<QString>("patroon");
     QTest::newRow("all empty") << "....."
@@ -149,7 +149,7 @@ void TstCodepatroon::patroon_data() {
                                 << "11010";
 }
 
-void TstCodepatroon::patroon() {
+void TestCodepatroon::patroon() {
     QFETCH(QString, vakken);
     QFETCH(QString, patroon);
     QCOMPARE(joinedCodeBoxes(codeVakkenVoorZoeken(::vakken(vakken))), patroon);
@@ -160,7 +160,7 @@ void TstCodepatroon::patroon() {
                                               "functienamen where  RVL92 Like '1''###'"));
 }
 
-void TstCodepatroon::snelleVormGeeftDezelfdeRijen_data() {
+void TestCodepatroon::snelleVormGeeftDezelfdeRijen_data() {
     QTest::addColumn<QString>("patroon");
     for (const QString& p : Patronen)
         QTest::newRow(qPrintable(p.isEmpty() ? QStringLiteral("(leeg)") : p)) << p;
@@ -168,7 +168,7 @@ void TstCodepatroon::snelleVormGeeftDezelfdeRijen_data() {
 
 // On a table with an index on the code, a pattern with fixed leading digits is
 // read through a range; the rows and their table order stay the written ones.
-void TstCodepatroon::snelleVormGeeftDezelfdeRijen() {
+void TestCodepatroon::snelleVormGeeftDezelfdeRijen() {
     QFETCH(QString, patroon);
     const QString file = m_dir.filePath(QStringLiteral("index.db"));
     rvl92::Database db;
@@ -187,7 +187,7 @@ void TstCodepatroon::snelleVormGeeftDezelfdeRijen() {
     }
 }
 
-void TstCodepatroon::indexAlleenWaarHijAllesVindt_data() {
+void TestCodepatroon::indexAlleenWaarHijAllesVindt_data() {
     QTest::addColumn<QString>("schema");
     QTest::addColumn<QString>("daarna"); // run after the job titles are in
     QTest::addColumn<bool>("index");
@@ -226,7 +226,7 @@ void TstCodepatroon::indexAlleenWaarHijAllesVindt_data() {
 
 // The range is used only where it cannot miss a row; whichever form runs, the
 // rows are those of the written query.
-void TstCodepatroon::indexAlleenWaarHijAllesVindt() {
+void TestCodepatroon::indexAlleenWaarHijAllesVindt() {
     QFETCH(QString, schema);
     QFETCH(QString, daarna);
     QFETCH(bool, index);
@@ -243,5 +243,5 @@ void TstCodepatroon::indexAlleenWaarHijAllesVindt() {
     }
 }
 
-QTEST_GUILESS_MAIN(TstCodepatroon)
+QTEST_GUILESS_MAIN(TestCodepatroon)
 #include "tst_codepatroon.moc"

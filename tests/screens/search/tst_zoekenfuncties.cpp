@@ -14,7 +14,7 @@ namespace {
 const QString F = form::ZoekenFuncties;
 } // namespace
 
-class TstZoekenFuncties : public QObject {
+class TestZoekenFuncties : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(opzetten(m_dir)); }
@@ -31,11 +31,11 @@ private slots:
     void plakkenEnSneltoets();
 
 private:
-    QLineEdit* vak() { return kind<QLineEdit>(F, "txtZoekstr"); }
-    QPushButton* zoeken() { return kind<QPushButton>(F, "cmdZoeken"); }
-    QTableView* grid() { return kind<QTableView>(F, "DataGrid1"); }
-    QString teller() { return kind<QLabel>(F, "lblRecordCount")->text(); }
-    QString rvl() { return kind<QLineEdit>(F, "txtRVL")->text(); }
+    QLineEdit* vak() { return child<QLineEdit>(F, "txtZoekstr"); }
+    QPushButton* zoeken() { return child<QPushButton>(F, "cmdZoeken"); }
+    QTableView* grid() { return child<QTableView>(F, "DataGrid1"); }
+    QString teller() { return child<QLabel>(F, "lblRecordCount")->text(); }
+    QString rvl() { return child<QLineEdit>(F, "txtRVL")->text(); }
     // Types the text (its last character as a key) and presses "Zoeken".
     void zoek(const QString& tekst) {
         vak()->setText(tekst.chopped(1));
@@ -45,7 +45,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TstZoekenFuncties::typenEnEnter() {
+void TestZoekenFuncties::typenEnEnter() {
     QCOMPARE(forms().find(F)->windowTitle(), QString("Zoeken op functienamen"));
     QVERIFY(!zoeken()->isEnabled() && grid()->isHidden());
     QCOMPARE(aan(F, Resultaat + QStringList{"mnuZoekenFunctienaam", "mnuVorigeRvl92"}), {});
@@ -55,7 +55,7 @@ void TstZoekenFuncties::typenEnEnter() {
     QCOMPARE(codes(grid()), (QStringList{"11010", "11010", "22020"}));
     QCOMPARE(koppen(grid()), (QStringList{"RVL92", "Functienaam"}));
     QCOMPARE(teller(), QString(" Record  1 van 3 "));
-    QCOMPARE(kind<QLineEdit>(F, "txtBeroep")->text(), QString("Bakker van brood"));
+    QCOMPARE(child<QLineEdit>(F, "txtBeroep")->text(), QString("Bakker van brood"));
     QCOMPARE(appState().gsRvl92Code, QString("11010"));
     QCOMPARE(aan(F, Resultaat), Resultaat);
     // Searched with Enter "Zoeken" stays enabled; with the button it does not.
@@ -65,7 +65,7 @@ void TstZoekenFuncties::typenEnEnter() {
     QCOMPARE(forms().find(F)->focusWidget(), grid());
 }
 
-void TstZoekenFuncties::zoektermen_data() {
+void TestZoekenFuncties::zoektermen_data() {
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QStringList>("gevonden");
     QTest::newRow("words in order") << "chef quipe" << QStringList{"33030"};
@@ -75,27 +75,27 @@ void TstZoekenFuncties::zoektermen_data() {
     QTest::newRow("injection is text") << "' or ''='" << QStringList{};
 }
 
-void TstZoekenFuncties::zoektermen() {
+void TestZoekenFuncties::zoektermen() {
     QFETCH(QString, tekst);
     zoek(tekst);
     QTEST(codes(grid()), "gevonden");
 }
 
-void TstZoekenFuncties::meldingen() {
+void TestZoekenFuncties::meldingen() {
     // A leading blank leaves the buttons off; Enter then does not search.
     QTest::keyClick(vak(), Qt::Key_Space);
-    QVERIFY(!zoeken()->isEnabled() && !kind<QPushButton>(F, "cmdWissen")->isEnabled());
+    QVERIFY(!zoeken()->isEnabled() && !child<QPushButton>(F, "cmdWissen")->isEnabled());
     QTest::keyClick(vak(), Qt::Key_Return);
     QVERIFY(!forms().isLoaded(form::DialogNietGevonden));
     vak()->clear();
     QTest::mouseClick(zoeken(), Qt::LeftButton);
     QCOMPARE(melding(), QString("Er is geen zoekwaarde opgegeven"));
-    klik(form::DialogNietGevonden, "OKButton");
+    click(form::DialogNietGevonden, "OKButton");
 
     zoek("zzz");
     QCOMPARE(melding(), QString("Er zijn geen functies met de opgegeven zoekwaarde gevonden"));
     QVERIFY(!forms().find(F)->isEnabled());
-    klik(form::DialogNietGevonden, "OKButton");
+    click(form::DialogNietGevonden, "OKButton");
     QVERIFY(forms().find(F)->isEnabled());
     QCOMPARE(forms().find(F)->focusWidget(), vak());
     QCOMPARE(vak()->cursorPosition(), 3);
@@ -113,7 +113,7 @@ void TstZoekenFuncties::meldingen() {
     QCOMPARE(aan(F, Resultaat), (QStringList{"mnuEersteRecord", "mnuLaatsteRecord"}));
 }
 
-void TstZoekenFuncties::toetsenInHetGrid() {
+void TestZoekenFuncties::toetsenInHetGrid() {
     zoek("bakker");
     QTest::keyClick(grid(), Qt::Key_End);
     QCOMPARE(teller(), QString(" Record  3 van 3 "));
@@ -131,7 +131,7 @@ void TstZoekenFuncties::toetsenInHetGrid() {
     QCOMPARE(codes(grid()), QStringList{"33030"});
 }
 
-void TstZoekenFuncties::wissenEnHandOff() {
+void TestZoekenFuncties::wissenEnHandOff() {
     zoek("bakker");
     QTest::keyClick(grid(), Qt::Key_End);
     menu(F, "mnuKenmerken");
@@ -141,9 +141,9 @@ void TstZoekenFuncties::wissenEnHandOff() {
     QCOMPARE(actief(), F);
     QCOMPARE(teller(), QString(" Record  3 van 3 "));
 
-    klik(F, "cmdWissen");
+    click(F, "cmdWissen");
     QCOMPARE(vak()->text(), QString());
-    QVERIFY(grid()->isHidden() && kind<QWidget>(F, "fraRVLBeroep")->isHidden());
+    QVERIFY(grid()->isHidden() && child<QWidget>(F, "fraRVLBeroep")->isHidden());
     QCOMPARE(aan(F, Resultaat), {});
     QVERIFY(!zoeken()->isEnabled());
     QCOMPARE(appState().gsRvl92Code, QString());
@@ -155,7 +155,7 @@ void TstZoekenFuncties::wissenEnHandOff() {
     // After a search without hits the empty result passes on no code, once.
     forms().show(F);
     zoek("zzz");
-    klik(form::DialogNietGevonden, "OKButton");
+    click(form::DialogNietGevonden, "OKButton");
     menu(F, "mnuFunctienamen");
     QCOMPARE(appState().gsRvl92Code, QString());
     forms().show(F);
@@ -166,13 +166,13 @@ void TstZoekenFuncties::wissenEnHandOff() {
     QVERIFY(!appState().history().contains(screen::ZoekenFuncties));
 }
 
-void TstZoekenFuncties::recordselectorEnLangeNamen() {
+void TestZoekenFuncties::recordselectorEnLangeNamen() {
     // A first hit of 101 characters has the small font at once.
     zoek("van xxxx");
     QCOMPARE(grid()->font().pointSizeF(), 6.75);
     zoek("inspecteur");
     QCOMPARE(grid()->font().pointSizeF(), 8.25);
-    auto* geheel = kind<QPlainTextEdit>(F, "txtBeroepGeheel");
+    auto* geheel = child<QPlainTextEdit>(F, "txtBeroepGeheel");
     QVERIFY(!geheel->isHidden()); // the occupation's name is long
     const qreal normaal = grid()->font().pointSizeF();
     QTest::keyClick(grid(), Qt::Key_Down); // a title of 101 characters
@@ -180,7 +180,7 @@ void TstZoekenFuncties::recordselectorEnLangeNamen() {
     QCOMPARE(teller(), QString(" Record  2 van 2 "));
     QTest::mouseDClick(geheel->viewport(), Qt::LeftButton);
     QVERIFY(geheel->isHidden());
-    QTest::mouseDClick(kind<QLineEdit>(F, "txtBeroep"), Qt::LeftButton);
+    QTest::mouseDClick(child<QLineEdit>(F, "txtBeroep"), Qt::LeftButton);
     QVERIFY(!geheel->isHidden());
 
     menu(F, "mnuRecordselector");
@@ -194,7 +194,7 @@ void TstZoekenFuncties::recordselectorEnLangeNamen() {
     QCOMPARE(grid()->selectionModel()->selectedRows().size(), 1);
 }
 
-void TstZoekenFuncties::plakkenEnSneltoets() {
+void TestZoekenFuncties::plakkenEnSneltoets() {
     forms().show(form::Zoekprogramma);
     forms().show(F);
     QVERIFY(QTest::qWaitForWindowActive(forms().find(F)));
@@ -207,5 +207,5 @@ void TstZoekenFuncties::plakkenEnSneltoets() {
     QCOMPARE(vak()->text(), QString("bakker"));
 }
 
-QTEST_MAIN(TstZoekenFuncties)
+QTEST_MAIN(TestZoekenFuncties)
 #include "tst_zoekenfuncties.moc"

@@ -12,7 +12,7 @@ namespace {
 const QString F = form::ZoekenKenmerken;
 } // namespace
 
-class TstZoekenKenmerken : public QObject {
+class TestZoekenKenmerken : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(opzetten(m_dir)); }
@@ -28,15 +28,15 @@ private slots:
     void verwijderenEnWissen();
 
 private:
-    QComboBox* cbo(const char* n) { return kind<QComboBox>(F, QString::fromLatin1(n)); }
-    QListWidget* lst(const char* n) { return kind<QListWidget>(F, QString::fromLatin1(n)); }
+    QComboBox* cbo(const char* n) { return child<QComboBox>(F, QString::fromLatin1(n)); }
+    QListWidget* lst(const char* n) { return child<QListWidget>(F, QString::fromLatin1(n)); }
     QStringList gekozen(const char* n) {
         QStringList out;
         for (int i = 0; i < lst(n)->count(); ++i)
             out << lst(n)->item(i)->text();
         return out;
     }
-    QTableView* grid() { return kind<QTableView>(F, "DataGrid1"); }
+    QTableView* grid() { return child<QTableView>(F, "DataGrid1"); }
     // Picks the entry that begins with `begin` ("" picks the first empty one).
     void kies(const char* combo, const QString& begin) {
         QComboBox* c = cbo(combo);
@@ -49,7 +49,7 @@ private:
         }
         QFAIL(qPrintable("no entry " + begin));
     }
-    void zoek() { klik(F, "cmdZoeken"); }
+    void zoek() { click(F, "cmdZoeken"); }
     void dubbelklik(const char* lijst, int rij) {
         QListWidget* l = lst(lijst);
         const QPoint p = l->visualItemRect(l->item(rij)).center();
@@ -59,7 +59,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TstZoekenKenmerken::zoeken_data() {
+void TestZoekenKenmerken::zoeken_data() {
     QTest::addColumn<QStringList>("keuzes"); // "combo:begin of the entry"
     QTest::addColumn<QStringList>("werksoorten");
     QTest::addColumn<QStringList>("gevonden");
@@ -76,7 +76,7 @@ void TstZoekenKenmerken::zoeken_data() {
         << QStringList{"11010", "55050"};
 }
 
-void TstZoekenKenmerken::zoeken() {
+void TestZoekenKenmerken::zoeken() {
     QFETCH(QStringList, keuzes);
     QCOMPARE(cbo("cboWerksoorten")->itemText(0), QString("101 Plannen")); // sorted
     QCOMPARE(aan(F, Resultaat + QStringList{"mnuZoekenKenmerken"}), {});
@@ -87,7 +87,7 @@ void TstZoekenKenmerken::zoeken() {
     zoek();
     QTEST(codes(grid()), "gevonden");
     QCOMPARE(koppen(grid()), (QStringList{"RVL92", "WS1", "WS2", "WS3", "Beroep"}));
-    QCOMPARE(kind<QLabel>(F, "lblRecordCount")->text(),
+    QCOMPARE(child<QLabel>(F, "lblRecordCount")->text(),
              QStringLiteral(" Record  1 van %1 ").arg(grid()->model()->rowCount()));
     QCOMPARE(aan(F, Resultaat), Resultaat);
     menu(F, "mnuLaatsteRecord");
@@ -96,35 +96,35 @@ void TstZoekenKenmerken::zoeken() {
     QCOMPARE(appState().gsRvl92Code, codes(grid()).last());
 }
 
-void TstZoekenKenmerken::meldingen() {
+void TestZoekenKenmerken::meldingen() {
     const QString geenKenmerken("Er zijn geen kenmerken waarnaar  gezocht moet worden opgegeven");
     zoek();
     QCOMPARE(melding(), geenKenmerken);
-    klik(form::DialogNietGevonden, "OKButton");
+    click(form::DialogNietGevonden, "OKButton");
     kies("cboNiveau", "2");
     kies("cboHoofdrichting", "011");
     zoek();
     QCOMPARE(melding(), QString("Er zijn geen beroepen met de opgegeven kenmerken gevonden"));
-    klik(form::DialogNietGevonden, "OKButton");
+    click(form::DialogNietGevonden, "OKButton");
     QVERIFY(grid()->isHidden());
     QCOMPARE(aan(F, Resultaat), {});
 
     // An empty separator chosen as direction adds no condition; a result
     // shown earlier stays.
-    klik(F, "cmdWissen");
+    click(F, "cmdWissen");
     kies("cboHoofdrichting", "  07");
     zoek();
     kies("cboHoofdrichting", "");
-    klik(form::DialogRichting, "cmdYes");
+    click(form::DialogRichting, "cmdYes");
     QCOMPARE(gekozen("lstRichting"), QStringList{""});
     zoek();
     QCOMPARE(melding(), geenKenmerken);
-    klik(form::DialogNietGevonden, "OKButton");
+    click(form::DialogNietGevonden, "OKButton");
     QCOMPARE(codes(grid()), (QStringList{"22020", "33030"}));
     QVERIFY(!grid()->isHidden());
 }
 
-void TstZoekenKenmerken::werksoortVervangen() {
+void TestZoekenKenmerken::werksoortVervangen() {
     for (const char* w : {"305", "204", "102", "204"}) // the second 204: nothing
         kies("cboWerksoorten", w);
     QVERIFY(!forms().isLoaded(form::DialoogWerksoorten));
@@ -132,13 +132,13 @@ void TstZoekenKenmerken::werksoortVervangen() {
     const QString D = form::DialoogWerksoorten;
     QVERIFY(!forms().find(F)->isEnabled());
     QCOMPARE(forms().find(D)->windowTitle(), QString("Vervangen werksoorten"));
-    QCOMPARE(kind<QLabel>(D, "lblTekst")->text(),
+    QCOMPARE(child<QLabel>(D, "lblTekst")->text(),
              QString("Geef aan welke werksoort vervangen moet worden"));
     QStringList knoppen;
     for (int i = 0; i < 3; ++i)
-        knoppen << kind<QPushButton>(D, QStringLiteral("cmdWerksoort(%1)").arg(i))->text();
+        knoppen << child<QPushButton>(D, QStringLiteral("cmdWerksoort(%1)").arg(i))->text();
     QCOMPARE(knoppen, (QStringList{"102 . . . .", "204 . . . .", "305 . . . ."}));
-    klik(D, "cmdWerksoort(2)");
+    click(D, "cmdWerksoort(2)");
     QVERIFY(!forms().isLoaded(D));
     QVERIFY(forms().find(F)->isEnabled());
     QCOMPARE(actief(), F);
@@ -146,12 +146,12 @@ void TstZoekenKenmerken::werksoortVervangen() {
     QCOMPARE(gekozen("lstWerksoorten"), (QStringList{"101", "102", "204"}));
 }
 
-void TstZoekenKenmerken::vaardigheidVervangen() {
+void TestZoekenKenmerken::vaardigheidVervangen() {
     for (const char* v : {"017", "011", "012", "013", "014", "015", "016", "018"})
         kies("cboVaardigheden", v);
     const QString D = form::DialoogVaardigheden;
     QCOMPARE(forms().find(D)->windowTitle(), QString("Vervangen vaardigheden"));
-    QCOMPARE(kind<QPushButton>(D, "cmdVaardigheid(6)")->text(), QString("017 . . . ."));
+    QCOMPARE(child<QPushButton>(D, "cmdVaardigheid(6)")->text(), QString("017 . . . ."));
     QTest::keyClick(forms().find(D), Qt::Key_Escape); // as "Annuleren"
     QVERIFY(!forms().isLoaded(D) && forms().find(F)->isEnabled());
     // Another window taking the activation leaves the lists as they were.
@@ -162,40 +162,40 @@ void TstZoekenKenmerken::vaardigheidVervangen() {
     QCOMPARE(gekozen("lstVaardigheden").size(), 7);
     forms().show(F);
     kies("cboVaardigheden", "018");
-    klik(D, "cmdVaardigheid(0)");
+    click(D, "cmdVaardigheid(0)");
     QCOMPARE(gekozen("lstVaardigheden"),
              (QStringList{"012", "013", "014", "015", "016", "017", "018"}));
 }
 
-void TstZoekenKenmerken::niveauEnRichting() {
+void TestZoekenKenmerken::niveauEnRichting() {
     kies("cboNiveau", "3");
     kies("cboHoofdrichting", "  07");
     zoek();
     kies("cboNiveau", "3"); // the same level again still asks
     const QString N = form::DialogNiveau;
     QVERIFY(forms().find(N)->windowTitle().isEmpty());
-    QCOMPARE(kind<QLabel>(N, "lblText")->text(),
+    QCOMPARE(child<QLabel>(N, "lblText")->text(),
              QString("Er is al een niveau opgegeven. Wilt u deze vervangen"));
-    klik(N, "cmdNo");
+    click(N, "cmdNo");
     QCOMPARE(gekozen("lstNiveau"), QStringList{"3 "});
     QVERIFY(!grid()->isHidden());
 
     kies("cboHoofdrichting", "072");
-    QCOMPARE(kind<QLabel>(form::DialogRichting, "lblText")->text(),
+    QCOMPARE(child<QLabel>(form::DialogRichting, "lblText")->text(),
              QString("Er is al een (Hoofd)richting opgegeven. Wilt u deze vervangen"));
-    klik(form::DialogRichting, "cmdYes");
+    click(form::DialogRichting, "cmdYes");
     QCOMPARE(gekozen("lstRichting"), QStringList{"072"});
     QVERIFY(!grid()->isHidden()); // a new direction keeps the result
 
     kies("cboNiveau", "1");
-    klik(N, "cmdYes");
+    click(N, "cmdYes");
     QVERIFY(!forms().isLoaded(N));
     QCOMPARE(gekozen("lstNiveau"), QStringList{"1 "});
     QVERIFY(grid()->isHidden()); // a new level hides it, the menu stays
     QCOMPARE(aan(F, Resultaat), Resultaat);
 }
 
-void TstZoekenKenmerken::verwijderenEnWissen() {
+void TestZoekenKenmerken::verwijderenEnWissen() {
     kies("cboVaardigheden", "013");
     kies("cboVaardigheden", "012");
     zoek();
@@ -223,7 +223,7 @@ void TstZoekenKenmerken::verwijderenEnWissen() {
     forms().show(F);
     kies("cboWerksoorten", "204");
     zoek();
-    klik(F, "cmdWissen");
+    click(F, "cmdWissen");
     QCOMPARE(gekozen("lstWerksoorten"), QStringList{});
     QVERIFY(grid()->isHidden());
     QCOMPARE(aan(F, Resultaat), (QStringList{"mnuEersteRecord", "mnuLaatsteRecord"}));
@@ -231,5 +231,5 @@ void TstZoekenKenmerken::verwijderenEnWissen() {
     QCOMPARE(appState().gsRvl92Code, QString("11010"));
 }
 
-QTEST_MAIN(TstZoekenKenmerken)
+QTEST_MAIN(TestZoekenKenmerken)
 #include "tst_zoekenkenmerken.moc"

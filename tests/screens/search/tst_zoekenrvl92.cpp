@@ -14,7 +14,7 @@ namespace {
 const QString F = form::ZoekenRvl92;
 } // namespace
 
-class TstZoekenRvl92 : public QObject {
+class TestZoekenRvl92 : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(opzetten(m_dir)); }
@@ -28,9 +28,9 @@ private slots:
     void wissenHoudtHetResultaat();
 
 private:
-    QLineEdit* z(int i) { return kind<QLineEdit>(F, QStringLiteral("txtZ%1").arg(i)); }
+    QLineEdit* z(int i) { return child<QLineEdit>(F, QStringLiteral("txtZ%1").arg(i)); }
     QWidget* focus() { return forms().find(F)->focusWidget(); }
-    QTableView* grid() { return kind<QTableView>(F, "DataGrid1"); }
+    QTableView* grid() { return child<QTableView>(F, "DataGrid1"); }
     QString tekst() {
         QString s;
         for (int i = 1; i <= 5; ++i)
@@ -46,12 +46,12 @@ private:
         z(1)->setFocus();
         tik(toetsen);
         QTest::keyClick(z(1), Qt::Key_Return); // enables "Zoeken" also when nothing was typed
-        klik(F, "cmdZoeken");
+        click(F, "cmdZoeken");
     }
     QTemporaryDir m_dir;
 };
 
-void TstZoekenRvl92::zoeken_data() {
+void TestZoekenRvl92::zoeken_data() {
     QTest::addColumn<QString>("toetsen");
     QTest::addColumn<QString>("vakkenNa");
     QTest::addColumn<QStringList>("gevonden");
@@ -66,7 +66,7 @@ void TstZoekenRvl92::zoeken_data() {
                                          << "2####" << QStringList{"22020"};
 }
 
-void TstZoekenRvl92::zoeken() {
+void TestZoekenRvl92::zoeken() {
     QFETCH(QString, toetsen);
     QCOMPARE(forms().find(F)->windowTitle(), QString("Zoeken op RVL92-Code"));
     QCOMPARE(aan(F, Resultaat + QStringList{"mnuZoekenRvl92"}), {});
@@ -74,10 +74,10 @@ void TstZoekenRvl92::zoeken() {
     QTEST(tekst(), "vakkenNa");
     QTEST(codes(grid()), "gevonden");
     QCOMPARE(koppen(grid()), (QStringList{"RVL92", "Functienaam"}));
-    QCOMPARE(kind<QLabel>(F, "lblRecordCount")->text(),
+    QCOMPARE(child<QLabel>(F, "lblRecordCount")->text(),
              QStringLiteral(" Record  1 van %1 ").arg(grid()->model()->rowCount()));
     QCOMPARE(aan(F, Resultaat), Resultaat);
-    QVERIFY(!kind<QPushButton>(F, "cmdZoeken")->isEnabled());
+    QVERIFY(!child<QPushButton>(F, "cmdZoeken")->isEnabled());
     QCOMPARE(focus(), grid());
     // The query text stays the written one; leading digits are read through
     // the index on the code.
@@ -86,7 +86,7 @@ void TstZoekenRvl92::zoeken() {
     QCOMPARE(scherm->Rs->source() != scherm->sSQL, tekst()[0] != u'#');
 }
 
-void TstZoekenRvl92::vakken() {
+void TestZoekenRvl92::vakken() {
     tik("123");
     QCOMPARE(focus(), z(4));
     QTest::keyClick(z(4), Qt::Key_Backspace); // empties the box before, and goes there
@@ -105,7 +105,7 @@ void TstZoekenRvl92::vakken() {
     QTest::mouseDClick(z(2), Qt::LeftButton);
     QCOMPARE(tekst(), QString("1.3.."));
     // A digit typed in the grid replaces the first box only.
-    klik(F, "cmdWissen");
+    click(F, "cmdWissen");
     zoek("4");
     QTest::keyClick(grid(), Qt::Key_1);
     QCOMPARE(tekst(), QString("1####"));
@@ -115,10 +115,10 @@ void TstZoekenRvl92::vakken() {
     QCOMPARE(focus(), z(1));
 }
 
-void TstZoekenRvl92::nietGevonden() {
+void TestZoekenRvl92::nietGevonden() {
     zoek("9");
     QCOMPARE(melding(), QString("Er zijn geen functies met de opgegeven zoekwaarde gevonden"));
-    klik(form::DialogNietGevonden, "OKButton");
+    click(form::DialogNietGevonden, "OKButton");
     QVERIFY(forms().find(F)->isEnabled());
     QVERIFY(grid()->isHidden());
     QCOMPARE(aan(F, Resultaat), {});
@@ -127,7 +127,7 @@ void TstZoekenRvl92::nietGevonden() {
     QCOMPARE(appState().gsRvl92Code, QString("22020"));
 }
 
-void TstZoekenRvl92::wissenHoudtHetResultaat() {
+void TestZoekenRvl92::wissenHoudtHetResultaat() {
     zoek("");
     menu(F, "mnuLaatsteRecord");
     menu(F, "mnuKenmerken");
@@ -136,9 +136,9 @@ void TstZoekenRvl92::wissenHoudtHetResultaat() {
     vorigScherm(); // the screen name differs from the form name in case
     QCOMPARE(actief(), F);
 
-    klik(F, "cmdWissen");
+    click(F, "cmdWissen");
     QCOMPARE(tekst(), QString("....."));
-    QVERIFY(grid()->isHidden() && kind<QWidget>(F, "fraRVLBeroep")->isHidden());
+    QVERIFY(grid()->isHidden() && child<QWidget>(F, "fraRVLBeroep")->isHidden());
     QCOMPARE(appState().gsRvl92Code, QString());
     QCOMPARE(focus(), z(1));
     QCOMPARE(aan(F, Resultaat),
@@ -148,5 +148,5 @@ void TstZoekenRvl92::wissenHoudtHetResultaat() {
     QCOMPARE(appState().gsRvl92Code, QString("55050"));
 }
 
-QTEST_MAIN(TstZoekenRvl92)
+QTEST_MAIN(TestZoekenRvl92)
 #include "tst_zoekenrvl92.moc"

@@ -13,7 +13,7 @@ const QString Ws101 =
     QStringLiteral("(WerksoortCode1 = '101' OR WerksoortCode2 = '101' OR WerksoortCode3 = '101')");
 } // namespace
 
-class TstZoekstring : public QObject {
+class TestZoekstring : public QObject {
     Q_OBJECT
 private slots:
     void zoekstring_data();
@@ -25,7 +25,7 @@ private slots:
     void kiezen();
 };
 
-void TstZoekstring::zoekstring_data() {
+void TestZoekstring::zoekstring_data() {
     QTest::addColumn<QStringList>("niveau");
     QTest::addColumn<QStringList>("richting");
     QTest::addColumn<QStringList>("werksoorten");
@@ -74,7 +74,7 @@ void TstZoekstring::zoekstring_data() {
                    "WerksoortCode2 = '10 ' OR WerksoortCode3 = '10 ')");
 }
 
-void TstZoekstring::zoekstring() {
+void TestZoekstring::zoekstring() {
     QFETCH(QStringList, niveau);
     QFETCH(QStringList, richting);
     QFETCH(QStringList, werksoorten);
@@ -82,13 +82,13 @@ void TstZoekstring::zoekstring() {
     QTEST(VullenZoekstring(niveau, richting, werksoorten, vaardigheden), "conditie");
 }
 
-void TstZoekstring::query() {
+void TestZoekstring::query() {
     QCOMPARE(kenmerkZoekQuery(QStringLiteral(" RichtingCode = '071'")),
              QString("select RVL92, werksoortCode1, werksoort1, werksoortCode2,  werksoort2, "
                      "werksoortCode3, werksoort3, beroep  from RVL where  RichtingCode = '071'"));
 }
 
-void TstZoekstring::richtingen_data() {
+void TestZoekstring::richtingen_data() {
     QTest::addColumn<QStringList>("rijen");
     QTest::addColumn<QStringList>("lijst");
     QTest::newRow("grouped, nothing above 01")
@@ -100,12 +100,12 @@ void TstZoekstring::richtingen_data() {
         << QStringList{"", "  02 Onderwijs", "", "021 Les"};
 }
 
-void TstZoekstring::richtingen() {
+void TestZoekstring::richtingen() {
     QFETCH(QStringList, rijen);
     QTEST(richtingenGroeperen(rijen), "lijst");
 }
 
-void TstZoekstring::kiezen_data() {
+void TestZoekstring::kiezen_data() {
     QTest::addColumn<QStringList>("voor");
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("keuze");
@@ -123,12 +123,12 @@ void TstZoekstring::kiezen_data() {
                           << QStringList{"101", "204", "305"};
 }
 
-void TstZoekstring::kiezen() {
+void TestZoekstring::kiezen() {
     QFETCH(QStringList, voor);
     QFETCH(QString, code);
     QTEST(int(kiesCode(voor, code, MaxWerksoorten)), "keuze");
     QTEST(voor, "na");
 }
 
-QTEST_GUILESS_MAIN(TstZoekstring)
+QTEST_GUILESS_MAIN(TestZoekstring)
 #include "tst_zoekstring.moc"

@@ -6,7 +6,7 @@
 
 using namespace rvl92::zoeken;
 
-class TstZoektekst : public QObject {
+class TestZoektekst : public QObject {
     Q_OBJECT
 private slots:
     void query_data();
@@ -17,7 +17,7 @@ private slots:
     void grid();
 };
 
-void TstZoektekst::query_data() {
+void TestZoektekst::query_data() {
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("voorwaarde");
     QTest::newRow("one word") << "bakker"
@@ -34,7 +34,7 @@ void TstZoektekst::query_data() {
                                        << "'%x''%or%''''=''%'";
 }
 
-void TstZoektekst::query() {
+void TestZoektekst::query() {
     QFETCH(QString, tekst);
     QFETCH(QString, voorwaarde);
     QCOMPARE(functieZoekQuery(tekst),
@@ -42,7 +42,7 @@ void TstZoektekst::query() {
                  voorwaarde);
 }
 
-void TstZoektekst::zoekvak_data() {
+void TestZoektekst::zoekvak_data() {
     QTest::addColumn<int>("toets");
     QTest::addColumn<bool>("vakLeeg");
     QTest::addColumn<bool>("zoekenAan");
@@ -60,7 +60,7 @@ void TstZoektekst::zoekvak_data() {
     QTest::newRow("brace") << int('{') << false << true << false << false;
 }
 
-void TstZoektekst::zoekvak() {
+void TestZoektekst::zoekvak() {
     QFETCH(int, toets);
     QFETCH(bool, vakLeeg);
     QFETCH(bool, zoekenAan);
@@ -69,7 +69,7 @@ void TstZoektekst::zoekvak() {
     QTEST(g.knoppenAan, "knoppenAan");
 }
 
-void TstZoektekst::grid_data() {
+void TestZoektekst::grid_data() {
     QTest::addColumn<int>("toets");
     QTest::addColumn<QString>("voor");
     QTest::addColumn<bool>("zoekenAan");
@@ -85,7 +85,7 @@ void TstZoektekst::grid_data() {
     QTest::newRow("other key ignored") << int('*') << "bak" << true << "bak" << false << false;
 }
 
-void TstZoektekst::grid() {
+void TestZoektekst::grid() {
     QFETCH(int, toets);
     QFETCH(QString, voor);
     QFETCH(bool, zoekenAan);
@@ -95,5 +95,5 @@ void TstZoektekst::grid() {
     QTEST(g.knoppenAan, "knoppenAan");
 }
 
-QTEST_GUILESS_MAIN(TstZoektekst)
+QTEST_GUILESS_MAIN(TestZoektekst)
 #include "tst_zoektekst.moc"

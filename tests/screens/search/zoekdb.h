@@ -4,7 +4,7 @@
 // <dir>/Programmabestanden/RVL92.MDB so that a screen opens it as the program's
 // database. It holds only the columns the search screens read.
 
-#include "testdb.h"
+#include "support/fixturedb.h"
 
 #include <QFile>
 
@@ -14,12 +14,6 @@ inline const QString LangBeroep = "Inspecteur " + QString(80, 'x');     // 91 ch
 inline const QString LangeTitel = "Inspecteur van " + QString(86, 'x'); // 101 characters
 
 inline bool schrijf(const QString& programDir) {
-    QDir(programDir).mkpath(QStringLiteral("Programmabestanden"));
-    const QString file = programDir + QStringLiteral("/Programmabestanden/RVL92.MDB");
-    QFile::remove(file);
-    sqlite3* db = nullptr;
-    if (sqlite3_open(file.toUtf8().constData(), &db) != SQLITE_OK)
-        return false;
     // Work types and skills ascending from column 1, except 55050: 305 only
     // in column 1, 101 after it.
     const QString sql = QStringLiteral(R"(
@@ -50,9 +44,8 @@ CREATE TABLE Vaardigheden (Vaardigheden);
 INSERT INTO Vaardigheden VALUES ('018 Rekenen'),('011 Mondeling'),('012 Schriftelijk'),
  ('013 Luisteren'),('014 Presenteren'),('015 Talen'),('016 Overtuigen'),('017 Lezen');
 )");
-    const bool ok = testdb::exec(db, sql.arg(LangBeroep, LangeTitel));
-    sqlite3_close(db);
-    return ok;
+    return testdb::writeProgramDatabase(
+        programDir, [&](sqlite3* db) { return testdb::exec(db, sql.arg(LangBeroep, LangeTitel)); });
 }
 
 } // namespace zoekdb

@@ -13,6 +13,7 @@
 #include "screens/search/keuzedialoog.h"
 
 #include "probeform.h"
+#include "support/formdriver.h"
 #include "zoekdb.h"
 
 #include <QAction>
@@ -29,6 +30,9 @@ inline const QStringList Resultaat{"mnuExporteren", "mnuNamen", "mnuKenmerken", 
                                    "mnuLaatsteRecord"};
 
 using namespace rvl92;
+using drive::child;
+using drive::click;
+using drive::menu;
 
 // The browse screens are stand-ins: the tests look at what is handed to them
 // (gsRvl92Code) and which one is shown.
@@ -53,23 +57,11 @@ inline void einde() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-template <typename T = QWidget> T* kind(const QString& form, const QString& name) {
-    Form* f = forms().find(form);
-    return f ? f->findChild<T*>(name) : nullptr;
-}
-
-inline void menu(const QString& form, const char* name) {
-    kind<QAction>(form, QString::fromLatin1(name))->trigger();
-}
-inline void klik(const QString& form, const QString& knop) {
-    QTest::mouseClick(kind<QPushButton>(form, knop), Qt::LeftButton);
-}
-
 // Those of the named items that are enabled.
 inline QStringList aan(const QString& form, const QStringList& names) {
     QStringList out;
     for (const QString& n : names)
-        if (QAction* a = kind<QAction>(form, n); a && a->isEnabled())
+        if (QAction* a = child<QAction>(form, n); a && a->isEnabled())
             out << n;
     return out;
 }

@@ -1,14 +1,17 @@
 #pragma once
 
-// Small databases for tests, written with the sqlite3 API so that the tests do
-// not depend on the demo generator's content.
+// The one way tests build their databases: written with the sqlite3 API so
+// that the tests do not depend on the demo generator's content. Each suite
+// keeps only its rows; the file, the tables and the inserts are made here.
 
 #include <QDir>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
 #include <sqlite3.h>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -68,6 +71,30 @@ inline bool insert(sqlite3* db, const QString& table, const std::vector<Row>& ro
             return false;
     }
     return true;
+}
+
+// Writes <programDir>/Programmabestanden/RVL92.MDB afresh, filled by `fill`,
+// so that a screen opens it as the program's database.
+inline bool writeProgramDatabase(const QString& programDir,
+                                 const std::function<bool(sqlite3*)>& fill) {
+    QDir(programDir).mkpath(QStringLiteral("Programmabestanden"));
+    const QString file = QDir(programDir).filePath(QStringLiteral("Programmabestanden/RVL92.MDB"));
+    QFile::remove(file);
+    sqlite3* db = nullptr;
+    if (sqlite3_open(file.toUtf8().constData(), &db) != SQLITE_OK) {
+        sqlite3_close(db);
+        return false;
+    }
+    const bool ok = fill(db);
+    sqlite3_close(db);
+    return ok;
+}
+
+// Table RVL with its 34 columns, and functienamen.
+inline bool createTables(sqlite3* db) {
+    return exec(db, "CREATE TABLE RVL (" + rvlColumns().join(" TEXT, ") + " TEXT)") &&
+           exec(db, "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, beroep TEXT, "
+                    "id INTEGER)");
 }
 
 // functienamen with a few titles (table order as given) and RVL with two
