@@ -10,10 +10,10 @@
 #include "app/messagebox.h"
 #include "app/modrvl92.h"
 #include "app/registerforms.h"
-#include "support/formdriver.h"
 #include "data/database.h"
 #include "data/recordset.h"
 #include "screens/search/keuzedialoog.h"
+#include "support/formdriver.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -7,10 +7,10 @@
 #include "app/messagebox.h"
 #include "app/modrvl92.h"
 #include "app/registerforms.h"
-#include "support/formdriver.h"
 #include "app/startup.h"
 #include "documentation/notices.h"
 #include "screens/search/keuzedialoog.h"
+#include "support/formdriver.h"
 
 #include "probeform.h"
 
