@@ -116,7 +116,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(bool, enabled);
-        const MenuItemDef* i = item(screenMenu(form), MenuRole(role));
+        const std::vector<MenuDef> menus = screenMenu(form); // outlives the pointer into it
+        const MenuItemDef* i = item(menus, MenuRole(role));
         QVERIFY(i);
         QCOMPARE(i->name, name);
         if (!caption.isEmpty())
