@@ -34,10 +34,8 @@ PAKKET_DIR=${RVL92_PAKKET_DIR:-build-pakket}
 FUZZ_SMOKE=${RVL92_FUZZ_SMOKE:-10}
 # Targets with a known, not yet fixed finding: left out of the run over every
 # target until the fault is fixed (their seeds still replay as tests, and
-# ./rvl92.sh fuzz NAME still runs them). The coding normaliser is not
-# idempotent on some abbreviation runs ("t.b.v.lant"), and the batch coder's
-# file reader breaks a property on a mixed-encoding input.
-FUZZ_SMOKE_OPEN="fuzz_normaliser fuzz_csv"
+# ./rvl92.sh fuzz NAME still runs them). Name each with its reason; none today.
+FUZZ_SMOKE_OPEN=""
 JOBS=${RVL92_JOBS:-$(nproc 2>/dev/null || echo 2)}
 
 # A compiler cache speeds up rebuilds where one is installed; nothing depends

@@ -50,7 +50,10 @@ std::optional<DecodedText> decodeText(const QByteArray& bytes, QString* error) {
     if (utf16) {
         QStringDecoder decode(*utf16, QStringConverter::Flag::Stateless);
         out.text = decode(body);
-        if (decode.hasError() || out.text.contains(QChar(0))) {
+        // An odd byte count or a lone surrogate is not UTF-16 either, and
+        // could not be written back as the text that was read.
+        if (decode.hasError() || body.size() % 2 != 0 || !out.text.isValidUtf16() ||
+            out.text.contains(QChar(0))) {
             *error = QStringLiteral("Het bestand is geen leesbare tekst: het begint als UTF-16, "
                                     "maar de rest is dat niet.");
             return std::nullopt;

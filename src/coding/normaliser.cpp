@@ -87,9 +87,16 @@ QString foldCharacters(QStringView text) {
             break;
         }
     }
-    QString source = text.toString().toLower();
+    // Decomposing can bring back capitals (a compatibility character such as
+    // U+03D4 decomposes to a capital), so outside ASCII the text is lowered
+    // after decomposing, and once more decomposed in case lowering composed.
+    QString source = text.toString();
     if (!ascii)
-        source = source.normalized(QString::NormalizationForm_KD);
+        source = source.normalized(QString::NormalizationForm_KD)
+                     .toLower()
+                     .normalized(QString::NormalizationForm_KD);
+    else
+        source = source.toLower();
     QString out;
     out.reserve(source.size());
     for (qsizetype i = 0; i < source.size(); ++i) {
