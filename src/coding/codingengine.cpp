@@ -53,7 +53,7 @@ CodingEngine::~CodingEngine() = default;
 
 CodingEngine::CodingEngine(const std::vector<TitleSource>& titles) {
     for (const TitleSource& t : titles)
-        add(t.code, t.occupation, t.title);
+        add(t.code.toStdString(), t.occupation.toStdString(), t.title.toStdString());
     finish();
 }
 
@@ -67,7 +67,7 @@ std::unique_ptr<CodingEngine> CodingEngine::fromDatabase(const Database& db, DbE
     std::unique_ptr<CodingEngine> engine(new CodingEngine);
     auto text = [](sqlite3_stmt* st, int col) {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
-        return QString::fromUtf8(p, p ? sqlite3_column_bytes(st, col) : 0);
+        return p ? std::string_view(p, size_t(sqlite3_column_bytes(st, col))) : std::string_view();
     };
     // Occupations first, so that each gets the name from its own table.
     const char* queries[] = {"select RVL92, beroep, beroep from RVL",
@@ -81,8 +81,12 @@ std::unique_ptr<CodingEngine> CodingEngine::fromDatabase(const Database& db, DbE
                 break;
             if (cancel && (++row & 1023) == 0 && cancel->load(std::memory_order_relaxed))
                 break;
-            const QString code = text(st, 0).trimmed();
-            if (code.isEmpty())
+            std::string_view code = text(st, 0);
+            while (!code.empty() && static_cast<unsigned char>(code.front()) <= ' ')
+                code.remove_prefix(1);
+            while (!code.empty() && static_cast<unsigned char>(code.back()) <= ' ')
+                code.remove_suffix(1);
+            if (code.empty())
                 continue;
             engine->add(code, text(st, 1), text(st, 2));
         }
@@ -99,31 +103,31 @@ std::unique_ptr<CodingEngine> CodingEngine::fromDatabase(const Database& db, DbE
     return engine;
 }
 
-void CodingEngine::add(QStringView code, QStringView occupation, QStringView title) {
-    const QString key = code.toString();
-    auto it = m_occupationByCode.find(key);
+void CodingEngine::add(std::string_view code, std::string_view occupation, std::string_view title) {
+    auto it = m_occupationByCode.find(code);
     uint32_t occ;
     if (it == m_occupationByCode.end()) {
         occ = uint32_t(m_occupations.size());
-        m_occupations.push_back({key, occupation.toString()});
-        m_occupationByCode.insert(key, occ);
+        m_occupations.push_back(
+            {QString::fromUtf8(code.data(), qsizetype(code.size())),
+             QString::fromUtf8(occupation.data(), qsizetype(occupation.size()))});
+        m_occupationByCode.emplace(std::string(code), occ);
         // The occupation's own name is one of its titles.
         if (occupation != title)
             add(code, occupation, occupation);
     } else {
-        occ = it.value();
+        occ = it->second;
     }
     const std::string normalised = normaliseTitleUtf8(title);
     if (normalised.empty())
         return;
     ++m_titleCount;
-    const QByteArray raw = title.toUtf8();
     Owner o;
     o.doc = internDoc(normalised);
     o.occupation = occ;
     o.titleOffset = uint32_t(m_titles.size());
-    o.titleLength = uint32_t(raw.size());
-    m_titles.append(raw.constData(), size_t(raw.size()));
+    o.titleLength = uint32_t(title.size());
+    m_titles.append(title);
     m_owners.push_back(o);
 }
 
@@ -131,11 +135,12 @@ int64_t CodingEngine::findDoc(std::string_view normalised) const {
     if (m_docSlots.empty())
         return -1;
     const size_t mask = m_docSlots.size() - 1;
-    for (size_t i = hashText(normalised) & mask;; i = (i + 1) & mask) {
+    const size_t hash = hashText(normalised);
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
         const uint32_t slot = m_docSlots[i];
         if (slot == 0)
             return -1;
-        if (docText(slot - 1) == normalised)
+        if (m_docHashes[slot - 1] == hash && docText(slot - 1) == normalised)
             return slot - 1;
     }
 }
@@ -145,7 +150,7 @@ uint32_t CodingEngine::internDoc(const std::string& normalised) {
         std::vector<uint32_t> grown(std::max<size_t>(1024, m_docSlots.size() * 2), 0);
         const size_t mask = grown.size() - 1;
         for (uint32_t d = 0; d < m_docs.size(); ++d) {
-            size_t i = hashText(docText(d)) & mask;
+            size_t i = m_docHashes[d] & mask;
             while (grown[i] != 0)
                 i = (i + 1) & mask;
             grown[i] = d + 1;
@@ -153,16 +158,19 @@ uint32_t CodingEngine::internDoc(const std::string& normalised) {
         m_docSlots.swap(grown);
     }
     const size_t mask = m_docSlots.size() - 1;
-    size_t i = hashText(normalised) & mask;
+    const size_t hash = hashText(normalised);
+    size_t i = hash & mask;
     for (; m_docSlots[i] != 0; i = (i + 1) & mask) {
-        if (docText(m_docSlots[i] - 1) == normalised)
-            return m_docSlots[i] - 1;
+        const uint32_t d = m_docSlots[i] - 1;
+        if (m_docHashes[d] == hash && docText(d) == normalised)
+            return d;
     }
     Doc d;
     d.textOffset = uint32_t(m_docText.size());
     d.textLength = uint32_t(normalised.size());
     m_docText += normalised;
     m_docs.push_back(d);
+    m_docHashes.push_back(hash);
     m_docSlots[i] = uint32_t(m_docs.size());
     return uint32_t(m_docs.size() - 1);
 }
@@ -214,11 +222,27 @@ void CodingEngine::finish() {
     });
     for (uint32_t i = 0; i < byCode.size(); ++i)
         rank[byCode[i]] = i;
-    std::stable_sort(m_owners.begin(), m_owners.end(), [&rank](const Owner& a, const Owner& b) {
-        if (a.doc != b.doc)
-            return a.doc < b.doc;
-        return rank[a.occupation] < rank[b.occupation];
-    });
+    // By title with a counting pass (linear in the owners), then each title's
+    // few owners by code; the order they were added breaks ties.
+    {
+        std::vector<uint32_t> start(m_docs.size() + 1, 0);
+        for (const Owner& o : m_owners)
+            ++start[o.doc + 1];
+        for (size_t d = 0; d < m_docs.size(); ++d)
+            start[d + 1] += start[d];
+        std::vector<Owner> sorted(m_owners.size());
+        std::vector<uint32_t> next(start.begin(), start.end() - 1);
+        for (const Owner& o : m_owners)
+            sorted[next[o.doc]++] = o;
+        for (size_t d = 0; d < m_docs.size(); ++d) {
+            if (start[d + 1] - start[d] > 1)
+                std::stable_sort(sorted.begin() + start[d], sorted.begin() + start[d + 1],
+                                 [&rank](const Owner& a, const Owner& b) {
+                                     return rank[a.occupation] < rank[b.occupation];
+                                 });
+        }
+        m_owners.swap(sorted);
+    }
     m_owners.erase(std::unique(m_owners.begin(), m_owners.end(),
                                [](const Owner& a, const Owner& b) {
                                    return a.doc == b.doc && a.occupation == b.occupation;

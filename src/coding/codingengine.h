@@ -2,7 +2,6 @@
 
 #include "data/dberror.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -10,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -72,7 +72,8 @@ public:
 
 private:
     CodingEngine();
-    void add(QStringView code, QStringView occupation, QStringView title);
+    // UTF-8, as the database hands it over: most titles never become a QString.
+    void add(std::string_view code, std::string_view occupation, std::string_view title);
     void finish();
 
     struct Occupation {
@@ -118,6 +119,7 @@ private:
     std::vector<Owner> m_owners;
     std::string m_titles;                                // UTF-8
     std::vector<uint32_t> m_docSlots;                    // open-addressing table: doc + 1, 0 empty
+    std::vector<size_t> m_docHashes;                     // per doc: cheap mismatch, no rehashing
     int64_t trigramId(uint32_t trigram) const;           // -1 when no title has it
     std::vector<uint32_t> m_directTrigramIds;            // by slot of a plain trigram
     std::unordered_map<uint32_t, uint32_t> m_trigramIds; // the others
@@ -133,7 +135,7 @@ private:
     float m_unknownTrigramIdf = 1.0f;
     int m_titleCount = 0;
     // Only while building: occupation index by code.
-    QHash<QString, uint32_t> m_occupationByCode;
+    std::unordered_map<std::string, uint32_t, WordHash, std::equal_to<>> m_occupationByCode;
     // Preselection skips trigrams found in more titles than this (their
     // weight is small anyway); the candidates are still scored on all.
     uint32_t m_commonTrigram = 0;

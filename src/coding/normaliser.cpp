@@ -1,17 +1,18 @@
 #include "coding/normaliser.h"
 
 #include <QChar>
-#include <QStringList>
 
+#include <algorithm>
 #include <array>
+#include <string>
 
 namespace rvl92::coding {
 
 namespace {
 
 struct Abbreviation {
-    const char* shortForm;
-    const char* longForm;
+    std::string_view shortForm;
+    std::string_view longForm;
     // Only with a full stop: without one the short form is an ordinary word
     // ("ass" or "dir" could be the start of something else).
     bool needsDot;
@@ -51,6 +52,13 @@ constexpr std::array<Abbreviation, 30> Abbreviations{{
     {"ped", "pedagogisch", true},
     {"soc", "sociaal", true},
 }};
+
+constexpr size_t LongestShortForm = [] {
+    size_t n = 0;
+    for (const Abbreviation& a : Abbreviations)
+        n = std::max(n, a.shortForm.size());
+    return n;
+}();
 
 // Letters that have no decomposition but a usual plain spelling.
 QString plainLetter(char32_t c) {
@@ -133,8 +141,8 @@ QString foldCharacters(QStringView text) {
     return out;
 }
 
-bool isGenderLetter(QChar c) {
-    switch (c.unicode()) {
+bool isGenderLetter(char c) {
+    switch (c) {
     case 'm':
     case 'v':
     case 'w':
@@ -153,63 +161,106 @@ bool isGenderLetter(QChar c) {
 // "m/v", "v/m", "m/v/x", "m/w/d", ... : two to four single letters joined by
 // slashes, at least one of them "m". Found as one blank-separated token once
 // the brackets around it are blanks.
-bool isGenderMarker(QStringView token) {
+bool isGenderMarker(std::string_view token) {
     if (token.size() < 3 || token.size() > 7 || token.size() % 2 == 0)
         return false;
     bool male = false;
-    for (qsizetype i = 0; i < token.size(); ++i) {
-        const QChar c = token.at(i);
+    for (size_t i = 0; i < token.size(); ++i) {
+        const char c = token[i];
         if (i % 2 == 1) {
-            if (c != u'/')
+            if (c != '/')
                 return false;
         } else {
             if (!isGenderLetter(c))
                 return false;
-            male = male || c == u'm' || c == u'h';
+            male = male || c == 'm' || c == 'h';
         }
     }
     return male;
 }
 
-QString expandAbbreviation(QStringView word, bool dotted) {
+std::string_view expandAbbreviation(std::string_view word, bool dotted) {
+    if (word.size() > LongestShortForm)
+        return {};
     for (const Abbreviation& a : Abbreviations) {
-        if ((dotted || !a.needsDot) && word == QLatin1String(a.shortForm))
-            return QString::fromLatin1(a.longForm);
+        if ((dotted || !a.needsDot) && word == a.shortForm)
+            return a.longForm;
     }
     return {};
 }
 
-} // namespace
+// ASCII folds byte by byte, as foldCharacters does for these characters.
+bool foldAscii(std::string_view text, std::string* out) {
+    out->clear();
+    out->reserve(text.size());
+    for (const char ch : text) {
+        const auto u = static_cast<unsigned char>(ch);
+        if (u >= 0x80)
+            return false;
+        if (u >= 'A' && u <= 'Z')
+            *out += char(u - 'A' + 'a');
+        else if ((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '.' || u == '/')
+            *out += char(u);
+        else if (u != '\'' && u != '`')
+            *out += ' ';
+    }
+    return true;
+}
 
-QString normaliseTitle(QStringView text) {
-    const QString folded = foldCharacters(text);
-    QStringList words;
-    for (QStringView token : QStringView(folded).split(u' ', Qt::SkipEmptyParts)) {
-        if (token.contains(u'/')) {
-            if (isGenderMarker(token))
-                continue;
-        }
-        // "medew./adm." and "t.b.v." are cut into their parts; an abbreviation
-        // is recognised by the full stop that follows it.
-        qsizetype start = 0;
+// Words of a folded text (UTF-8): gender markers dropped, dotted runs such
+// as "medew./adm." and "t.b.v." cut into their parts, abbreviations written
+// out. Every character that splits is ASCII, so bytes will do.
+std::string joinWords(std::string_view folded) {
+    std::string out;
+    out.reserve(folded.size() + 8);
+    size_t pos = 0;
+    while (pos < folded.size()) {
+        const size_t blank = folded.find(' ', pos);
+        const size_t stop = blank == folded.npos ? folded.size() : blank;
+        const std::string_view token = folded.substr(pos, stop - pos);
+        pos = stop + 1;
+        if (token.empty() || (token.find('/') != token.npos && isGenderMarker(token)))
+            continue;
+        size_t start = 0;
         while (start < token.size()) {
-            qsizetype end = start;
-            while (end < token.size() && token.at(end) != u'.' && token.at(end) != u'/')
+            size_t end = start;
+            while (end < token.size() && token[end] != '.' && token[end] != '/')
                 ++end;
-            const QStringView part = token.mid(start, end - start);
-            const bool dotted = end < token.size() && token.at(end) == u'.';
-            if (!part.isEmpty()) {
-                const QString expanded = expandAbbreviation(part, dotted);
-                words << (expanded.isEmpty() ? part.toString() : expanded);
+            const std::string_view part = token.substr(start, end - start);
+            const bool dotted = end < token.size() && token[end] == '.';
+            if (!part.empty()) {
+                if (!out.empty())
+                    out += ' ';
+                const std::string_view expanded = expandAbbreviation(part, dotted);
+                out += expanded.empty() ? part : expanded;
             }
             start = end + 1;
         }
     }
-    return words.join(u' ');
+    return out;
+}
+
+} // namespace
+
+std::string normaliseTitleUtf8(std::string_view utf8) {
+    std::string folded;
+    if (foldAscii(utf8, &folded))
+        return joinWords(folded);
+    return joinWords(
+        foldCharacters(QString::fromUtf8(utf8.data(), qsizetype(utf8.size()))).toStdString());
 }
 
 std::string normaliseTitleUtf8(QStringView text) {
-    return normaliseTitle(text).toStdString();
+    bool ascii = true;
+    for (QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii)
+        return normaliseTitleUtf8(text.toLatin1().toStdString());
+    return joinWords(foldCharacters(text).toStdString());
+}
+
+QString normaliseTitle(QStringView text) {
+    return QString::fromStdString(normaliseTitleUtf8(text));
 }
 
 } // namespace rvl92::coding

@@ -4,6 +4,7 @@
 #include <QStringView>
 
 #include <string>
+#include <string_view>
 
 namespace rvl92::coding {
 
@@ -13,7 +14,9 @@ namespace rvl92::coding {
 // one blank. Two titles a user would call the same give the same string.
 QString normaliseTitle(QStringView text);
 
-// The same, as UTF-8 (what the match index stores).
+// The same, as UTF-8 (what the match index stores), from a QString or from
+// UTF-8 text; plain ASCII never goes through QString.
 std::string normaliseTitleUtf8(QStringView text);
+std::string normaliseTitleUtf8(std::string_view utf8);
 
 } // namespace rvl92::coding
