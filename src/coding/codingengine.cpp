@@ -275,8 +275,8 @@ void CodingEngine::finish() {
         }
         return *id;
     };
-    std::unordered_map<std::string, uint32_t, WordHash, std::equal_to<>> wordDf;
-    std::vector<std::string_view> words;
+    std::vector<uint32_t> wordDf, lastDocOfWord;
+    m_docWordStart.assign(m_docs.size() + 1, 0);
     for (uint32_t d = 0; d < m_docs.size(); ++d) {
         forEachTrigram(docText(d), [&](uint32_t t) {
             const uint32_t id = intern(t);
@@ -285,23 +285,29 @@ void CodingEngine::finish() {
                 ++df[id];
             }
         });
-        words = titleWords(docText(d));
-        std::sort(words.begin(), words.end());
-        words.erase(std::unique(words.begin(), words.end()), words.end());
-        for (std::string_view w : words) {
-            auto it = wordDf.find(w);
-            if (it == wordDf.end())
-                wordDf.emplace(std::string(w), 1);
-            else
-                ++it->second;
+        for (std::string_view w : titleWords(docText(d))) {
+            auto [it, added] = m_wordIds.try_emplace(std::string(w), uint32_t(wordDf.size()));
+            if (added) {
+                m_wordTexts.push_back(it->first);
+                wordDf.push_back(0);
+                lastDocOfWord.push_back(0);
+            }
+            const uint32_t id = it->second;
+            m_docWords.push_back(id);
+            if (lastDocOfWord[id] != d + 1) {
+                lastDocOfWord[id] = d + 1;
+                ++wordDf[id];
+            }
         }
+        m_docWordStart[d + 1] = uint32_t(m_docWords.size());
     }
     m_trigramIdf.resize(df.size());
     for (size_t i = 0; i < df.size(); ++i)
         m_trigramIdf[i] = float(std::log(1.0 + n / df[i]));
     m_unknownTrigramIdf = float(std::log(1.0 + n));
-    for (const auto& [w, count] : wordDf)
-        m_wordIdf.emplace(w, float(std::log(1.0 + n / count)));
+    m_wordIdf.resize(wordDf.size());
+    for (size_t i = 0; i < wordDf.size(); ++i)
+        m_wordIdf[i] = float(std::log(1.0 + n / wordDf[i]));
     m_unknownWordIdf = float(std::log(1.0 + n));
 
     // Postings: for each trigram the titles that have it, in title order.
@@ -337,10 +343,72 @@ double CodingEngine::trigramWeight(uint32_t trigram) const {
 }
 
 double CodingEngine::wordWeight(std::string_view word, bool* known) const {
-    const auto it = m_wordIdf.find(word);
-    *known = it != m_wordIdf.end();
-    return *known ? it->second : m_unknownWordIdf;
+    const auto it = m_wordIds.find(word);
+    *known = it != m_wordIds.end();
+    return *known ? m_wordIdf[it->second] : m_unknownWordIdf;
 }
+
+// What one query needs again for every title it scores: where each of its
+// plain trigrams sits in its sorted list (a table by trigram slot instead of
+// a search per trigram), and how its words compare with the words of the
+// titles, worked out once per distinct title word, since the preselected
+// titles of a query share most of their words.
+struct CodingEngine::QueryCache {
+    uint32_t query = 0;
+    std::vector<uint32_t> queryOfSlot; // per direct trigram slot: the query that set it
+    std::vector<uint32_t> indexOfSlot; // the trigram's index in the query's list
+    std::vector<uint32_t> queryOfWord; // per word id: the query that filled it
+    std::vector<uint32_t> offset;      // per word id: where its values start
+    std::vector<double> similarity;    // per filled word, one per query word
+    std::vector<uint32_t> covered;     // its length where it is part of that query word
+
+    void start(size_t words, const std::vector<uint32_t>& trigrams) {
+        if (queryOfWord.size() < words || queryOfSlot.empty()) {
+            queryOfWord.assign(std::max(words, queryOfWord.size()), 0);
+            offset.assign(queryOfWord.size(), 0);
+            queryOfSlot.assign(AlphabetSize * AlphabetSize * AlphabetSize, 0);
+            indexOfSlot.assign(queryOfSlot.size(), 0);
+            query = 0;
+        }
+        if (++query == 0) {
+            std::fill(queryOfWord.begin(), queryOfWord.end(), 0);
+            std::fill(queryOfSlot.begin(), queryOfSlot.end(), 0);
+            query = 1;
+        }
+        similarity.clear();
+        covered.clear();
+        for (size_t i = 0; i < trigrams.size(); ++i) {
+            const uint32_t slot = directSlot(trigrams[i]);
+            if (slot != NoSlot) {
+                queryOfSlot[slot] = query;
+                indexOfSlot[slot] = uint32_t(i);
+            }
+        }
+    }
+    // Index of a trigram in the query's sorted list, or -1.
+    int64_t indexOf(uint32_t trigram, const std::vector<uint32_t>& trigrams) const {
+        const uint32_t slot = directSlot(trigram);
+        if (slot != NoSlot)
+            return queryOfSlot[slot] == query ? int64_t(indexOfSlot[slot]) : -1;
+        const auto it = std::lower_bound(trigrams.begin(), trigrams.end(), trigram);
+        return it == trigrams.end() || *it != trigram ? -1 : int64_t(it - trigrams.begin());
+    }
+    uint32_t values(uint32_t word, std::string_view text,
+                    const std::vector<std::string_view>& queryWords) {
+        if (queryOfWord[word] == query)
+            return offset[word];
+        queryOfWord[word] = query;
+        offset[word] = uint32_t(similarity.size());
+        for (const std::string_view typed : queryWords) {
+            similarity.push_back(wordSimilarity(typed, text));
+            // Parts of a compound typed as one word: "bakkersknecht".
+            const bool part =
+                text.size() >= 3 && text.size() < typed.size() && typed.find(text) != typed.npos;
+            covered.push_back(part ? uint32_t(text.size()) : 0);
+        }
+        return offset[word];
+    }
+};
 
 std::vector<uint32_t> CodingEngine::preselect(const std::vector<uint32_t>& queryTrigrams,
                                               double queryWeight) const {
@@ -399,7 +467,8 @@ std::vector<uint32_t> CodingEngine::preselect(const std::vector<uint32_t>& query
 double CodingEngine::scoreDoc(uint32_t doc, const std::vector<uint32_t>& queryTrigrams,
                               const std::vector<double>& queryTrigramWeights, double queryWeight,
                               const std::vector<std::string_view>& queryWords,
-                              const std::vector<double>& queryWordWeights) const {
+                              const std::vector<double>& queryWordWeights,
+                              QueryCache& cache) const {
     const std::string_view text = docText(doc);
     // Weighted trigram overlap (Dice), each shared trigram counted once.
     thread_local std::vector<uint32_t> counted;
@@ -409,10 +478,10 @@ double CodingEngine::scoreDoc(uint32_t doc, const std::vector<uint32_t>& queryTr
     ++pass;
     double shared = 0;
     forEachTrigram(text, [&](uint32_t t) {
-        const auto it = std::lower_bound(queryTrigrams.begin(), queryTrigrams.end(), t);
-        if (it == queryTrigrams.end() || *it != t)
+        const int64_t found = cache.indexOf(t, queryTrigrams);
+        if (found < 0)
             return;
-        const size_t i = size_t(it - queryTrigrams.begin());
+        const size_t i = size_t(found);
         if (counted[i] != pass) {
             counted[i] = pass;
             shared += queryTrigramWeights[i];
@@ -422,21 +491,24 @@ double CodingEngine::scoreDoc(uint32_t doc, const std::vector<uint32_t>& queryTr
 
     // Weighted words: how much of the text the title explains (recall) and
     // how much of the title the text explains (precision).
-    const std::vector<std::string_view> words = titleWords(text);
-    std::vector<double> titleBest(words.size(), 0.0);
+    const uint32_t* words = m_docWords.data() + m_docWordStart[doc];
+    const size_t wordCount = m_docWordStart[doc + 1] - m_docWordStart[doc];
+    thread_local std::vector<uint32_t> at;
+    thread_local std::vector<double> titleBest;
+    at.resize(wordCount);
+    titleBest.assign(wordCount, 0.0);
+    for (size_t t = 0; t < wordCount; ++t)
+        at[t] = cache.values(words[t], m_wordTexts[words[t]], queryWords);
     double recall = 0, recallTotal = 0;
     for (size_t q = 0; q < queryWords.size(); ++q) {
         const std::string_view typed = queryWords[q];
         double best = 0;
         size_t covered = 0;
-        for (size_t t = 0; t < words.size(); ++t) {
-            const double s = wordSimilarity(typed, words[t]);
+        for (size_t t = 0; t < wordCount; ++t) {
+            const double s = cache.similarity[at[t] + q];
             best = std::max(best, s);
             titleBest[t] = std::max(titleBest[t], s);
-            // Parts of a compound typed as one word: "bakkersknecht".
-            if (words[t].size() >= 3 && words[t].size() < typed.size() &&
-                typed.find(words[t]) != typed.npos)
-                covered += words[t].size();
+            covered += cache.covered[at[t] + q];
         }
         if (covered * 10 >= typed.size() * 6)
             best = std::max(best, 0.9 * std::min(1.0, double(covered) / double(typed.size())));
@@ -444,9 +516,8 @@ double CodingEngine::scoreDoc(uint32_t doc, const std::vector<uint32_t>& queryTr
         recallTotal += queryWordWeights[q];
     }
     double precision = 0, precisionTotal = 0;
-    for (size_t t = 0; t < words.size(); ++t) {
-        bool known = false;
-        const double w = wordWeight(words[t], &known);
+    for (size_t t = 0; t < wordCount; ++t) {
+        const double w = m_wordIdf[words[t]];
         precision += w * titleBest[t];
         precisionTotal += w;
     }
@@ -500,10 +571,13 @@ CodingResult CodingEngine::code(QStringView text, int maxCandidates) const {
         bool known = false;
         wordWeights.push_back(wordWeight(w, &known));
     }
+    thread_local QueryCache cache;
+    cache.start(m_wordTexts.size(), trigrams);
     for (uint32_t doc : preselect(trigrams, queryWeight)) {
         if (int64_t(doc) == exact)
             continue;
-        const double s = scoreDoc(doc, trigrams, trigramWeights, queryWeight, words, wordWeights);
+        const double s =
+            scoreDoc(doc, trigrams, trigramWeights, queryWeight, words, wordWeights, cache);
         const int score = std::clamp(int(std::lround(s * 100)), 0, 99);
         if (score >= MinimumScore)
             offer(doc, score, s);

@@ -106,10 +106,11 @@ private:
     uint32_t internDoc(const std::string& normalised);
     double trigramWeight(uint32_t trigram) const;
     double wordWeight(std::string_view word, bool* known) const;
+    struct QueryCache;
     double scoreDoc(uint32_t doc, const std::vector<uint32_t>& queryTrigrams,
                     const std::vector<double>& queryTrigramWeights, double queryWeight,
                     const std::vector<std::string_view>& queryWords,
-                    const std::vector<double>& queryWordWeights) const;
+                    const std::vector<double>& queryWordWeights, QueryCache& cache) const;
     std::vector<uint32_t> preselect(const std::vector<uint32_t>& queryTrigrams,
                                     double queryWeight) const;
 
@@ -130,7 +131,13 @@ private:
         using is_transparent = void;
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
     };
-    std::unordered_map<std::string, float, WordHash, std::equal_to<>> m_wordIdf;
+    // Words of the titles: id by text, and per id its text and weight; each
+    // title's words (with repeats, in order) as ids.
+    std::unordered_map<std::string, uint32_t, WordHash, std::equal_to<>> m_wordIds;
+    std::vector<std::string_view> m_wordTexts; // keys of m_wordIds, which never move
+    std::vector<float> m_wordIdf;
+    std::vector<uint32_t> m_docWordStart; // per title, plus one
+    std::vector<uint32_t> m_docWords;
     float m_unknownWordIdf = 1.0f;
     float m_unknownTrigramIdf = 1.0f;
     int m_titleCount = 0;
