@@ -8,5 +8,5 @@ target_sources(rvl92ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/frmzoekenkenmerken.cpp ${CMAKE_CURRENT_LIST_DIR}/frmzoekenkenmerken.h
     ${CMAKE_CURRENT_LIST_DIR}/frmzoekenrvl92.cpp ${CMAKE_CURRENT_LIST_DIR}/frmzoekenrvl92.h
     ${CMAKE_CURRENT_LIST_DIR}/jobtitlesearchscreen.cpp ${CMAKE_CURRENT_LIST_DIR}/jobtitlesearchscreen.h
-    ${CMAKE_CURRENT_LIST_DIR}/keuzedialoog.cpp ${CMAKE_CURRENT_LIST_DIR}/keuzedialoog.h
+    ${CMAKE_CURRENT_LIST_DIR}/choicedialog.cpp ${CMAKE_CURRENT_LIST_DIR}/choicedialog.h
 )
