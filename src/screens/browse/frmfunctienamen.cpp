@@ -268,11 +268,11 @@ void frmFunctienamen::cmdWissen_Click() {
     focusList();
 }
 
-void frmFunctienamen::mnuVolgendeCode_Click() {
+void frmFunctienamen::mnuVolgendeRvl_Click() {
     stepWithinCode(Recordset::Direction::Forward);
 }
 
-void frmFunctienamen::mnuVorigeCode_Click() {
+void frmFunctienamen::mnuVorigeRvl_Click() {
     stepWithinCode(Recordset::Direction::Backward);
 }
 

@@ -27,8 +27,12 @@ protected:
     void DataGrid1_RowColChange() override;
 
     void mnuExporteren_Click() override;
-    void mnuVorigeCode_Click() override;
-    void mnuVolgendeCode_Click() override;
+    // The shared previous/next code items are mnuVorigeRvl and mnuVolgendeRvl
+    // on this screen.
+    void mnuVorigeCode_Click() override { mnuVorigeRvl_Click(); }
+    void mnuVolgendeCode_Click() override { mnuVolgendeRvl_Click(); }
+    void mnuVorigeRvl_Click();
+    void mnuVolgendeRvl_Click();
 
 private:
     bool OpenFunctienamen(DbError* error);
