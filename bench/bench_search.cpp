@@ -9,9 +9,9 @@
 
 #include "data/database.h"
 #include "data/recordset.h"
-#include "screens/search/codepatroon.h"
-#include "screens/search/zoekstring.h"
-#include "screens/search/zoektekst.h"
+#include "screens/search/codepattern.h"
+#include "screens/search/searchcondition.h"
+#include "screens/search/searchtext.h"
 
 #include <benchmark/benchmark.h>
 
@@ -52,7 +52,7 @@ std::vector<Query> textSearches(const rvl92::Database&) {
     std::vector<Query> q;
     for (const char* text : {"e", "monteur", "medewerker", "techn", "ass", "qxz"}) {
         q.push_back({std::string("Like '%") + text + "%'",
-                     rvl92::zoeken::functieZoekQuery(QString::fromLatin1(text)),
+                     rvl92::search::jobTitleQuery(QString::fromLatin1(text)),
                      {},
                      std::string(TitleSelect) + " functienaam Like '%" + text + "%'"});
     }
@@ -69,16 +69,16 @@ std::vector<Query> codeSearches(const rvl92::Database& db) {
         for (const char* p = pattern; *p; ++p)
             glob += *p == '#' ? std::string("[0-9]") : std::string(1, *p);
         const QString patroon = QString::fromLatin1(pattern);
-        const rvl92::zoeken::Uitvoering run = rvl92::zoeken::codeZoekUitvoering(patroon, index);
+        const rvl92::search::QueryPlan run = rvl92::search::codeSearchPlan(patroon, index);
         q.push_back({std::string("Like '") + pattern + "' / GLOB '" + glob + "'", run.sql,
-                     rvl92::zoeken::codeZoekQuery(patroon),
-                     std::string(TitleSelect) + " RVL92 GLOB '" + glob + "'", run.volgorde});
+                     rvl92::search::codeSearchQuery(patroon),
+                     std::string(TitleSelect) + " RVL92 GLOB '" + glob + "'", run.order});
     }
     return q;
 }
 
 std::vector<Query> characteristicSearches(const rvl92::Database&) {
-    using rvl92::zoeken::VullenZoekstring;
+    using rvl92::search::VullenZoekstring;
     const QStringList niets, werksoort{QStringLiteral("101")}, vaardigheid{QStringLiteral("012")};
     const struct {
         const char* label;
@@ -92,7 +92,7 @@ std::vector<Query> characteristicSearches(const rvl92::Database&) {
     };
     std::vector<Query> q;
     for (const auto& s : searches) {
-        const QString sql = rvl92::zoeken::kenmerkZoekQuery(s.where);
+        const QString sql = rvl92::search::characteristicsQuery(s.where);
         q.push_back({s.label, sql, {}, sql.toStdString()});
     }
     return q;

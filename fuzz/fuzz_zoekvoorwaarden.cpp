@@ -9,12 +9,12 @@
 #include "data/jetlike.h"
 #include "data/recordset.h"
 #include "fuzzinput.h"
-#include "screens/browse/codevakken.h"
-#include "screens/browse/springwaarde.h"
-#include "screens/search/codepatroon.h"
-#include "screens/search/kenmerkcodes.h"
-#include "screens/search/zoekstring.h"
-#include "screens/search/zoektekst.h"
+#include "screens/browse/codeboxkeys.h"
+#include "screens/browse/jumpvalue.h"
+#include "screens/search/characteristiccodes.h"
+#include "screens/search/codepattern.h"
+#include "screens/search/searchcondition.h"
+#include "screens/search/searchtext.h"
 #include "support/fixturedb.h"
 
 #include <QTemporaryDir>
@@ -90,12 +90,12 @@ const Database& titels() {
 }
 
 void checkSameRows(const QString& patroon) {
-    const zoeken::Uitvoering snel = zoeken::codeZoekUitvoering(patroon, true);
+    const search::QueryPlan snel = search::codeSearchPlan(patroon, true);
     checkQuery(snel.sql);
     Recordset a, b;
     DbError err;
-    FUZZ_CHECK(a.open(zoeken::codeZoekQuery(patroon), titels(), &err));
-    FUZZ_CHECK(b.open(snel.sql, titels(), &err, snel.volgorde));
+    FUZZ_CHECK(a.open(search::codeSearchQuery(patroon), titels(), &err));
+    FUZZ_CHECK(b.open(snel.sql, titels(), &err, snel.order));
     FUZZ_CHECK(a.recordCount() == b.recordCount() && a.fieldCount() == b.fieldCount());
     for (int r = 0; r < a.recordCount(); ++r)
         for (int c = 0; c < a.fieldCount(); ++c)
@@ -119,42 +119,42 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int i = 0; i < stappen && !in.done(); ++i) {
         const int vak = in.byte() % 5;
         const char32_t teken = char32_t(in.number(0, 0x2FFFF));
-        CodeVakStap stap;
+        CodeBoxStep stap;
         switch (in.byte() % 3) {
         case 0:
-            stap = codeVakTeken(lijst, vak, teken);
+            stap = codeBoxCharacter(lijst, vak, teken);
             break;
         case 1:
-            stap = codeVakPijl(lijst, vak, Pijl(teken % 4));
+            stap = codeBoxArrow(lijst, vak, Arrow(teken % 4));
             break;
         default:
-            stap = lijstTeken(lijst, laatsteSprong, teken);
+            stap = listCharacter(lijst, laatsteSprong, teken);
             break;
         }
-        FUZZ_CHECK(stap.focus == CodeVakStap::Lijst || (stap.focus >= 0 && stap.focus < 5));
-        lijst = stap.vakken;
+        FUZZ_CHECK(stap.focus == CodeBoxStep::List || (stap.focus >= 0 && stap.focus < 5));
+        lijst = stap.boxes;
         checkVakken(lijst);
-        laatsteSprong = joinedCodeBoxes(vulCodeVakkenAan(lijst));
+        laatsteSprong = joinedCodeBoxes(completeCodeBoxes(lijst));
         FUZZ_CHECK(laatsteSprong.size() <= 5);
-        (void)nietGevondenTekst(laatsteSprong);
+        (void)codeNotFoundText(laatsteSprong);
     }
 
     // The code search's boxes, and its query.
     CodeBoxes code;
     for (int i = 0, n = in.number(0, 30); i < n && !in.done(); ++i) {
-        const auto gevolg = zoeken::codeVakToets(code, in.byte() % 5, in.number(0, 0x10FFFF));
+        const auto gevolg = search::codeBoxKey(code, in.byte() % 5, in.number(0, 0x10FFFF));
         FUZZ_CHECK(gevolg.focus >= 0 && gevolg.focus < CodeBoxCount);
-        code = gevolg.vakken;
+        code = gevolg.boxes;
         checkVakken(code);
     }
-    const QString patroon = joinedCodeBoxes(zoeken::codeVakkenVoorZoeken(code));
-    checkQuery(zoeken::codeZoekQuery(patroon));
+    const QString patroon = joinedCodeBoxes(search::codeBoxesForSearch(code));
+    checkQuery(search::codeSearchQuery(patroon));
     checkSameRows(patroon);
 
     // The job-title search: any typed text.
     const QString zoektekst = in.text();
-    checkQuery(zoeken::functieZoekQuery(zoektekst));
-    (void)springToets(zoektekst, char32_t(in.number(0, 0x10FFFF)));
+    checkQuery(search::jobTitleQuery(zoektekst));
+    (void)jumpKey(zoektekst, char32_t(in.number(0, 0x10FFFF)));
 
     // The characteristic search: codes as cut from any list text.
     QStringList niveau, richting, werksoorten, vaardigheden;
@@ -162,24 +162,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const QString t = in.text();
         switch (i % 4) {
         case 0:
-            niveau = {zoeken::niveauCode(t)};
+            niveau = {search::levelCode(t)};
             break;
         case 1:
-            richting = {zoeken::richtingCode(t)};
+            richting = {search::directionCode(t)};
             break;
         case 2:
-            zoeken::kiesCode(werksoorten, zoeken::werksoortCode(t), zoeken::MaxWerksoorten);
+            search::chooseCode(werksoorten, search::workTypeCode(t), search::MaxWorkTypes);
             break;
         default:
-            zoeken::kiesCode(vaardigheden, zoeken::vaardigheidCode(t), zoeken::MaxVaardigheden);
+            search::chooseCode(vaardigheden, search::skillCode(t), search::MaxSkills);
             break;
         }
     }
-    FUZZ_CHECK(werksoorten.size() <= zoeken::MaxWerksoorten);
-    FUZZ_CHECK(vaardigheden.size() <= zoeken::MaxVaardigheden);
+    FUZZ_CHECK(werksoorten.size() <= search::MaxWorkTypes);
+    FUZZ_CHECK(vaardigheden.size() <= search::MaxSkills);
     const QString voorwaarde =
-        zoeken::VullenZoekstring(niveau, richting, werksoorten, vaardigheden);
+        search::VullenZoekstring(niveau, richting, werksoorten, vaardigheden);
     if (!voorwaarde.isEmpty())
-        checkQuery(zoeken::kenmerkZoekQuery(voorwaarde));
+        checkQuery(search::characteristicsQuery(voorwaarde));
     return 0;
 }

@@ -5,7 +5,7 @@ add_executable(rvl92-bench-coding
     ${CMAKE_CURRENT_LIST_DIR}/evaluation.cpp ${CMAKE_CURRENT_LIST_DIR}/evaluation.h
     ${CMAKE_CURRENT_LIST_DIR}/fts5baseline.cpp ${CMAKE_CURRENT_LIST_DIR}/fts5baseline.h
     ${CMAKE_CURRENT_LIST_DIR}/../benchdata.cpp ${CMAKE_CURRENT_LIST_DIR}/../benchdata.h)
-target_link_libraries(rvl92-bench-coding PRIVATE rvl92core SQLite::SQLite3)
+target_link_libraries(rvl92-bench-coding PRIVATE rvl92core rvl92textchange SQLite::SQLite3)
 target_compile_definitions(rvl92-bench-coding PRIVATE
     RVL92_TREE_DIR="${RVL92_TREE_DIR}"
     RVL92_DEMODATA_EXE="$<TARGET_FILE:rvl92-demodata>"

@@ -12,6 +12,7 @@
 #include "../benchdata.h"
 #include "evaluation.h"
 #include "fts5baseline.h"
+#include "textchange.h"
 
 #include "coding/codingengine.h"
 #include "coding/normaliser.h"
@@ -57,21 +58,10 @@ uint64_t nextRandom(uint64_t& state) {
     return state;
 }
 
-QString stripAccents(const QString& text) {
-    QString out;
-    for (QChar c : text.normalized(QString::NormalizationForm_D))
-        if (c.category() != QChar::Mark_NonSpacing)
-            out += c;
-    return out;
-}
-
 // One typing error in the longest word of a title.
 QString spoil(const QString& title, uint64_t& random) {
     QStringList words = title.split(u' ', Qt::SkipEmptyParts);
-    int longest = 0;
-    for (int i = 1; i < words.size(); ++i)
-        if (words[i].size() > words[longest].size())
-            longest = i;
+    const int longest = textchange::longestWord(words);
     QString w = words[longest];
     if (w.size() < 5)
         return {};
@@ -96,7 +86,8 @@ QString spoil(const QString& title, uint64_t& random) {
 QString retype(const QString& title, int variant) {
     switch (variant % 3) {
     case 0:
-        return QStringLiteral("  ") + stripAccents(title).toUpper() + QStringLiteral(" .");
+        return QStringLiteral("  ") + textchange::stripAccents(title).toUpper() +
+               QStringLiteral(" .");
     case 1:
         return QString(title).replace(u' ', QStringLiteral("  ")) + QStringLiteral(" (m/v)");
     default:
@@ -324,7 +315,7 @@ int main(int argc, char* argv[]) {
         const QString typo = spoil(t.title, random);
         if (!typo.isEmpty())
             spoiled.push_back({QStringLiteral("tikfout in langste woord"), typo, right});
-        const QString plain = stripAccents(t.title);
+        const QString plain = textchange::stripAccents(t.title);
         if (plain != t.title)
             spoiled.push_back({QStringLiteral("accenten weg"), plain, right});
         spoiled.push_back({QStringLiteral("hoofdletters"), t.title.toUpper(), right});

@@ -65,7 +65,7 @@ void HistorieVerwijderen(AppState& s);
 // The name of the screen recorded before the current one that is loaded, as
 // "Vorig scherm" shows it; empty when there is none. `isLoaded` tells whether a
 // form of that name is loaded.
-template <typename IsLoaded> QString VorigSchermNaam(const AppState& s, IsLoaded isLoaded) {
+template <typename IsLoaded> QString previousScreenName(const AppState& s, IsLoaded isLoaded) {
     for (int i = 0; i <= s.giHistorieIndex && i <= AppState::HistoryUpper; ++i) {
         if (i >= 1 && sameName(s.gsSchermHistorie[i], s.gsHuidigScherm) &&
             isLoaded(s.gsSchermHistorie[i - 1]))

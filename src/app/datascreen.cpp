@@ -129,7 +129,7 @@ void DataScreen::showNotFound(const QString& text, int widthTwips) {
 
 void DataScreen::reportError(const QString& prefix, const DbError& error) {
     msgbox::warn(this, msgbox::applicationTitle(),
-                 foutTekst(prefix, error.number, error.description));
+                 errorText(prefix, error.number, error.description));
 }
 
 BusyCursor::BusyCursor() {

@@ -17,8 +17,8 @@
 
 namespace rvl92 {
 
-BerichtDialog::BerichtDialog(const QString& formName, int designWidthTwips, QWidget* parent)
-    : Form(formName, parent), m_breedte(twipsToPixels(designWidthTwips)) {
+MessageDialog::MessageDialog(const QString& formName, int designWidthTwips, QWidget* parent)
+    : Form(formName, parent), m_width(twipsToPixels(designWidthTwips)) {
     // A fixed dialog: no resizing, no minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -38,54 +38,55 @@ BerichtDialog::BerichtDialog(const QString& formName, int designWidthTwips, QWid
     layout->addLayout(row);
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     setCancelButton(OKButton);
-    pasGrootteAan();
+    fitSize();
 }
 
-void BerichtDialog::setWidthTwips(int twips) {
-    m_breedte = twipsToPixels(twips);
-    pasGrootteAan();
+void MessageDialog::setWidthTwips(int twips) {
+    m_width = twipsToPixels(twips);
+    fitSize();
 }
 
-void BerichtDialog::setText(const QString& text) {
+void MessageDialog::setText(const QString& text) {
     lblText->setText(text);
-    pasGrootteAan();
+    fitSize();
 }
 
 // The dialog has its written width, but each line of the text stays one line
 // in the font the desktop gives it: a wider font widens the dialog. Only a
 // text wider than the screen is wrapped.
-void BerichtDialog::pasGrootteAan() {
+void MessageDialog::fitSize() {
     const QMargins m = layout()->contentsMargins();
     lblText->setWordWrap(false);
-    int breedte = qMax(m_breedte, lblText->sizeHint().width() + m.left() + m.right());
+    int targetWidth = qMax(m_width, lblText->sizeHint().width() + m.left() + m.right());
     const QScreen* s = screen();
-    const int ruimte = s ? s->availableGeometry().width() * 9 / 10 : breedte;
-    if (breedte > ruimte) {
+    const int room = s ? s->availableGeometry().width() * 9 / 10 : targetWidth;
+    if (targetWidth > room) {
         lblText->setWordWrap(true);
-        breedte = ruimte;
+        targetWidth = room;
     }
-    const int hoogte = qMax(twipsToPixels(1500), layout()->hasHeightForWidth()
-                                                     ? layout()->totalHeightForWidth(breedte)
-                                                     : layout()->totalSizeHint().height());
-    setFixedSize(breedte, hoogte);
+    const int targetHeight =
+        qMax(twipsToPixels(1500), layout()->hasHeightForWidth()
+                                      ? layout()->totalHeightForWidth(targetWidth)
+                                      : layout()->totalSizeHint().height());
+    setFixedSize(targetWidth, targetHeight);
 }
 
-QString BerichtDialog::text() const {
+QString MessageDialog::text() const {
     return lblText->text();
 }
 
-void BerichtDialog::formLoad() {
+void MessageDialog::formLoad() {
     setWindowIcon(programIcon());
     forms().disableCaller(this, appState().gsHuidigScherm);
 }
 
-void BerichtDialog::formDeactivate() {
+void MessageDialog::formDeactivate() {
     ActiveerAanroeper();
     forms().unload(this);
 }
 
 frmDialogNietGevonden::frmDialogNietGevonden(QWidget* parent)
-    : BerichtDialog(form::DialogNietGevonden, 5070, parent) {
+    : MessageDialog(form::DialogNietGevonden, 5070, parent) {
     lblText->setTextFormat(Qt::PlainText);
 }
 
@@ -96,9 +97,9 @@ void frmDialogNietGevonden::OKButton_Click() {
         caller->setEnabled(true);
         if (!sameName(name, screen::ZoekenFuncties)) {
             forms().show(caller);
-        } else if (Form* zoeken = forms().show(form::ZoekenFuncties)) {
+        } else if (Form* searchForm = forms().show(form::ZoekenFuncties)) {
             // Back to the search text, ready to change it.
-            if (auto* box = zoeken->findChild<QLineEdit*>(QStringLiteral("txtZoekstr"))) {
+            if (auto* box = searchForm->findChild<QLineEdit*>(QStringLiteral("txtZoekstr"))) {
                 box->setFocus();
                 box->setCursorPosition(int(box->text().size()));
             }
@@ -109,7 +110,7 @@ void frmDialogNietGevonden::OKButton_Click() {
 }
 
 frmDialogExporteren::frmDialogExporteren(QWidget* parent)
-    : BerichtDialog(form::DialogExporteren, 6870, parent) {
+    : MessageDialog(form::DialogExporteren, 6870, parent) {
     lblText->setTextFormat(Qt::PlainText);
 }
 
@@ -121,7 +122,7 @@ void frmDialogExporteren::OKButton_Click() {
     }
 }
 
-void toonMededeling(const Notice& notice) {
+void showNotice(const Notice& notice) {
     auto* dlg = qobject_cast<frmDialogExporteren*>(forms().load(form::DialogExporteren));
     if (!dlg)
         return;

@@ -11,10 +11,10 @@ namespace rvl92 {
 // and an OK button, in a fixed dialog. While one is up, the screen named in
 // gsHuidigScherm is disabled; every way out enables it again. Escape and the
 // close button mean "OK".
-class BerichtDialog : public Form {
+class MessageDialog : public Form {
     Q_OBJECT
 public:
-    BerichtDialog(const QString& formName, int designWidthTwips, QWidget* parent = nullptr);
+    MessageDialog(const QString& formName, int designWidthTwips, QWidget* parent = nullptr);
 
     void setWidthTwips(int twips) override;
     void setText(const QString& text);
@@ -30,12 +30,12 @@ protected:
     QPushButton* OKButton;
 
 private:
-    void pasGrootteAan();
-    int m_breedte; // the written width, in pixels
+    void fitSize();
+    int m_width; // the written width, in pixels
 };
 
 // Tells the user something (as a rule that nothing was found).
-class frmDialogNietGevonden : public BerichtDialog {
+class frmDialogNietGevonden : public MessageDialog {
     Q_OBJECT
 public:
     explicit frmDialogNietGevonden(QWidget* parent = nullptr);
@@ -43,7 +43,7 @@ public:
 };
 
 // An information text under a caption of the caller's choosing.
-class frmDialogExporteren : public BerichtDialog {
+class frmDialogExporteren : public MessageDialog {
     Q_OBJECT
 public:
     explicit frmDialogExporteren(QWidget* parent = nullptr);
@@ -54,6 +54,6 @@ struct Notice;
 
 // Shows a documentation notice in frmDialogExporteren: the dialog as wide as
 // its text plus a margin, centred on the start screen.
-void toonMededeling(const Notice& notice);
+void showNotice(const Notice& notice);
 
 } // namespace rvl92

@@ -206,11 +206,11 @@ void frmStartschermViewRvl::cmdPublicatietekst_Click() {
 }
 
 void frmStartschermViewRvl::cmdClassificatieschema_Click() {
-    toonMededeling(notice::classificatieschema(appState().programDir));
+    showNotice(notice::classificationScheme(appState().programDir));
 }
 
 void frmStartschermViewRvl::cmdCodelijsten_Click() {
-    toonMededeling(notice::codelijsten(appState().programDir));
+    showNotice(notice::codeLists(appState().programDir));
 }
 
 void frmStartschermViewRvl::cmdConversie_Click() {

@@ -49,20 +49,20 @@ std::set<MenuRole> disabledAtDesign(const QString& f) {
 std::vector<MenuDef> screenMenu(const QString& f) {
     using R = MenuRole;
     const bool hub = is(f, "frmZoekprogramma");
-    const bool kenmerkenZoeken = is(f, "frmZoekenKenmerken");
-    const bool kenmerken = is(f, "frmKenmerken");
+    const bool characteristicsSearch = is(f, "frmZoekenKenmerken");
+    const bool characteristics = is(f, "frmKenmerken");
 
-    QString vorige = QStringLiteral("mnuVorigeRvl92");
-    QString volgende = QStringLiteral("mnuVolgendeRvl92");
+    QString previous = QStringLiteral("mnuVorigeRvl92");
+    QString next = QStringLiteral("mnuVolgendeRvl92");
     if (is(f, "frmFunctienamen") || hub) {
-        vorige = QStringLiteral("mnuVorigeRvl");
-        volgende = QStringLiteral("mnuVolgendeRvl");
+        previous = QStringLiteral("mnuVorigeRvl");
+        next = QStringLiteral("mnuVolgendeRvl");
     } else if (is(f, "frmNamen")) {
-        vorige = QStringLiteral("mnuRvl92");
-    } else if (kenmerken) {
-        volgende = QStringLiteral("mnuVolgedeRvl92");
+        previous = QStringLiteral("mnuRvl92");
+    } else if (characteristics) {
+        next = QStringLiteral("mnuVolgedeRvl92");
     }
-    const bool shortFirstLast = is(f, "frmFunctienamen") || is(f, "frmBeroepen") || kenmerken;
+    const bool shortFirstLast = is(f, "frmFunctienamen") || is(f, "frmBeroepen") || characteristics;
 
     auto item = [](R role, const char* name, const QString& caption, const char* shortcut = "") {
         return MenuItemDef{role, QString::fromLatin1(name), caption, QString::fromLatin1(shortcut)};
@@ -79,14 +79,14 @@ std::vector<MenuDef> screenMenu(const QString& f) {
         {QStringLiteral("mnuZoeken"),
          QStringLiteral("&Zoeken"),
          {item(R::ZoekenFunctienaam, "mnuZoekenFunctienaam",
-               kenmerkenZoeken ? QStringLiteral("Functies") : QStringLiteral("Functienaam")),
-          item(R::ZoekenRvl92, kenmerkenZoeken ? "mnuZoekenRVL92" : "mnuZoekenRvl92",
+               characteristicsSearch ? QStringLiteral("Functies") : QStringLiteral("Functienaam")),
+          item(R::ZoekenRvl92, characteristicsSearch ? "mnuZoekenRVL92" : "mnuZoekenRvl92",
                QStringLiteral("RVL92-code")),
           item(R::ZoekenKenmerken, "mnuZoekenKenmerken", QStringLiteral("Kenmerken")),
           item(R::Functienamen, "mnuFunctienamen", QStringLiteral("Lijst &functienamen")),
           item(R::Beroepen, "mnuBeroepen",
-               kenmerkenZoeken ? QStringLiteral("&Lijst beroepen")
-                               : QStringLiteral("Lijst &beroepen")),
+               characteristicsSearch ? QStringLiteral("&Lijst beroepen")
+                                     : QStringLiteral("Lijst &beroepen")),
           item(R::Namen, "mnuNamen", QStringLiteral("Functie&namen bij beroep")),
           item(R::Kenmerken, "mnuKenmerken", QStringLiteral("&Kenmerken bij beroep"))}});
 
@@ -94,16 +94,16 @@ std::vector<MenuDef> screenMenu(const QString& f) {
                 hub ? QStringLiteral("&Navigatie") : QStringLiteral("N&avigatie"),
                 {}};
     nav.items.push_back(
-        kenmerken
+        characteristics
             ? item(R::VorigScherm, "mnuVorigeScherm", QStringLiteral("Vorige scherm"), "Ctrl+X")
             : item(R::VorigScherm, "mnuVorigScherm", QStringLiteral("Vorig scherm"), "Ctrl+X"));
     nav.items.push_back(item(R::NaarStartscherm, hub ? "mnuStartscherm" : "mnuNaarStartscherm",
                              QStringLiteral("Naar startscherm"), "Ctrl+H"));
     nav.items.push_back(sep());
-    nav.items.push_back(MenuItemDef{R::VorigeCode, vorige,
+    nav.items.push_back(MenuItemDef{R::VorigeCode, previous,
                                     QStringLiteral("Vorige Functienaam/RVL92-code"),
                                     QStringLiteral("Ctrl+O")});
-    nav.items.push_back(MenuItemDef{R::VolgendeCode, volgende,
+    nav.items.push_back(MenuItemDef{R::VolgendeCode, next,
                                     QStringLiteral("Volgende Functienaam/RVL92-code"),
                                     QStringLiteral("Ctrl+V")});
     nav.items.push_back(sep());

@@ -72,7 +72,7 @@ void HistorieVerwijderen() {
 
 void ToonVorigScherm() {
     const QString name =
-        VorigSchermNaam(appState(), [](const QString& n) { return forms().isLoaded(n); });
+        previousScreenName(appState(), [](const QString& n) { return forms().isLoaded(n); });
     if (!name.isEmpty())
         forms().show(name);
 }

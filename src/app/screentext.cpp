@@ -2,11 +2,11 @@
 
 namespace rvl92 {
 
-QString recordTellerTekst(int position, int count) {
+QString recordCounterText(int position, int count) {
     return QStringLiteral(" Record  %1 van %2 ").arg(position).arg(count);
 }
 
-QString foutTekst(const QString& prefix, int number, const QString& description) {
+QString errorText(const QString& prefix, int number, const QString& description) {
     return prefix + QString::number(number) + QLatin1Char(' ') + description;
 }
 

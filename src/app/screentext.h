@@ -5,10 +5,10 @@
 namespace rvl92 {
 
 // The record counter of the list screens: " Record  n van m ".
-QString recordTellerTekst(int position, int count);
+QString recordCounterText(int position, int count);
 
 // How a failed open or query is reported: prefix + number + " " + description
 // (prefix "Load! " or "Activate! ").
-QString foutTekst(const QString& prefix, int number, const QString& description);
+QString errorText(const QString& prefix, int number, const QString& description);
 
 } // namespace rvl92

@@ -1,5 +1,5 @@
 # Reading of the original Jet (.MDB) database file with mdbtools' libmdb;
-# included inside the definition of rvl92core when RVL92_WITH_JET is on.
+# added to rvl92core when RVL92_WITH_JET is on.
 if(NOT TARGET PkgConfig::LIBMDB)
     message(FATAL_ERROR
         "libmdb not found: install mdbtools-dev (Debian/Ubuntu), or configure with "

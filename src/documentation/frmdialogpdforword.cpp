@@ -20,8 +20,8 @@ namespace rvl92 {
 
 namespace {
 
-QString prompt(bool handleiding) {
-    return handleiding
+QString prompt(bool manual) {
+    return manual
                ? QStringLiteral("Geef aan in welk bestandsformaat u de handleiding wilt bekijken.")
                : QStringLiteral(
                      "Geef aan in welk bestandsformaat u de publicatietekst wilt bekijken.");

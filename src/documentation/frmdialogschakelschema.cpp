@@ -103,19 +103,19 @@ void frmDialogSchakelSchema::formLoad() {
 }
 
 void frmDialogSchakelSchema::cmdIsco_Click() {
-    toonMededeling(notice::isco(appState().programDir));
+    showNotice(notice::isco(appState().programDir));
 }
 
 void frmDialogSchakelSchema::cmdLk82Beroep_Click() {
-    toonMededeling(notice::lk84NaarBeroep(appState().programDir));
+    showNotice(notice::lk84ToOccupation(appState().programDir));
 }
 
 void frmDialogSchakelSchema::cmdLk84Beroepsgroep_Click() {
-    toonMededeling(notice::lk84NaarBeroepsgroep(appState().programDir));
+    showNotice(notice::lk84ToOccupationGroup(appState().programDir));
 }
 
 void frmDialogSchakelSchema::cmdSocStratificatie_Click() {
-    toonMededeling(notice::socialeStratificatie(appState().programDir));
+    showNotice(notice::socialStratification(appState().programDir));
 }
 
 void frmDialogSchakelSchema::cmdAfsluiten_Click() {

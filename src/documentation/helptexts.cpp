@@ -25,9 +25,9 @@ const QList<HelpText>& helpTexts() {
     return table;
 }
 
-std::optional<HelpText> helpTextFor(const QString& huidigScherm) {
+std::optional<HelpText> helpTextFor(const QString& currentScreen) {
     for (const HelpText& h : helpTexts())
-        if (h.screen == huidigScherm)
+        if (h.screen == currentScreen)
             return h;
     return std::nullopt;
 }

@@ -20,7 +20,7 @@ const QList<HelpText>& helpTexts();
 
 // The help text of the screen that gsHuidigScherm names (compared exactly, as
 // the screens write their names); none for the start screen and the hub.
-std::optional<HelpText> helpTextFor(const QString& huidigScherm);
+std::optional<HelpText> helpTextFor(const QString& currentScreen);
 
 // What the help window shows when its file cannot be shown.
 QString helpFileMissingText(const QString& shownPath);

@@ -17,7 +17,7 @@ QString shownPath(const QString& programDir, const QString& relative) {
 
 namespace notice {
 
-QStringList codelijsten() {
+QStringList codeLists() {
     return {QStringLiteral("Niveau bekwaamheden"),
             QStringLiteral("Hoofdrichting bekwaamheden"),
             QStringLiteral("Richting bekwaamheden"),
@@ -32,24 +32,24 @@ QStringList codelijsten() {
             QStringLiteral("Functiebenamingen systematisch")};
 }
 
-Notice classificatieschema(const QString& dir) {
+Notice classificationScheme(const QString& dir) {
     return {QStringLiteral("Classificatieschema RVL92"),
             QStringLiteral("Het Classificatieschema RVL92 vindt u op de volgende locatie: ") +
                 CRLF + shownPath(dir),
             false};
 }
 
-Notice codelijsten(const QString& dir) {
+Notice codeLists(const QString& dir) {
     QString text = QStringLiteral("In ") + shownPath(dir, QStringLiteral("Codelijsten RVL/")) +
                    CRLF +
                    QStringLiteral("zijn de codelijsten en bijbehorende recordbeschrijvingen ") +
                    QStringLiteral("te vinden ") + CRLF + CRLF;
-    for (const QString& name : codelijsten())
+    for (const QString& name : codeLists())
         text += name + CRLF;
     return {QStringLiteral("Codelijsten"), text, true};
 }
 
-Notice lk84NaarBeroep(const QString& dir) {
+Notice lk84ToOccupation(const QString& dir) {
     return {QStringLiteral("LK84 naar beroep RVL92"),
             QStringLiteral("De afleiding van Lokaalstelsel 1984 naar ") +
                 QStringLiteral("beroep RVL vindt u in:") + CRLF +
@@ -57,7 +57,7 @@ Notice lk84NaarBeroep(const QString& dir) {
             false};
 }
 
-Notice lk84NaarBeroepsgroep(const QString& dir) {
+Notice lk84ToOccupationGroup(const QString& dir) {
     return {QStringLiteral("LK84 naar beroepsgroep RVL92"),
             QStringLiteral("De afleiding van Lokaalstelsel 1984 naar ") +
                 QStringLiteral("beroepsgroep RVL vindt u in: ") + CRLF +
@@ -72,7 +72,7 @@ Notice isco(const QString& dir) {
             false};
 }
 
-Notice socialeStratificatie(const QString& dir) {
+Notice socialStratification(const QString& dir) {
     return {QStringLiteral("Sociale stratificatie"),
             QStringLiteral("De afleidingen van RVL naar drie sociale stratificatievariabelen "
                            "vindt u in: ") +

@@ -14,13 +14,13 @@ struct Notice {
 };
 
 namespace notice {
-QStringList codelijsten(); // the twelve code lists, in order
-Notice classificatieschema(const QString& programDir);
-Notice codelijsten(const QString& programDir);
-Notice lk84NaarBeroep(const QString& programDir);
-Notice lk84NaarBeroepsgroep(const QString& programDir);
+QStringList codeLists(); // the twelve code lists, in order
+Notice classificationScheme(const QString& programDir);
+Notice codeLists(const QString& programDir);
+Notice lk84ToOccupation(const QString& programDir);
+Notice lk84ToOccupationGroup(const QString& programDir);
 Notice isco(const QString& programDir);
-Notice socialeStratificatie(const QString& programDir);
+Notice socialStratification(const QString& programDir);
 } // namespace notice
 
 // programDir followed by a path written with "/" (may end in "/"), for showing.

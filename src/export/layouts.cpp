@@ -7,7 +7,7 @@
 
 namespace rvl92::exports {
 
-const char* const kenmerkLabels[18] = {
+const char* const characteristicLabels[18] = {
     "RVL92-code   : ", "Beroepsniveau: ", "Beroepsklasse: ", "Beroepsgroep : ", "Niveau       : ",
     "Hoofdrichting: ", "Richting     : ", "Werksoort1   : ", "Werksoort2   : ", "Werksoort3   : ",
     "Vaardigheid1 : ", "Vaardigheid2 : ", "Vaardigheid3 : ", "Vaardigheid4 : ", "Vaardigheid5 : ",
@@ -18,12 +18,12 @@ namespace {
 // Positions in a row of RVL: the occupation's code, its name, and the code of
 // characteristic k (1..16) at 2k - 1 with its name right after it.
 constexpr int PosCode = 0;
-constexpr int PosBeroep = 33;
+constexpr int PosOccupation = 33;
 constexpr int CharacteristicCount = 16;
 
 // Positions of the CSV line: the level's code, then every name.
-constexpr int kenmerkenCsvPositions[18] = {1,  2,  4,  6,  8,  10, 12, 14, 16,
-                                           18, 20, 22, 24, 26, 28, 30, 32, 33};
+constexpr int characteristicsCsvPositions[18] = {1,  2,  4,  6,  8,  10, 12, 14, 16,
+                                                 18, 20, 22, 24, 26, 28, 30, 32, 33};
 
 QString cell(const Recordset& rs, int row, int column) {
     return rs.valueAt(row, column).value_or(QString());
@@ -52,7 +52,7 @@ void writeKenmerken(const Recordset& rs, ExportType type, ExportLines& out) {
     if (type == ExportType::Csv) {
         for (int row = 0; row < rs.recordCount() && out.ok(); ++row) {
             QStringList values;
-            for (int pos : kenmerkenCsvPositions)
+            for (int pos : characteristicsCsvPositions)
                 values << cell(rs, row, pos);
             out.write(values.join(QLatin1Char(';')));
         }
@@ -61,15 +61,15 @@ void writeKenmerken(const Recordset& rs, ExportType type, ExportLines& out) {
     // Only the code decides whether a line is written; a name missing beside
     // a present code leaves the line ending in its blank.
     if (!rs.isNullAt(0, PosCode))
-        out.write(QLatin1String(kenmerkLabels[0]) + cell(rs, 0, PosCode));
+        out.write(QLatin1String(characteristicLabels[0]) + cell(rs, 0, PosCode));
     for (int k = 1; k <= CharacteristicCount; ++k) {
         const int pos = 2 * k - 1;
         if (!rs.isNullAt(0, pos))
-            out.write(QLatin1String(kenmerkLabels[k]) + cell(rs, 0, pos) + QLatin1Char(' ') +
+            out.write(QLatin1String(characteristicLabels[k]) + cell(rs, 0, pos) + QLatin1Char(' ') +
                       cell(rs, 0, pos + 1));
     }
-    if (!rs.isNullAt(0, PosBeroep))
-        out.write(QLatin1String(kenmerkLabels[17]) + cell(rs, 0, PosBeroep));
+    if (!rs.isNullAt(0, PosOccupation))
+        out.write(QLatin1String(characteristicLabels[17]) + cell(rs, 0, PosOccupation));
 }
 
 void writeFunctienamen(const Recordset& rs, ExportType type, ExportLines& out) {

@@ -37,6 +37,6 @@ void writeNamen(const Recordset& rs, ExportType type, ExportLines& out);
 QString namenExportSql(const QString& code);
 
 // The labels of the characteristics text layout, each 15 characters.
-extern const char* const kenmerkLabels[18];
+extern const char* const characteristicLabels[18];
 
 } // namespace rvl92::exports

@@ -28,7 +28,7 @@ ExportResult exportList(QWidget* screen, Recordset& rs, const QString& defaultNa
 
 } // namespace
 
-ExportResult exporteerKenmerken(QWidget* screen, const Recordset& rs) {
+ExportResult exportKenmerken(QWidget* screen, const Recordset& rs) {
     if (!rs.isOpen())
         return ExportResult::NoResult;
     ExportJob job;
@@ -41,19 +41,19 @@ ExportResult exporteerKenmerken(QWidget* screen, const Recordset& rs) {
     return runExport(screen, job);
 }
 
-ExportResult exporteerZoekenFuncties(QWidget* screen, Recordset& rs) {
+ExportResult exportZoekenFuncties(QWidget* screen, Recordset& rs) {
     return exportList(screen, rs, QStringLiteral("ZoekenFuncties"), writeFunctienamen);
 }
 
-ExportResult exporteerZoekenRvl92(QWidget* screen, Recordset& rs) {
+ExportResult exportZoekenRvl92(QWidget* screen, Recordset& rs) {
     return exportList(screen, rs, QStringLiteral("ZoekenRVL"), writeFunctienamen);
 }
 
-ExportResult exporteerZoekenKenmerken(QWidget* screen, Recordset& rs) {
+ExportResult exportZoekenKenmerken(QWidget* screen, Recordset& rs) {
     return exportList(screen, rs, QStringLiteral("ZoekenKenmerken"), writeZoekenKenmerken);
 }
 
-ExportResult exporteerNamen(QWidget* screen, const Recordset& rs, const Database& cnn) {
+ExportResult exportNamen(QWidget* screen, const Recordset& rs, const Database& cnn) {
     if (!rs.isOpen())
         return ExportResult::NoResult;
     // Every row of the list carries the shown occupation's code.

@@ -16,19 +16,19 @@ namespace rvl92::exports {
 // result. A screen without an open result exports nothing (NoResult).
 
 // The shown occupation's characteristics; the screen keeps showing it.
-ExportResult exporteerKenmerken(QWidget* screen, const Recordset& rs);
+ExportResult exportKenmerken(QWidget* screen, const Recordset& rs);
 
 // The list results of the search screens. Their grid keeps its columns; once
 // the file has been written (or writing failed) the result stands on its
 // first row.
-ExportResult exporteerZoekenFuncties(QWidget* screen, Recordset& rs);
-ExportResult exporteerZoekenRvl92(QWidget* screen, Recordset& rs);
-ExportResult exporteerZoekenKenmerken(QWidget* screen, Recordset& rs);
+ExportResult exportZoekenFuncties(QWidget* screen, Recordset& rs);
+ExportResult exportZoekenRvl92(QWidget* screen, Recordset& rs);
+ExportResult exportZoekenKenmerken(QWidget* screen, Recordset& rs);
 
 // The job titles of the occupation the screen shows (the code of its list,
 // which holds that occupation's titles; gsRvl92Code when the list is empty),
 // read by a query of their own over the screen's connection; the screen's list
 // and its current row are left alone. The dialog title counts the list's rows.
-ExportResult exporteerNamen(QWidget* screen, const Recordset& rs, const Database& cnn);
+ExportResult exportNamen(QWidget* screen, const Recordset& rs, const Database& cnn);
 
 } // namespace rvl92::exports

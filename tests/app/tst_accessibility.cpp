@@ -12,7 +12,7 @@
 #include "app/registerforms.h"
 #include "data/database.h"
 #include "data/recordset.h"
-#include "screens/search/keuzedialoog.h"
+#include "screens/search/choicedialog.h"
 #include "support/formdriver.h"
 
 #include <QAccessible>

@@ -175,7 +175,7 @@ void TestHistory::vorigScherm() {
     QFETCH(QString, expected);
     const QStringList forms = loaded.split(' ');
     const AppState s = withHistory(history, current);
-    const QString got = VorigSchermNaam(s, [&](const QString& name) {
+    const QString got = previousScreenName(s, [&](const QString& name) {
         for (const QString& f : forms)
             if (sameName(f, name))
                 return true;

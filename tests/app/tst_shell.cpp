@@ -9,7 +9,7 @@
 #include "app/registerforms.h"
 #include "app/startup.h"
 #include "documentation/notices.h"
-#include "screens/search/keuzedialoog.h"
+#include "screens/search/choicedialog.h"
 #include "support/formdriver.h"
 
 #include "probeform.h"
@@ -329,7 +329,7 @@ void TestShell::messageDialogsDisableCaller() {
     QVERIFY(appState().gsHuidigScherm != callerForm);
     QVERIFY(sameName(appState().gsHuidigScherm, callerForm));
 
-    auto* dlg = static_cast<BerichtDialog*>(forms().load(dialog));
+    auto* dlg = static_cast<MessageDialog*>(forms().load(dialog));
     QVERIFY(!enabled(callerForm));
     dlg->setWidthTwips(5190);
     const QString text =
@@ -493,7 +493,7 @@ void TestShell::codeListNotice() {
     QCOMPARE(lines[1],
              QString("zijn de codelijsten en bijbehorende recordbeschrijvingen te vinden "));
     QCOMPARE(lines[2], QString());
-    QCOMPARE(lines.mid(3, 12), notice::codelijsten());
+    QCOMPARE(lines.mid(3, 12), notice::codeLists());
     QCOMPARE(lines.size(), 16); // the last name ends with CRLF too
     click(form::DialogExporteren, "OKButton");
     QVERIFY(enabled(form::Startscherm));

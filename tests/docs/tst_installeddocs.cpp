@@ -150,7 +150,7 @@ private slots:
     void codeLists() {
         const QDir dir(kTree + "/Codelijsten RVL");
         QStringList expected;
-        for (const QString& name : notice::codelijsten())
+        for (const QString& name : notice::codeLists())
             expected << name + ".txt";
         expected << "Recordbeschrijvingen.txt";
         expected.sort();

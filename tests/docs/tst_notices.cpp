@@ -21,10 +21,10 @@ private slots:
         const QString d = QDir::toNativeSeparators(QStringLiteral("/opt/RVL 92"));
         const auto native = [](const QString& p) { return QDir::toNativeSeparators(p); };
         QTest::newRow("classificatieschema")
-            << notice::classificatieschema(dir) << "Classificatieschema RVL92"
+            << notice::classificationScheme(dir) << "Classificatieschema RVL92"
             << "Het Classificatieschema RVL92 vindt u op de volgende locatie: \r\n" + d << false;
         QTest::newRow("codelijsten")
-            << notice::codelijsten(dir) << "Codelijsten"
+            << notice::codeLists(dir) << "Codelijsten"
             << "In " + native("/opt/RVL 92/Codelijsten RVL/") +
                    "\r\nzijn de codelijsten en bijbehorende recordbeschrijvingen te vinden \r\n\r\n"
                    "Niveau bekwaamheden\r\nHoofdrichting bekwaamheden\r\nRichting bekwaamheden\r\n"
@@ -33,12 +33,12 @@ private slots:
                    "Functiebenamingen alfabetisch\r\nFunctiebenamingen systematisch\r\n"
             << true;
         QTest::newRow("LK84 naar beroep")
-            << notice::lk84NaarBeroep(dir) << "LK84 naar beroep RVL92"
+            << notice::lk84ToOccupation(dir) << "LK84 naar beroep RVL92"
             << "De afleiding van Lokaalstelsel 1984 naar beroep RVL vindt u in:\r\n" +
                    native("/opt/RVL 92/Schakelschema's/LK84-RVL92/")
             << false;
         QTest::newRow("LK84 naar beroepsgroep")
-            << notice::lk84NaarBeroepsgroep(dir) << "LK84 naar beroepsgroep RVL92"
+            << notice::lk84ToOccupationGroup(dir) << "LK84 naar beroepsgroep RVL92"
             << "De afleiding van Lokaalstelsel 1984 naar beroepsgroep RVL vindt u in: \r\n" +
                    native("/opt/RVL 92/Schakelschema's/LK84-BERGRRVL92/")
             << false;
@@ -48,7 +48,7 @@ private slots:
                                      native("/opt/RVL 92/Schakelschema's/RVL92-ISCO88/")
                               << false;
         QTest::newRow("sociale stratificatie")
-            << notice::socialeStratificatie(dir) << "Sociale stratificatie"
+            << notice::socialStratification(dir) << "Sociale stratificatie"
             << "De afleidingen van RVL naar drie sociale stratificatievariabelen vindt u in: \r\n" +
                    native("/opt/RVL 92/Schakelschema's/Sociale stratificatie/")
             << false;

@@ -77,11 +77,11 @@ private slots:
         QTest::addColumn<Notice>("expected");
         const QString dir = appState().programDir;
         QTest::newRow("ISCO") << "cmdIsco" << notice::isco(dir);
-        QTest::newRow("LK84 beroep") << "cmdLk82Beroep" << notice::lk84NaarBeroep(dir);
+        QTest::newRow("LK84 beroep") << "cmdLk82Beroep" << notice::lk84ToOccupation(dir);
         QTest::newRow("LK84 beroepsgroep")
-            << "cmdLk84Beroepsgroep" << notice::lk84NaarBeroepsgroep(dir);
+            << "cmdLk84Beroepsgroep" << notice::lk84ToOccupationGroup(dir);
         QTest::newRow("sociale stratificatie")
-            << "cmdSocStratificatie" << notice::socialeStratificatie(dir);
+            << "cmdSocStratificatie" << notice::socialStratification(dir);
     }
     void conversionNotices() {
         QFETCH(QString, button);
@@ -121,13 +121,13 @@ private slots:
         QVERIFY(noticeDialog());
         const QString text = noticeDialog()->findChild<QLabel*>("lblText")->text();
         if (leftAligned) {
-            QCOMPARE(text, notice::codelijsten(appState().programDir).text);
+            QCOMPARE(text, notice::codeLists(appState().programDir).text);
             // The twelve list names on lines of their own, below an empty line.
             const QStringList lines = text.split("\r\n");
             QCOMPARE(lines[2], QString());
-            QCOMPARE(lines.mid(3, 12), notice::codelijsten());
+            QCOMPARE(lines.mid(3, 12), notice::codeLists());
         } else {
-            QCOMPARE(text, notice::classificatieschema(appState().programDir).text);
+            QCOMPARE(text, notice::classificationScheme(appState().programDir).text);
         }
         checkPlacement(leftAligned);
         QVERIFY(!forms().find(form::Startscherm)->isEnabled());

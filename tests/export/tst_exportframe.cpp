@@ -93,7 +93,7 @@ private slots:
     void proposalAccepted() {
         QVERIFY(openRs(" Select RVL.* from RVL where RVL92 = '33030'"));
         savedialog::setNextAcceptProposal();
-        QCOMPARE(exporteerKenmerken(nullptr, m_rs), ExportResult::Saved);
+        QCOMPARE(exportKenmerken(nullptr, m_rs), ExportResult::Saved);
 
         QCOMPARE(savedialog::shown().size(), 1);
         const savedialog::Setup s = savedialog::shown().first();
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(m_rs.setAbsolutePosition(3));
         savedialog::setNextCancel();
         msgbox::setNextAnswer(msgbox::Answer::Ok);
-        QCOMPARE(exporteerZoekenFuncties(nullptr, m_rs), ExportResult::Cancelled);
+        QCOMPARE(exportZoekenFuncties(nullptr, m_rs), ExportResult::Cancelled);
         QCOMPARE(msgbox::shown().size(), 1);
         QCOMPARE(msgbox::shown().first().title, QString("RVL92"));
         QCOMPARE(msgbox::shown().first().text, QString("Het opslaan is geannuleerd"));
@@ -143,7 +143,7 @@ private slots:
         QVERIFY(m_rs.setAbsolutePosition(4));
         savedialog::setNextFileName(path, ExportType::Text);
         msgbox::setNextAnswer(msgbox::Answer::Ok);
-        QCOMPARE(exporteerZoekenRvl92(nullptr, m_rs), ExportResult::Failed);
+        QCOMPARE(exportZoekenRvl92(nullptr, m_rs), ExportResult::Failed);
         QCOMPARE(msgbox::shown().size(), 1);
         QCOMPARE(msgbox::shown().first().title, QString("RVL92"));
         QCOMPARE(msgbox::shown().first().text, message);
@@ -166,7 +166,7 @@ private slots:
         QVERIFY(openRs("SELECT RVL92,Functienaam,beroep FROM Functienamen where RVL92 = '11010'"));
         savedialog::setNextFileName(target, ExportType::Csv);
         msgbox::setNextAnswer(msgbox::Answer::Ok);
-        QCOMPARE(exporteerNamen(nullptr, m_rs, closed), ExportResult::Failed);
+        QCOMPARE(exportNamen(nullptr, m_rs, closed), ExportResult::Failed);
         QCOMPARE(contents(target), QByteArray("oud\r\n"));
         Recordset probe;
         DbError err;
@@ -179,7 +179,7 @@ private slots:
         msgbox::clearShown();
         QVERIFY(m_rs.setAbsolutePosition(2));
         savedialog::setNextFileName(target, ExportType::Csv);
-        QCOMPARE(exporteerNamen(nullptr, m_rs, m_cnn), ExportResult::Saved);
+        QCOMPARE(exportNamen(nullptr, m_rs, m_cnn), ExportResult::Saved);
         const QByteArray got = contents(target);
         QCOMPARE(got.count("\r\n"), 3);
         for (const char* line : {"11010;121;Broodbakker\r\n", "11010;121;Bakker; deeg\r\n",
@@ -219,7 +219,7 @@ private slots:
             static_cast<QDialog*>(d)->accept(); // the dialog's own accept, as "Opslaan"
         });
         poll.start(20);
-        QCOMPARE(exporteerKenmerken(nullptr, m_rs), ExportResult::Saved);
+        QCOMPARE(exportKenmerken(nullptr, m_rs), ExportResult::Saved);
         QCOMPARE(title, QString("Opslaan van 1 records"));
         QCOMPARE(filters, QStringList({"Text (*.txt)", "CSV (*.csv)"}));
         QCOMPARE(suffix, QString("txt"));

@@ -11,7 +11,7 @@
 #include "app/modrvl92.h"
 #include "app/registerforms.h"
 #include "export/exportframe.h"
-#include "screens/search/keuzedialoog.h"
+#include "screens/search/choicedialog.h"
 
 #include "programmamap.h"
 

@@ -10,7 +10,7 @@
 #include "app/registerforms.h"
 #include "data/database.h"
 #include "export/exportframe.h"
-#include "screens/browse/browseregels.h"
+#include "screens/browse/rvlcolumns.h"
 
 #include "docs/xdgsandbox.h"
 #include "programmamap.h"
@@ -78,7 +78,7 @@ QStringList meldingen(const QString& form) {
     QStringList out;
     for (const msgbox::Shown& m : msgbox::shown())
         out << form + '|' + m.text;
-    if (auto* d = qobject_cast<BerichtDialog*>(forms().find(form::DialogNietGevonden))) {
+    if (auto* d = qobject_cast<MessageDialog*>(forms().find(form::DialogNietGevonden))) {
         out << form + "|" + d->text();
         forms().unload(d);
     }
@@ -416,7 +416,7 @@ void TestStoringen::databaseStoring() {
 void TestStoringen::kolommenVanRvl_data() {
     QTest::addColumn<QStringList>("kolommen");
     QTest::addColumn<QString>("afwijking");
-    const QStringList goed = rvlKolommen();
+    const QStringList goed = rvlColumns();
     QStringList klein;
     for (const QString& k : goed)
         klein << k.toLower();
@@ -438,8 +438,8 @@ void TestStoringen::kolommenVanRvl_data() {
 void TestStoringen::kolommenVanRvl() {
     QFETCH(QStringList, kolommen);
     QFETCH(QString, afwijking);
-    QCOMPARE(rvlKolommen().size(), 34);
-    QCOMPARE(rvlKolomAfwijking(kolommen), afwijking);
+    QCOMPARE(rvlColumns().size(), 34);
+    QCOMPARE(rvlColumnProblem(kolommen), afwijking);
 }
 
 // ---- the installed files beside the database ----

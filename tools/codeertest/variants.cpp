@@ -1,5 +1,7 @@
 #include "variants.h"
 
+#include "textchange.h"
+
 #include <QRegularExpression>
 
 namespace codeertest {
@@ -19,23 +21,6 @@ QChar neighbour(QChar c, Random& random) {
         return QChar(r.at(j));
     }
     return c;
-}
-
-QString stripAccents(const QString& text) {
-    QString out;
-    for (QChar c : text.normalized(QString::NormalizationForm_D))
-        if (c.category() != QChar::Mark_NonSpacing)
-            out += c;
-    return out;
-}
-
-// Index of the longest word.
-int longest(const QStringList& words) {
-    int best = 0;
-    for (int i = 1; i < words.size(); ++i)
-        if (words[i].size() > words[best].size())
-            best = i;
-    return best;
 }
 
 } // namespace
@@ -75,7 +60,7 @@ std::optional<QString> variant(const QString& title, const QString& kind, Random
     if (words.isEmpty())
         return std::nullopt;
     if (kind == QLatin1String("tikfout") || kind == QLatin1String("twee tikfouten")) {
-        const int i = longest(words);
+        const int i = textchange::longestWord(words);
         if (words[i].size() < 5)
             return std::nullopt;
         words[i] = typo(words[i], random);
@@ -87,7 +72,7 @@ std::optional<QString> variant(const QString& title, const QString& kind, Random
             words[j] = typo(words[j], random);
         }
     } else if (kind == QLatin1String("accenten weg")) {
-        const QString plain = stripAccents(title);
+        const QString plain = textchange::stripAccents(title);
         if (plain == title)
             return std::nullopt;
         return plain;
@@ -113,7 +98,7 @@ std::optional<QString> variant(const QString& title, const QString& kind, Random
         words[i] += words.takeAt(i + 1).toLower();
     } else if (kind == QLatin1String("gesplitst")) {
         // A compound split where its first part is a word of its own.
-        const int i = longest(words);
+        const int i = textchange::longestWord(words);
         const QString w = words[i];
         bool done = false;
         for (int cut = 4; cut + 4 <= w.size() && !done; ++cut) {

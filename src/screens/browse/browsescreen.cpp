@@ -102,14 +102,14 @@ void BrowseScreen::beginQuiet() {
         binding()->beginBatch();
 }
 
-void BrowseScreen::endQuiet(bool melden) {
+void BrowseScreen::endQuiet(bool notify) {
     if (binding())
         binding()->endBatch();
     --m_quiet;
-    afterMove(melden);
+    afterMove(notify);
 }
 
-void BrowseScreen::afterMove(bool melden) {
+void BrowseScreen::afterMove(bool notify) {
     // A list without a current row shows none, as a bound grid does at the
     // end of its data.
     if (grid() && !Rs->onRow() && grid()->selectionModel()) {
@@ -118,20 +118,20 @@ void BrowseScreen::afterMove(bool melden) {
         grid()->setCurrentIndex(QModelIndex());
         grid()->clearSelection();
     }
-    if (melden)
+    if (notify)
         DataGrid1_RowColChange();
 }
 
 bool BrowseScreen::findCode(const QString& code) {
     if (code.isEmpty() || !Rs->isOpen())
         return false;
-    const int voor = Rs->currentRow();
+    const int before = Rs->currentRow();
     const FindCriterion c{0, FindCriterion::Op::Equals, code};
     if (Rs->find(c))
         return true;
     if (Rs->moveFirst() && Rs->find(c))
         return true;
-    if (!Rs->moveTo(voor))
+    if (!Rs->moveTo(before))
         Rs->moveFirst();
     return false;
 }
@@ -139,64 +139,64 @@ bool BrowseScreen::findCode(const QString& code) {
 void BrowseScreen::ToonRecordTeller() {
     if (!lblRecordCount)
         return;
-    const int positie = Rs->onRow() ? Rs->absolutePosition() : 0;
-    lblRecordCount->setText(recordTellerTekst(positie, Rs->recordCount()));
+    const int position = Rs->onRow() ? Rs->absolutePosition() : 0;
+    lblRecordCount->setText(recordCounterText(position, Rs->recordCount()));
 }
 
 namespace {
 
-// A box at least as wide as its design size and wide enough for `voorbeeld`.
-int breedte(const QWidget* w, int twips, const QString& voorbeeld) {
-    const int tekst = w->fontMetrics().horizontalAdvance(voorbeeld) + 16;
-    return qMax(Form::twipsToPixels(twips), tekst);
+// A box at least as wide as its design size and wide enough for `sample`.
+int boxWidth(const QWidget* w, int twips, const QString& sample) {
+    const int textWidth = w->fontMetrics().horizontalAdvance(sample) + 16;
+    return qMax(Form::twipsToPixels(twips), textWidth);
 }
 
 } // namespace
 
-QWidget* BrowseScreen::makeCodeOccupationFrame(const QString& kaderNaam, const QString& codeTip,
-                                               const QString& beroepTip, int codeBreedteTwips) {
-    auto* kader = new QGroupBox(this);
-    kader->setObjectName(kaderNaam);
-    auto* lblRvl = new QLabel(QStringLiteral("RVL92-code"), kader);
+QWidget* BrowseScreen::makeCodeOccupationFrame(const QString& frameName, const QString& codeTip,
+                                               const QString& occupationTip, int codeWidthTwips) {
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(frameName);
+    auto* lblRvl = new QLabel(QStringLiteral("RVL92-code"), frame);
     lblRvl->setObjectName(QStringLiteral("lblRvl"));
-    txtRVL = new QLineEdit(kader);
+    txtRVL = new QLineEdit(frame);
     txtRVL->setObjectName(QStringLiteral("txtRVL"));
     txtRVL->setReadOnly(true);
     txtRVL->setAlignment(Qt::AlignCenter);
     txtRVL->setToolTip(codeTip);
-    txtRVL->setFixedWidth(breedte(txtRVL, codeBreedteTwips, QStringLiteral("00000")));
-    auto* lblBeroep = new QLabel(QStringLiteral("Beroep"), kader);
+    txtRVL->setFixedWidth(boxWidth(txtRVL, codeWidthTwips, QStringLiteral("00000")));
+    auto* lblBeroep = new QLabel(QStringLiteral("Beroep"), frame);
     lblBeroep->setObjectName(QStringLiteral("lblBeroep"));
 
     // The two-line box takes the place of the one-line box for long names; the
     // room for it is always kept, so the list below never jumps.
-    auto* plek = new QWidget(kader);
-    auto* plekLayout = new QGridLayout(plek);
-    plekLayout->setContentsMargins(0, 0, 0, 0);
-    txtBeroep = new QLineEdit(plek);
+    auto* slot = new QWidget(frame);
+    auto* slotLayout = new QGridLayout(slot);
+    slotLayout->setContentsMargins(0, 0, 0, 0);
+    txtBeroep = new QLineEdit(slot);
     txtBeroep->setObjectName(QStringLiteral("txtBeroep"));
     txtBeroep->setReadOnly(true);
-    txtBeroep->setToolTip(beroepTip);
-    txtBeroepGeheel = new QPlainTextEdit(plek);
+    txtBeroep->setToolTip(occupationTip);
+    txtBeroepGeheel = new QPlainTextEdit(slot);
     txtBeroepGeheel->setObjectName(QStringLiteral("txtBeroepGeheel"));
     txtBeroepGeheel->setReadOnly(true);
-    txtBeroepGeheel->setToolTip(beroepTip);
+    txtBeroepGeheel->setToolTip(occupationTip);
     txtBeroepGeheel->setTabChangesFocus(true);
     txtBeroepGeheel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtBeroepGeheel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtBeroepGeheel->document()->setDocumentMargin(2);
     txtBeroepGeheel->setHidden(true);
-    const int tweeRegels = 2 * txtBeroepGeheel->fontMetrics().lineSpacing() +
-                           2 * (txtBeroepGeheel->frameWidth() + 2) + 2;
-    txtBeroepGeheel->setFixedHeight(tweeRegels);
+    const int twoLines = 2 * txtBeroepGeheel->fontMetrics().lineSpacing() +
+                         2 * (txtBeroepGeheel->frameWidth() + 2) + 2;
+    txtBeroepGeheel->setFixedHeight(twoLines);
     // Room for a name of the longest length that still counts as short.
-    const int beroepBreedte =
+    const int occupationWidth =
         qMax(Form::twipsToPixels(6495), txtBeroep->fontMetrics().averageCharWidth() * 92 + 12);
-    txtBeroep->setFixedWidth(beroepBreedte);
-    txtBeroepGeheel->setFixedWidth(beroepBreedte);
-    plekLayout->addWidget(txtBeroep, 0, 0, Qt::AlignTop);
-    plekLayout->addWidget(txtBeroepGeheel, 0, 0);
-    plek->setFixedHeight(tweeRegels);
+    txtBeroep->setFixedWidth(occupationWidth);
+    txtBeroepGeheel->setFixedWidth(occupationWidth);
+    slotLayout->addWidget(txtBeroep, 0, 0, Qt::AlignTop);
+    slotLayout->addWidget(txtBeroepGeheel, 0, 0);
+    slot->setFixedHeight(twoLines);
     connect(txtBeroep, &QLineEdit::textChanged, txtBeroepGeheel, &QPlainTextEdit::setPlainText);
     // The name boxes sit in a cell of their own, out of reach of the label's
     // buddy lookup: they are named directly.
@@ -208,20 +208,20 @@ QWidget* BrowseScreen::makeCodeOccupationFrame(const QString& kaderNaam, const Q
     // One row: each label left of its box, level with the one-line box.
     for (QLabel* label : {lblRvl, lblBeroep})
         label->setFixedHeight(txtBeroep->sizeHint().height());
-    auto* l = new QGridLayout(kader);
+    auto* l = new QGridLayout(frame);
     l->addWidget(lblRvl, 0, 0, Qt::AlignTop);
     l->addWidget(txtRVL, 0, 1, Qt::AlignTop);
     l->addWidget(lblBeroep, 0, 2, Qt::AlignTop);
-    l->addWidget(plek, 0, 3);
+    l->addWidget(slot, 0, 3);
     lblBeroep->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setColumnMinimumWidth(2, lblBeroep->sizeHint().width() + 16);
     l->setColumnStretch(4, 1);
-    return kader;
+    return frame;
 }
 
-void BrowseScreen::showWholeOccupation(bool lang) {
-    txtBeroepGeheel->setVisible(lang);
-    txtBeroep->setVisible(!lang);
+void BrowseScreen::showWholeOccupation(bool whole) {
+    txtBeroepGeheel->setVisible(whole);
+    txtBeroep->setVisible(!whole);
 }
 
 void BrowseScreen::closeAndGoBack() {
@@ -229,53 +229,53 @@ void BrowseScreen::closeAndGoBack() {
     s.gsHuidigScherm = screenName();
     HistorieVerwijderen();
     const int i = s.giHistorieIndex;
-    const QString vorige =
+    const QString previous =
         i >= 0 && i <= AppState::HistoryUpper ? s.gsSchermHistorie[i] : QString();
     forms().unload(this);
-    if (vorige.isEmpty() || sameName(vorige, screenName()))
+    if (previous.isEmpty() || sameName(previous, screenName()))
         return;
-    if (Form* f = forms().find(vorige))
+    if (Form* f = forms().find(previous))
         forms().show(f);
 }
 
 void BrowseScreen::reportReadError(const DbError& error) {
     msgbox::warn(this, msgbox::applicationTitle(),
                  QStringLiteral("De gegevens van dit scherm konden niet worden gelezen.\n") +
-                     foutTekst(QStringLiteral("Fout "), error.number, error.description));
+                     errorText(QStringLiteral("Fout "), error.number, error.description));
 }
 
 void BrowseScreen::setCodeAndTitleColumns() {
-    for (int kolom = 0; kolom < Rs->fieldCount(); ++kolom) {
-        const QString veld = Rs->fieldName(kolom);
-        if (sameName(veld, QStringLiteral("RVL92")))
-            setColumn(kolom, 700, QStringLiteral("RVL92"), true);
-        else if (sameName(veld, QStringLiteral("Functienaam")))
-            setColumn(kolom, 8000, QStringLiteral("Functienaam"), false);
+    for (int column = 0; column < Rs->fieldCount(); ++column) {
+        const QString field = Rs->fieldName(column);
+        if (sameName(field, QStringLiteral("RVL92")))
+            setColumn(column, 700, QStringLiteral("RVL92"), true);
+        else if (sameName(field, QStringLiteral("Functienaam")))
+            setColumn(column, 8000, QStringLiteral("Functienaam"), false);
         else
-            setColumn(kolom, 0, QString(), false, false);
+            setColumn(column, 0, QString(), false, false);
     }
 }
 
-void BrowseScreen::setColumn(int kolom, int breedteTwips, const QString& kop, bool gecentreerd,
-                             bool zichtbaar) {
+void BrowseScreen::setColumn(int column, int widthTwips, const QString& caption, bool centred,
+                             bool visible) {
     QTableView* g = grid();
-    if (!g || kolom < 0)
+    if (!g || column < 0)
         return;
-    g->setColumnHidden(kolom, !zichtbaar);
-    if (!zichtbaar)
+    g->setColumnHidden(column, !visible);
+    if (!visible)
         return;
-    QStringList koppen = m_columnCaptions;
-    while (koppen.size() <= kolom)
-        koppen << QString();
-    koppen[kolom] = kop;
-    m_columnCaptions = koppen;
-    model()->setCaptions(koppen);
-    if (gecentreerd)
-        model()->setAlignment(kolom, Qt::AlignHCenter);
+    QStringList captions = m_columnCaptions;
+    while (captions.size() <= column)
+        captions << QString();
+    captions[column] = caption;
+    m_columnCaptions = captions;
+    model()->setCaptions(captions);
+    if (centred)
+        model()->setAlignment(column, Qt::AlignHCenter);
     const QHeaderView* h = g->horizontalHeader();
-    const int nodig = h->fontMetrics().horizontalAdvance(kop) +
-                      4 * h->style()->pixelMetric(QStyle::PM_HeaderMargin);
-    g->setColumnWidth(kolom, qMax(Form::twipsToPixels(breedteTwips), nodig));
+    const int needed = h->fontMetrics().horizontalAdvance(caption) +
+                       4 * h->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    g->setColumnWidth(column, qMax(Form::twipsToPixels(widthTwips), needed));
 }
 
 void BrowseScreen::letMenuShortcutsThrough() {

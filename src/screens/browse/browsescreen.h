@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/datascreen.h"
-#include "screens/browse/browseregels.h"
+#include "screens/browse/rvlcolumns.h"
 
 #include <optional>
 
@@ -53,11 +53,11 @@ protected:
     // afterwards when the row differs from the one before (or always).
     // The list shows only where `f` ends: a row that stays keeps the view
     // where it was.
-    template <typename F> void moveQuietly(F f, bool altijdMelden = false) {
-        const int voor = Rs->currentRow();
+    template <typename F> void moveQuietly(F f, bool alwaysNotify = false) {
+        const int before = Rs->currentRow();
         beginQuiet();
         f();
-        endQuiet(altijdMelden || Rs->currentRow() != voor);
+        endQuiet(alwaysNotify || Rs->currentRow() != before);
     }
     // Goes to the first row of `code`: from the current row on, then once more
     // from the top. A code that is nowhere leaves the list where it was.
@@ -69,9 +69,9 @@ protected:
 
     // The code and occupation boxes above a list: a one-line box and a two-line
     // box for long names in the same place.
-    QWidget* makeCodeOccupationFrame(const QString& kaderNaam, const QString& codeTip,
-                                     const QString& beroepTip, int codeBreedteTwips);
-    void showWholeOccupation(bool lang);
+    QWidget* makeCodeOccupationFrame(const QString& frameName, const QString& codeTip,
+                                     const QString& occupationTip, int codeWidthTwips);
+    void showWholeOccupation(bool whole);
     QLineEdit* txtRVL = nullptr;
     QLineEdit* txtBeroep = nullptr;
     QPlainTextEdit* txtBeroepGeheel = nullptr;
@@ -82,10 +82,10 @@ protected:
 
     // A failed open or query in a screen without its own wording.
     void reportReadError(const DbError& error);
-    // Column `kolom` of the grid: width (at least its caption's), caption,
-    // alignment; hidden when `zichtbaar` is false.
-    void setColumn(int kolom, int breedteTwips, const QString& kop, bool gecentreerd,
-                   bool zichtbaar = true);
+    // Column `column` of the grid: width (at least its caption's), caption,
+    // alignment; hidden when `visible` is false.
+    void setColumn(int column, int widthTwips, const QString& caption, bool centred,
+                   bool visible = true);
     // The job-title lists: code and title shown, every other column hidden.
     void setCodeAndTitleColumns();
 
@@ -95,8 +95,8 @@ protected:
 
 private:
     void beginQuiet();
-    void endQuiet(bool melden);
-    void afterMove(bool melden);
+    void endQuiet(bool notify);
+    void afterMove(bool notify);
     void onRowChanged();
 
     int m_quiet = 0;

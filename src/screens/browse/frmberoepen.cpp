@@ -7,7 +7,7 @@
 #include "app/frmdialogbericht.h"
 #include "app/keys.h"
 #include "app/modrvl92.h"
-#include "screens/browse/browseteksten.h"
+#include "screens/browse/browsemessages.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,7 +23,7 @@ namespace rvl92 {
 
 namespace {
 const QString Query = QStringLiteral("SELECT RVL92, beroep FROM RVL order by RVL92");
-constexpr int KolomBeroep = 1;
+constexpr int OccupationColumn = 1;
 } // namespace
 
 frmBeroepen::frmBeroepen(QWidget* parent) : BrowseScreen(form::Beroepen, screen::Beroepen, parent) {
@@ -36,23 +36,23 @@ frmBeroepen::frmBeroepen(QWidget* parent) : BrowseScreen(form::Beroepen, screen:
 
     auto* lbl1 = new QLabel(QStringLiteral("Spring naar:"), this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
-    auto* vakken = new QHBoxLayout;
-    vakken->setSpacing(1);
+    auto* boxes = new QHBoxLayout;
+    boxes->setSpacing(1);
     for (int k = 0; k < 5; ++k) {
-        auto* vak = new QLineEdit(this);
-        vak->setObjectName(QStringLiteral("txtZ%1").arg(k + 1));
-        vak->setMaxLength(1);
-        vak->setAlignment(Qt::AlignCenter);
-        vak->setAttribute(Qt::WA_InputMethodEnabled, false);
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("txtZ%1").arg(k + 1));
+        box->setMaxLength(1);
+        box->setAlignment(Qt::AlignCenter);
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
         // Paste (Shift+Insert), a drop or an input method puts text in without
         // the key rules: even then a box takes nothing but a digit. The rules
         // write their blanks and wildcards with setText, which is not checked.
-        vak->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), vak));
-        vak->setFixedWidth(qMax(twipsToPixels(200),
-                                vak->fontMetrics().horizontalAdvance(QStringLiteral("0")) + 14));
-        vakken->addWidget(vak);
-        txtZ[size_t(k)] = vak;
+        box->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), box));
+        box->setFixedWidth(qMax(twipsToPixels(200),
+                                box->fontMetrics().horizontalAdvance(QStringLiteral("0")) + 14));
+        boxes->addWidget(box);
+        txtZ[size_t(k)] = box;
     }
     cmdZoeken = new QPushButton(QStringLiteral("Springen"), this);
     cmdZoeken->setObjectName(QStringLiteral("cmdZoeken"));
@@ -68,16 +68,16 @@ frmBeroepen::frmBeroepen(QWidget* parent) : BrowseScreen(form::Beroepen, screen:
     nameCodeBoxes(txtZ);
     nameItemView(grid(), QStringLiteral("Lijst beroepen"));
 
-    auto* onder = new QHBoxLayout;
-    onder->addWidget(lbl1);
-    onder->addLayout(vakken);
-    onder->addSpacing(8);
-    onder->addWidget(cmdZoeken);
-    onder->addWidget(cmdWissen);
-    onder->addStretch(1);
-    onder->addWidget(lblRecordCount);
+    auto* below = new QHBoxLayout;
+    below->addWidget(lbl1);
+    below->addLayout(boxes);
+    below->addSpacing(8);
+    below->addWidget(cmdZoeken);
+    below->addWidget(cmdWissen);
+    below->addStretch(1);
+    below->addWidget(lblRecordCount);
     body()->addWidget(grid(), 1);
-    body()->addLayout(onder);
+    body()->addLayout(below);
 
     connect(txtZ[0], &QLineEdit::textChanged, this, [this] { txtZ1_Change(); });
     connect(txtZ[4], &QLineEdit::textChanged, this, [this] { txtZ5_Change(); });
@@ -89,16 +89,16 @@ frmBeroepen::frmBeroepen(QWidget* parent) : BrowseScreen(form::Beroepen, screen:
 
 void frmBeroepen::formLoad() {
     setWindowIcon(programIcon());
-    DbError fout;
-    bool geopend = openConnection(&fout);
-    if (geopend) {
+    DbError error;
+    bool opened = openConnection(&error);
+    if (opened) {
         setWindowState(windowState() | Qt::WindowMaximized);
         BusyCursor busy;
-        geopend = OpenBeroepen(&fout);
+        opened = OpenBeroepen(&error);
     }
-    if (!geopend) {
+    if (!opened) {
         // A list that cannot be read is not shown at all.
-        reportReadError(fout);
+        reportReadError(error);
         forms().unload(this);
         return;
     }
@@ -107,8 +107,8 @@ void frmBeroepen::formLoad() {
     focusList();
 }
 
-bool frmBeroepen::OpenBeroepen(DbError* fout) {
-    if (!openRs(Query, fout))
+bool frmBeroepen::OpenBeroepen(DbError* error) {
+    if (!openRs(Query, error))
         return false;
     const QString code = appState().gsRvl92Code;
     moveQuietly(
@@ -125,20 +125,20 @@ bool frmBeroepen::OpenBeroepen(DbError* fout) {
 }
 
 void frmBeroepen::OpmaakKolommen() {
-    for (int kolom = 0; kolom < Rs->fieldCount(); ++kolom) {
-        const QString veld = Rs->fieldName(kolom);
-        if (sameName(veld, QStringLiteral("RVL92")))
-            setColumn(kolom, 700, QStringLiteral("RVL92"), true);
-        else if (sameName(veld, QStringLiteral("beroep")))
-            setColumn(kolom, 8000, QStringLiteral("Beroep"), false);
+    for (int column = 0; column < Rs->fieldCount(); ++column) {
+        const QString field = Rs->fieldName(column);
+        if (sameName(field, QStringLiteral("RVL92")))
+            setColumn(column, 700, QStringLiteral("RVL92"), true);
+        else if (sameName(field, QStringLiteral("beroep")))
+            setColumn(column, 8000, QStringLiteral("Beroep"), false);
     }
 }
 
 void frmBeroepen::formResize() {
-    const bool terug = appState().gbVorigScherm == True;
+    const bool goingBack = appState().gbVorigScherm == True;
     DataScreen::formResize();
     OpmaakKolommen();
-    if (!terug)
+    if (!goingBack)
         update();
 }
 
@@ -164,13 +164,13 @@ void frmBeroepen::formActivate() {
     scrollCurrentRowToTop();
 
     // Typing goes on where it stopped: the list, or the first open code box.
-    const CodeBoxes v = codeVakken();
-    if (isLeegVak(v[0])) {
+    const CodeBoxes v = codeBoxes();
+    if (isEmptyBox(v[0])) {
         focusList();
     } else {
         for (int k = 1; k < 5; ++k) {
-            if (isLeegVak(v[size_t(k)])) {
-                focusOpVak(k);
+            if (isEmptyBox(v[size_t(k)])) {
+                focusBox(k);
                 break;
             }
         }
@@ -185,7 +185,7 @@ void frmBeroepen::applyRecordSelector(bool on) {
     if (on && Rs->onRow())
         PlaatsRecordselector();
     else
-        zetRijHoogteTerug();
+        restoreRowHeight();
 }
 
 void frmBeroepen::DataGrid1_RowColChange() {
@@ -198,87 +198,87 @@ void frmBeroepen::DataGrid1_RowColChange() {
 }
 
 void frmBeroepen::PlaatsRecordselector() {
-    zetRijHoogteTerug();
-    if (!Rs->onRow() || !isLongOccupationNameInList(Rs->text(KolomBeroep)))
+    restoreRowHeight();
+    if (!Rs->onRow() || !isLongOccupationNameInList(Rs->text(OccupationColumn)))
         return;
-    m_hogeRij = Rs->currentRow();
-    grid()->setRowHeight(m_hogeRij, 2 * grid()->verticalHeader()->defaultSectionSize());
+    m_tallRow = Rs->currentRow();
+    grid()->setRowHeight(m_tallRow, 2 * grid()->verticalHeader()->defaultSectionSize());
 }
 
-void frmBeroepen::zetRijHoogteTerug() {
-    if (m_hogeRij >= 0 && m_hogeRij < Rs->recordCount())
-        grid()->setRowHeight(m_hogeRij, grid()->verticalHeader()->defaultSectionSize());
-    m_hogeRij = -1;
+void frmBeroepen::restoreRowHeight() {
+    if (m_tallRow >= 0 && m_tallRow < Rs->recordCount())
+        grid()->setRowHeight(m_tallRow, grid()->verticalHeader()->defaultSectionSize());
+    m_tallRow = -1;
 }
 
-CodeBoxes frmBeroepen::codeVakken() const {
+CodeBoxes frmBeroepen::codeBoxes() const {
     CodeBoxes v;
     for (size_t k = 0; k < v.size(); ++k)
         v[k] = txtZ[k]->text();
     return v;
 }
 
-int frmBeroepen::vakVan(const QObject* o) const {
+int frmBeroepen::boxOf(const QObject* o) const {
     for (size_t k = 0; k < txtZ.size(); ++k)
         if (txtZ[k] == o)
             return int(k);
     return -1;
 }
 
-void frmBeroepen::focusOpVak(int vak) {
-    if (vak == CodeVakStap::Lijst)
+void frmBeroepen::focusBox(int box) {
+    if (box == CodeBoxStep::List)
         focusList();
-    else if (vak >= 0 && vak < 5)
-        txtZ[size_t(vak)]->setFocus(Qt::OtherFocusReason);
+    else if (box >= 0 && box < 5)
+        txtZ[size_t(box)]->setFocus(Qt::OtherFocusReason);
 }
 
-void frmBeroepen::voerUit(const CodeVakStap& stap) {
+void frmBeroepen::applyStep(const CodeBoxStep& step) {
     for (size_t k = 0; k < txtZ.size(); ++k)
-        if (txtZ[k]->text() != stap.vakken[k])
-            txtZ[k]->setText(stap.vakken[k]);
-    if (stap.zoekenAan)
+        if (txtZ[k]->text() != step.boxes[k])
+            txtZ[k]->setText(step.boxes[k]);
+    if (step.jumpEnabled)
         cmdZoeken->setEnabled(true);
-    if (stap.naarEerste)
+    if (step.toFirstRow)
         moveQuietly([this] { Rs->moveFirst(); });
-    if (stap.beweging < 0 && Rs->absolutePosition() >= 2)
+    if (step.rowMove < 0 && Rs->absolutePosition() >= 2)
         moveQuietly([this] { Rs->movePrevious(); });
-    if (stap.beweging > 0 && Rs->onRow() && Rs->absolutePosition() < Rs->recordCount())
+    if (step.rowMove > 0 && Rs->onRow() && Rs->absolutePosition() < Rs->recordCount())
         moveQuietly([this] { Rs->moveNext(); });
-    focusOpVak(stap.focus);
+    focusBox(step.focus);
 }
 
 bool frmBeroepen::eventFilter(QObject* watched, QEvent* event) {
-    const int vak = vakVan(watched);
-    if (vak >= 0 && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+    const int box = boxOf(watched);
+    if (box >= 0 && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         auto* ke = static_cast<QKeyEvent*>(event);
-        std::optional<Pijl> pijl;
+        std::optional<Arrow> arrow;
         switch (ke->key()) {
         case Qt::Key_Left:
-            pijl = Pijl::Links;
+            arrow = Arrow::Left;
             break;
         case Qt::Key_Right:
-            pijl = Pijl::Rechts;
+            arrow = Arrow::Right;
             break;
         case Qt::Key_Up:
-            pijl = Pijl::Omhoog;
+            arrow = Arrow::Up;
             break;
         case Qt::Key_Down:
-            pijl = Pijl::Omlaag;
+            arrow = Arrow::Down;
             break;
         default:
             break;
         }
-        if (pijl) {
+        if (arrow) {
             // Arrows act when the key comes up, once per press.
             if (event->type() == QEvent::KeyRelease && !ke->isAutoRepeat())
-                voerUit(codeVakPijl(codeVakken(), vak, *pijl));
+                applyStep(codeBoxArrow(codeBoxes(), box, *arrow));
             return true;
         }
         if (event->type() == QEvent::KeyPress) {
             if (ke->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
                 return true; // no cut or paste into a one-digit box
             if (const std::optional<char32_t> t = keyCharacter(ke, ModifiedKeys::Ignore)) {
-                voerUit(codeVakTeken(codeVakken(), vak, *t));
+                applyStep(codeBoxCharacter(codeBoxes(), box, *t));
                 return true;
             }
         }
@@ -286,15 +286,15 @@ bool frmBeroepen::eventFilter(QObject* watched, QEvent* event) {
     return BrowseScreen::eventFilter(watched, event);
 }
 
-bool frmBeroepen::DataGrid1_KeyPress(char32_t toets) {
-    voerUit(lijstTeken(codeVakken(), ZoekWaarde, toets));
+bool frmBeroepen::DataGrid1_KeyPress(char32_t key) {
+    applyStep(listCharacter(codeBoxes(), ZoekWaarde, key));
     return true;
 }
 
 void frmBeroepen::txtZ1_Change() {
     QLineEdit* z1 = txtZ[0];
     const QString t = z1->text();
-    if (!t.isEmpty() && !isCijferVak(t)) {
+    if (!t.isEmpty() && !isDigitBox(t)) {
         z1->clear();
         z1->setFocus(Qt::OtherFocusReason);
         return;
@@ -308,7 +308,7 @@ void frmBeroepen::txtZ5_Change() {
     const QString t = z5->text();
     if (t.isEmpty() || t == QLatin1String("*"))
         return;
-    if (!isCijferVak(t)) {
+    if (!isDigitBox(t)) {
         z5->clear();
         z5->setFocus(Qt::OtherFocusReason);
         return;
@@ -318,8 +318,8 @@ void frmBeroepen::txtZ5_Change() {
 }
 
 void frmBeroepen::cmdZoeken_Click() {
-    if (joinedCodeBoxes(codeVakken()).isEmpty()) {
-        showNotFound(geenSpringwaardeBeroepen());
+    if (joinedCodeBoxes(codeBoxes()).isEmpty()) {
+        showNotFound(noJumpValueOccupationsText());
         return;
     }
     focusList();
@@ -329,13 +329,13 @@ void frmBeroepen::cmdZoeken_Click() {
 
 void frmBeroepen::SpringNaarRvl92Code() {
     const QString code = appState().gsRvl92Code;
-    CodeBoxes v = codeVakken();
-    if (isLeegVak(v[0])) {
-        showNotFound(geenSpringwaardeBeroepen());
+    CodeBoxes v = codeBoxes();
+    if (isEmptyBox(v[0])) {
+        showNotFound(noJumpValueOccupationsText());
         moveQuietly([&] { findCode(code); });
         return;
     }
-    v = vulCodeVakkenAan(v);
+    v = completeCodeBoxes(v);
     for (size_t k = 0; k < txtZ.size(); ++k)
         if (txtZ[k]->text() != v[k])
             txtZ[k]->setText(v[k]);
@@ -346,34 +346,34 @@ void frmBeroepen::SpringNaarRvl92Code() {
     }
     // The pattern holds only digits and the completion's "*".
     const FindCriterion c{0, FindCriterion::Op::Like, ZoekWaarde};
-    const int voor = Rs->currentRow();
-    bool gevonden = false;
+    const int before = Rs->currentRow();
+    bool found = false;
     moveQuietly([&] {
-        gevonden = Rs->find(c) || (Rs->moveFirst() && Rs->find(c));
-        if (!gevonden) {
+        found = Rs->find(c) || (Rs->moveFirst() && Rs->find(c));
+        if (!found) {
             // Back to the occupation that was current.
-            Rs->moveTo(voor);
+            Rs->moveTo(before);
             findCode(code);
         }
     });
-    if (!gevonden)
-        showNotFound(nietGevondenTekst(ZoekWaarde), NotFoundWidthTwips);
-    else if (Rs->currentRow() != voor)
+    if (!found)
+        showNotFound(codeNotFoundText(ZoekWaarde), NotFoundWidthTwips);
+    else if (Rs->currentRow() != before)
         scrollCurrentRowToTop();
 }
 
 void frmBeroepen::cmdWissen_Click() {
-    const CodeBoxes v = codeVakken();
+    const CodeBoxes v = codeBoxes();
     if (!joinedCodeBoxes(v).isEmpty()) {
-        for (QLineEdit* vak : txtZ)
-            vak->clear();
+        for (QLineEdit* box : txtZ)
+            box->clear();
         moveQuietly([this] { Rs->moveFirst(); });
     }
     txtZ[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmBeroepen::mnuExporteren_Click() {
-    toonMededeling(beroepenlijstMededeling(appState().programDir));
+    showNotice(occupationListNotice(appState().programDir));
 }
 
 } // namespace rvl92

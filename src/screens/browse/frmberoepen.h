@@ -1,7 +1,7 @@
 #pragma once
 
 #include "screens/browse/browsescreen.h"
-#include "screens/browse/codevakken.h"
+#include "screens/browse/codeboxkeys.h"
 
 #include <array>
 
@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace rvl92 {
 
-struct CodeVakStap;
+struct CodeBoxStep;
 
 // The occupation overview: every occupation in code order. A code, or its
 // first digits, typed into five one-digit boxes (or into the list) jumps to
@@ -28,7 +28,7 @@ public:
     void cmdWissen_Click();
 
 protected:
-    bool DataGrid1_KeyPress(char32_t toets) override;
+    bool DataGrid1_KeyPress(char32_t key) override;
     void DataGrid1_RowColChange() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -39,14 +39,14 @@ private:
     void OpmaakKolommen();
     void SpringNaarRvl92Code();
     void PlaatsRecordselector();
-    void zetRijHoogteTerug();
+    void restoreRowHeight();
 
     void txtZ1_Change();
     void txtZ5_Change();
-    CodeBoxes codeVakken() const;
-    void voerUit(const CodeVakStap& stap);
-    void focusOpVak(int vak);
-    int vakVan(const QObject* o) const;
+    CodeBoxes codeBoxes() const;
+    void applyStep(const CodeBoxStep& step);
+    void focusBox(int box);
+    int boxOf(const QObject* o) const;
 
     std::array<QLineEdit*, 5> txtZ{};
     QPushButton* cmdZoeken;
@@ -55,7 +55,7 @@ private:
     // The pattern of the last jump.
     QString ZoekWaarde;
     // The row shown two rows high for its long name, or -1.
-    int m_hogeRij = -1;
+    int m_tallRow = -1;
 };
 
 } // namespace rvl92

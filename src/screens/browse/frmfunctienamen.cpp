@@ -6,8 +6,8 @@
 #include "app/formnames.h"
 #include "app/frmdialogbericht.h"
 #include "app/modrvl92.h"
-#include "screens/browse/browseteksten.h"
-#include "screens/browse/springwaarde.h"
+#include "screens/browse/browsemessages.h"
+#include "screens/browse/jumpvalue.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -22,14 +22,14 @@ namespace rvl92 {
 
 namespace {
 const QString Query = QStringLiteral(" select RVL92, Functienaam, beroep, id from functienamen");
-constexpr int KolomFunctienaam = 1;
-constexpr int KolomBeroep = 2;
+constexpr int JobTitleColumn = 1;
+constexpr int OccupationColumn = 2;
 } // namespace
 
 frmFunctienamen::frmFunctienamen(QWidget* parent)
     : BrowseScreen(form::Functienamen, screen::Functienamen, parent) {
     setWindowTitle(QStringLiteral("Overzicht Functienamen"));
-    QWidget* kader = makeCodeOccupationFrame(
+    QWidget* frame = makeCodeOccupationFrame(
         QStringLiteral("fraRVLBeroep"),
         QStringLiteral("Rvl92-code van de geselecteerde functienaam"),
         QStringLiteral("Beroep behorend bij de geselecteerde functienaam"), 750);
@@ -61,16 +61,16 @@ frmFunctienamen::frmFunctienamen(QWidget* parent)
     lbl1->setBuddy(txtLoop);
     nameItemView(grid(), QStringLiteral("Lijst functienamen"));
 
-    auto* onder = new QHBoxLayout;
-    onder->addWidget(lbl1);
-    onder->addWidget(txtLoop);
-    onder->addWidget(cmdZoeken);
-    onder->addWidget(cmdWissen);
-    onder->addStretch(1);
-    onder->addWidget(lblRecordCount);
-    body()->addWidget(kader);
+    auto* below = new QHBoxLayout;
+    below->addWidget(lbl1);
+    below->addWidget(txtLoop);
+    below->addWidget(cmdZoeken);
+    below->addWidget(cmdWissen);
+    below->addStretch(1);
+    below->addWidget(lblRecordCount);
+    body()->addWidget(frame);
     body()->addWidget(grid(), 1);
-    body()->addLayout(onder);
+    body()->addLayout(below);
 
     binding()->bindField(txtRVL, QStringLiteral("RVL92"));
     binding()->bindField(txtBeroep, QStringLiteral("beroep"));
@@ -83,21 +83,21 @@ frmFunctienamen::frmFunctienamen(QWidget* parent)
 
 void frmFunctienamen::formLoad() {
     setWindowIcon(programIcon());
-    DbError fout;
-    if (!openConnection(&fout)) {
-        reportError(QStringLiteral("Load! "), fout);
+    DbError error;
+    if (!openConnection(&error)) {
+        reportError(QStringLiteral("Load! "), error);
         return;
     }
     setWindowState(windowState() | Qt::WindowMaximized);
-    bool geopend = false;
+    bool opened = false;
     {
         BusyCursor busy;
-        geopend = OpenFunctienamen(&fout);
-        if (geopend)
+        opened = OpenFunctienamen(&error);
+        if (opened)
             OpmaakKolommen();
     }
-    if (!geopend) {
-        reportError(QStringLiteral("Load! "), fout);
+    if (!opened) {
+        reportError(QStringLiteral("Load! "), error);
         return;
     }
     // Without a current row (an occupation without job titles) the occupation
@@ -110,8 +110,8 @@ void frmFunctienamen::formLoad() {
     focusList();
 }
 
-bool frmFunctienamen::OpenFunctienamen(DbError* fout) {
-    if (!openRs(Query, fout))
+bool frmFunctienamen::OpenFunctienamen(DbError* error) {
+    if (!openRs(Query, error))
         return false;
     const QString code = appState().gsRvl92Code;
     moveQuietly(
@@ -175,8 +175,8 @@ void frmFunctienamen::DataGrid1_RowColChange() {
     // Whatever brought the list back onto a row (a jump, Escape, first or
     // last record, an arrow key, another occupation), the steps through a
     // code work again: nothing else would ever enable them.
-    if (m_stappenZonderRij && Rs->onRow()) {
-        m_stappenZonderRij = false;
+    if (m_stepsWithoutRow && Rs->onRow()) {
+        m_stepsWithoutRow = false;
         menuItem(MenuRole::VorigeCode)->setEnabled(true);
         menuItem(MenuRole::VolgendeCode)->setEnabled(true);
     }
@@ -186,28 +186,28 @@ void frmFunctienamen::DataGrid1_RowColChange() {
     if (Rs->absolutePosition() < 1) {
         menuItem(MenuRole::VorigeCode)->setEnabled(false);
         menuItem(MenuRole::VolgendeCode)->setEnabled(false);
-        m_stappenZonderRij = true;
+        m_stepsWithoutRow = true;
     } else {
-        showWholeOccupation(isLongOccupationName(Rs->text(KolomBeroep)));
-        setListFont(listFontFor(Rs->text(KolomFunctienaam)));
+        showWholeOccupation(isLongOccupationName(Rs->text(OccupationColumn)));
+        setListFont(listFontFor(Rs->text(JobTitleColumn)));
     }
     ToonRecordTeller();
     if (Rs->onRow())
         s.gsRvl92Code = currentCode();
 }
 
-bool frmFunctienamen::DataGrid1_KeyPress(char32_t toets) {
-    const SpringStap stap = springToets(SpringWaarde, toets);
-    switch (stap.soort) {
-    case SpringStap::Soort::Wissen:
-        zetSpringWaarde(QString());
+bool frmFunctienamen::DataGrid1_KeyPress(char32_t key) {
+    const JumpStep step = jumpKey(SpringWaarde, key);
+    switch (step.kind) {
+    case JumpStep::Kind::Clear:
+        setJumpValue(QString());
         moveQuietly([this] { Rs->moveFirst(); });
         break;
-    case SpringStap::Soort::Focus:
-    case SpringStap::Soort::Negeren:
+    case JumpStep::Kind::Focus:
+    case JumpStep::Kind::Ignore:
         break;
-    case SpringStap::Soort::Springen:
-        zetSpringWaarde(stap.waarde);
+    case JumpStep::Kind::Jump:
+        setJumpValue(step.value);
         SpringNaarFunctienaam();
         break;
     }
@@ -215,9 +215,9 @@ bool frmFunctienamen::DataGrid1_KeyPress(char32_t toets) {
     return true;
 }
 
-void frmFunctienamen::zetSpringWaarde(const QString& waarde) {
-    SpringWaarde = waarde;
-    txtLoop->setText(waarde);
+void frmFunctienamen::setJumpValue(const QString& value) {
+    SpringWaarde = value;
+    txtLoop->setText(value);
 }
 
 void frmFunctienamen::SpringNaarFunctienaam() {
@@ -225,33 +225,33 @@ void frmFunctienamen::SpringNaarFunctienaam() {
         focusList();
         return;
     }
-    bool gevonden = false;
+    bool found = false;
     moveQuietly([&] {
         Rs->moveFirst();
-        gevonden = Rs->find({KolomFunctienaam, FindCriterion::Op::Prefix, SpringWaarde});
-        if (gevonden) {
+        found = Rs->find({JobTitleColumn, FindCriterion::Op::Prefix, SpringWaarde});
+        if (found) {
             LaatstePositie = Rs->absolutePosition();
         } else {
             // The last character made the value match nothing: take it back
             // and stay on the last match.
-            zetSpringWaarde(zonderLaatsteTeken(SpringWaarde));
+            setJumpValue(withoutLastCharacter(SpringWaarde));
             Rs->setAbsolutePosition(LaatstePositie < 1 ? 1 : LaatstePositie);
         }
     });
-    if (gevonden)
+    if (found)
         scrollCurrentRowToTop();
     focusList();
 }
 
 void frmFunctienamen::txtLoop_Change() {
-    const bool waarde = !txtLoop->text().isEmpty();
-    cmdZoeken->setEnabled(waarde);
-    cmdWissen->setEnabled(waarde);
+    const bool value = !txtLoop->text().isEmpty();
+    cmdZoeken->setEnabled(value);
+    cmdWissen->setEnabled(value);
 }
 
 void frmFunctienamen::cmdZoeken_Click() {
     if (txtLoop->text().isEmpty()) {
-        showNotFound(geenSpringwaardeFunctienamen());
+        showNotFound(noJumpValueJobTitlesText());
     } else {
         SpringNaarFunctienaam();
         focusList();
@@ -261,24 +261,24 @@ void frmFunctienamen::cmdZoeken_Click() {
 
 void frmFunctienamen::cmdWissen_Click() {
     if (!txtLoop->text().isEmpty()) {
-        zetSpringWaarde(QString());
+        setJumpValue(QString());
         const QString code = appState().gsRvl92Code;
         moveQuietly([&] { findCode(code); });
     }
     focusList();
 }
 
-void frmFunctienamen::mnuVolgendeCode_Click() {
-    stapBinnenCode(Recordset::Direction::Forward);
+void frmFunctienamen::mnuVolgendeRvl_Click() {
+    stepWithinCode(Recordset::Direction::Forward);
 }
 
-void frmFunctienamen::mnuVorigeCode_Click() {
-    stapBinnenCode(Recordset::Direction::Backward);
+void frmFunctienamen::mnuVorigeRvl_Click() {
+    stepWithinCode(Recordset::Direction::Backward);
 }
 
 // The next or previous title of the same code as the current row, and back
 // to this row when there is none: the step never lands on another occupation.
-void frmFunctienamen::stapBinnenCode(Recordset::Direction richting) {
+void frmFunctienamen::stepWithinCode(Recordset::Direction direction) {
     if (!Rs->onRow()) {
         focusList();
         return;
@@ -286,22 +286,22 @@ void frmFunctienamen::stapBinnenCode(Recordset::Direction richting) {
     const QString code = currentCode();
     appState().gsRvl92Code = code;
     LaatstePositie = Rs->absolutePosition();
-    bool gevonden = false;
+    bool found = false;
     moveQuietly([&] {
-        gevonden = Rs->find({0, FindCriterion::Op::Equals, code}, 1, richting);
-        if (gevonden)
+        found = Rs->find({0, FindCriterion::Op::Equals, code}, 1, direction);
+        if (found)
             LaatstePositie = Rs->absolutePosition();
         else
             Rs->setAbsolutePosition(LaatstePositie);
     });
-    const bool vooruit = richting == Recordset::Direction::Forward;
-    menuItem(vooruit ? MenuRole::VorigeCode : MenuRole::VolgendeCode)->setEnabled(true);
-    menuItem(vooruit ? MenuRole::VolgendeCode : MenuRole::VorigeCode)->setEnabled(gevonden);
+    const bool forward = direction == Recordset::Direction::Forward;
+    menuItem(forward ? MenuRole::VorigeCode : MenuRole::VolgendeCode)->setEnabled(true);
+    menuItem(forward ? MenuRole::VolgendeCode : MenuRole::VorigeCode)->setEnabled(found);
     focusList();
 }
 
 void frmFunctienamen::mnuExporteren_Click() {
-    toonMededeling(functienamenlijstMededeling(appState().programDir));
+    showNotice(jobTitleListNotice(appState().programDir));
 }
 
 } // namespace rvl92

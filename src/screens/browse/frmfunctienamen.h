@@ -23,19 +23,23 @@ public:
     void cmdWissen_Click();
 
 protected:
-    bool DataGrid1_KeyPress(char32_t toets) override;
+    bool DataGrid1_KeyPress(char32_t key) override;
     void DataGrid1_RowColChange() override;
 
     void mnuExporteren_Click() override;
-    void mnuVorigeCode_Click() override;
-    void mnuVolgendeCode_Click() override;
+    // The shared previous/next code items are mnuVorigeRvl and mnuVolgendeRvl
+    // on this screen.
+    void mnuVorigeCode_Click() override { mnuVorigeRvl_Click(); }
+    void mnuVolgendeCode_Click() override { mnuVolgendeRvl_Click(); }
+    void mnuVorigeRvl_Click();
+    void mnuVolgendeRvl_Click();
 
 private:
     bool OpenFunctienamen(DbError* error);
     void OpmaakKolommen();
-    void stapBinnenCode(Recordset::Direction richting);
+    void stepWithinCode(Recordset::Direction direction);
     void SpringNaarFunctienaam();
-    void zetSpringWaarde(const QString& waarde);
+    void setJumpValue(const QString& value);
     void txtLoop_Change();
 
     QLineEdit* txtLoop;
@@ -48,7 +52,7 @@ private:
     int LaatstePositie = 0;
     // The previous/next items were taken away because the list had no
     // current row; they come back as soon as it has one again.
-    bool m_stappenZonderRij = false;
+    bool m_stepsWithoutRow = false;
 };
 
 } // namespace rvl92

@@ -8,7 +8,7 @@
 #include "app/modrvl92.h"
 #include "data/sqltext.h"
 #include "export/screenexports.h"
-#include "screens/browse/browseregels.h"
+#include "screens/browse/rvlcolumns.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -22,22 +22,22 @@ namespace rvl92 {
 
 namespace {
 
-using Paar = std::pair<QString, QString>; // box name, column name
+using Pair = std::pair<QString, QString>; // box name, column name
 
-QList<Paar> reeks(const QString& codeBox, const QString& codeKolom, const QString& naamBox,
-                  const QString& naamKolom, int aantal) {
-    QList<Paar> out;
-    for (int k = 1; k <= aantal; ++k) {
+QList<Pair> series(const QString& codeBox, const QString& codeColumn, const QString& nameBox,
+                   const QString& nameColumn, int count) {
+    QList<Pair> out;
+    for (int k = 1; k <= count; ++k) {
         const QString n = QString::number(k);
-        out << Paar{codeBox + n, codeKolom + n} << Paar{naamBox + n, naamKolom + n};
+        out << Pair{codeBox + n, codeColumn + n} << Pair{nameBox + n, nameColumn + n};
     }
     return out;
 }
 
 // The boxes of a frame stand without labels, in pairs of a code and its name;
 // a screen reader says which characteristic each one holds.
-void noemKenmerkvelden(QWidget* scherm) {
-    QList<std::pair<QString, QString>> namen{
+void nameCharacteristicFields(QWidget* screenForm) {
+    QList<std::pair<QString, QString>> names{
         {QStringLiteral("Beroepsniveau"), QStringLiteral("Beroepsniveau")},
         {QStringLiteral("Beroepsklasse"), QStringLiteral("Beroepsklasse")},
         {QStringLiteral("Beroepsgroep"), QStringLiteral("Beroepsgroep")},
@@ -46,18 +46,18 @@ void noemKenmerkvelden(QWidget* scherm) {
         {QStringLiteral("Richting"), QStringLiteral("Richting")}};
     for (int k = 1; k <= 7; ++k) {
         if (k <= 3)
-            namen.append(
+            names.append(
                 {QStringLiteral("Werksoort%1").arg(k), QStringLiteral("Werksoort %1").arg(k)});
-        namen.append(
+        names.append(
             {QStringLiteral("Vaardigheden%1").arg(k), QStringLiteral("Vaardigheid %1").arg(k)});
     }
-    for (const auto& [veld, naam] : namen) {
+    for (const auto& [field, name] : names) {
         // "txtWerksoortCode1" beside "txtWerksoort1".
-        QString code = QStringLiteral("txt") + veld;
-        const qsizetype cijfer = code.size() - (code.back().isDigit() ? 1 : 0);
-        code.insert(cijfer, QStringLiteral("Code"));
-        nameControl(scherm->findChild<QLineEdit*>(code), naam + QStringLiteral(", code"));
-        nameControl(scherm->findChild<QLineEdit*>(QStringLiteral("txt") + veld), naam);
+        QString code = QStringLiteral("txt") + field;
+        const qsizetype digit = code.size() - (code.back().isDigit() ? 1 : 0);
+        code.insert(digit, QStringLiteral("Code"));
+        nameControl(screenForm->findChild<QLineEdit*>(code), name + QStringLiteral(", code"));
+        nameControl(screenForm->findChild<QLineEdit*>(QStringLiteral("txt") + field), name);
     }
 }
 
@@ -66,12 +66,12 @@ void noemKenmerkvelden(QWidget* scherm) {
 frmKenmerken::frmKenmerken(QWidget* parent)
     : BrowseScreen(form::Kenmerken, screen::Kenmerken, parent) {
     setWindowTitle(QStringLiteral("Kenmerken van beroep"));
-    QWidget* boven =
+    QWidget* top =
         makeCodeOccupationFrame(QStringLiteral("fraRvl92Beroep"), QString(), QString(), 615);
     boundFields()->bindField(txtRVL, QStringLiteral("RVL92"));
     boundFields()->bindField(txtBeroep, QStringLiteral("beroep"));
 
-    QWidget* niveau = maakKader(
+    QWidget* level = makeFrame(
         QStringLiteral("fraBeroepsniveau"), QStringLiteral("Beroepsniveau, -klasse, -groep"),
         {{QStringLiteral("txtBeroepsniveauCode"), QStringLiteral("BeroepsniveauCode")},
          {QStringLiteral("txtBeroepsniveau"), QStringLiteral("BeroepsNiveau")},
@@ -79,8 +79,8 @@ frmKenmerken::frmKenmerken(QWidget* parent)
          {QStringLiteral("txtBeroepsklasse"), QStringLiteral("BeroepsKlasse")},
          {QStringLiteral("txtBeroepsgroepCode"), QStringLiteral("BeroepsGroepCode")},
          {QStringLiteral("txtBeroepsgroep"), QStringLiteral("BeroepsGroep")}});
-    QWidget* bekwaamheden =
-        maakKader(QStringLiteral("fraNiveau"),
+    QWidget* skillLevel =
+        makeFrame(QStringLiteral("fraNiveau"),
                   QStringLiteral("Niveau, hoofdrichting en richting van de bekwaamheden"),
                   {{QStringLiteral("txtNiveauCode"), QStringLiteral("NiveauBekwaamhedenCode")},
                    {QStringLiteral("txtNiveau"), QStringLiteral("Niveaubekwaamheden")},
@@ -88,70 +88,70 @@ frmKenmerken::frmKenmerken(QWidget* parent)
                    {QStringLiteral("txtHoofdrichting"), QStringLiteral("Hoofdrichting")},
                    {QStringLiteral("txtRichtingCode"), QStringLiteral("RichtingCode")},
                    {QStringLiteral("txtRichting"), QStringLiteral("Richting")}});
-    QWidget* werksoorten =
-        maakKader(QStringLiteral("fraWerksoorten"), QStringLiteral("Werksoorten"),
-                  reeks(QStringLiteral("txtWerksoortCode"), QStringLiteral("WerksoortCode"),
-                        QStringLiteral("txtWerksoort"), QStringLiteral("Werksoort"), 3));
-    QWidget* vaardigheden =
-        maakKader(QStringLiteral("fraVaardigheden"), QStringLiteral("Specifieke vaardigheden"),
-                  reeks(QStringLiteral("txtVaardighedenCode"), QStringLiteral("VaardighedenCode"),
-                        QStringLiteral("txtVaardigheden"), QStringLiteral("Vaardigheid"), 7));
+    QWidget* workTypes =
+        makeFrame(QStringLiteral("fraWerksoorten"), QStringLiteral("Werksoorten"),
+                  series(QStringLiteral("txtWerksoortCode"), QStringLiteral("WerksoortCode"),
+                         QStringLiteral("txtWerksoort"), QStringLiteral("Werksoort"), 3));
+    QWidget* skills =
+        makeFrame(QStringLiteral("fraVaardigheden"), QStringLiteral("Specifieke vaardigheden"),
+                  series(QStringLiteral("txtVaardighedenCode"), QStringLiteral("VaardighedenCode"),
+                         QStringLiteral("txtVaardigheden"), QStringLiteral("Vaardigheid"), 7));
 
     // Level and skills on the left, the longer list of specific skills on the
     // right.
-    auto* kolommen = new QGridLayout;
-    kolommen->addWidget(niveau, 0, 0);
-    kolommen->addWidget(bekwaamheden, 1, 0);
-    kolommen->addWidget(werksoorten, 2, 0);
-    kolommen->addWidget(vaardigheden, 0, 1, 3, 1, Qt::AlignTop);
-    kolommen->setColumnStretch(0, 1);
-    kolommen->setColumnStretch(1, 1);
-    kolommen->setRowStretch(3, 1);
-    body()->addWidget(boven);
-    body()->addLayout(kolommen, 1);
+    auto* columns = new QGridLayout;
+    columns->addWidget(level, 0, 0);
+    columns->addWidget(skillLevel, 1, 0);
+    columns->addWidget(workTypes, 2, 0);
+    columns->addWidget(skills, 0, 1, 3, 1, Qt::AlignTop);
+    columns->setColumnStretch(0, 1);
+    columns->setColumnStretch(1, 1);
+    columns->setRowStretch(3, 1);
+    body()->addWidget(top);
+    body()->addLayout(columns, 1);
 
     // Nothing on this screen has a current row to mark.
     menuItem(MenuRole::Recordselector)->setEnabled(false);
-    noemKenmerkvelden(this);
+    nameCharacteristicFields(this);
     letMenuShortcutsThrough();
     resize(twipsToPixels(12000), twipsToPixels(8000));
 }
 
-QWidget* frmKenmerken::maakKader(const QString& naam, const QString& titel,
-                                 const QList<Paar>& velden) {
-    auto* kader = new QGroupBox(titel, this);
-    kader->setObjectName(naam);
-    auto* l = new QGridLayout(kader);
-    for (int i = 0; i + 1 < velden.size(); i += 2) {
-        auto* code = new QLineEdit(kader);
-        auto* omschrijving = new QLineEdit(kader);
-        code->setObjectName(velden[i].first);
-        omschrijving->setObjectName(velden[i + 1].first);
-        for (QLineEdit* box : {code, omschrijving})
+QWidget* frmKenmerken::makeFrame(const QString& name, const QString& title,
+                                 const QList<Pair>& fields) {
+    auto* frame = new QGroupBox(title, this);
+    frame->setObjectName(name);
+    auto* l = new QGridLayout(frame);
+    for (int i = 0; i + 1 < fields.size(); i += 2) {
+        auto* code = new QLineEdit(frame);
+        auto* description = new QLineEdit(frame);
+        code->setObjectName(fields[i].first);
+        description->setObjectName(fields[i + 1].first);
+        for (QLineEdit* box : {code, description})
             box->setReadOnly(true);
         code->setFixedWidth(qMax(
             twipsToPixels(615), code->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16));
-        omschrijving->setMinimumWidth(twipsToPixels(4500));
+        description->setMinimumWidth(twipsToPixels(4500));
         l->addWidget(code, i / 2, 0);
-        l->addWidget(omschrijving, i / 2, 1);
-        this->boundFields()->bindField(code, velden[i].second);
-        this->boundFields()->bindField(omschrijving, velden[i + 1].second);
+        l->addWidget(description, i / 2, 1);
+        this->boundFields()->bindField(code, fields[i].second);
+        this->boundFields()->bindField(description, fields[i + 1].second);
     }
     l->setColumnStretch(1, 1);
-    return kader;
+    return frame;
 }
 
 void frmKenmerken::formLoad() {
     setWindowIcon(programIcon());
-    DbError fout;
-    bool gelezen = openConnection(&fout);
-    if (gelezen) {
+    DbError error;
+    bool wasRead = openConnection(&error);
+    if (wasRead) {
         setWindowState(windowState() | Qt::WindowMaximized);
         BusyCursor busy;
-        gelezen = ToonKenmerken(&fout);
+        wasRead = ToonKenmerken(&error);
     }
-    if (!gelezen) {
-        reportReadError(fout);
+    if (!wasRead) {
+        reportReadError(error);
         forms().unload(this);
         return;
     }
@@ -159,37 +159,37 @@ void frmKenmerken::formLoad() {
     menuItem(MenuRole::Recordselector)->setChecked(appState().gbRecordselector == True);
 }
 
-bool frmKenmerken::ToonKenmerken(DbError* fout) {
+bool frmKenmerken::ToonKenmerken(DbError* error) {
     QPointer<QWidget> focus = focusWidget();
     setEnabled(false);
     AppState& s = appState();
-    bool gelezen = openRs(QStringLiteral(" Select RVL.* from RVL where RVL92 = '") +
+    bool wasRead = openRs(QStringLiteral(" Select RVL.* from RVL where RVL92 = '") +
                               sqlLiteralText(s.gsRvl92Code) + QStringLiteral("'"),
-                          fout);
-    if (gelezen) {
+                          error);
+    if (wasRead) {
         // The boxes and the export also read the columns by position: a
         // table with a column missing or moved would show the wrong
         // characteristics.
-        QStringList kolommen;
+        QStringList columns;
         for (int k = 0; k < Rs->fieldCount(); ++k)
-            kolommen << Rs->fieldName(k);
-        if (const QString afwijking = rvlKolomAfwijking(kolommen); !afwijking.isEmpty()) {
+            columns << Rs->fieldName(k);
+        if (const QString problem = rvlColumnProblem(columns); !problem.isEmpty()) {
             Rs->close();
-            if (fout)
-                *fout = {dberr::QueryFailed, afwijking};
-            gelezen = false;
+            if (error)
+                *error = {dberr::QueryFailed, problem};
+            wasRead = false;
         }
     }
     // A code without an occupation leaves every box empty and the code as it
     // was.
-    showWholeOccupation(gelezen && Rs->onRow() &&
+    showWholeOccupation(wasRead && Rs->onRow() &&
                         isLongOccupationName(Rs->text(QStringLiteral("beroep"))));
     setEnabled(true);
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
-    if (gelezen && Rs->onRow())
+    if (wasRead && Rs->onRow())
         s.gsRvl92Code = Rs->text(0);
-    return gelezen;
+    return wasRead;
 }
 
 void frmKenmerken::formActivate() {
@@ -210,9 +210,9 @@ void frmKenmerken::formActivate() {
     HistorieToevoegen();
     if (txtRVL->text() != s.gsRvl92Code) {
         Rs->close();
-        DbError fout;
-        if (!ToonKenmerken(&fout)) {
-            reportReadError(fout);
+        DbError error;
+        if (!ToonKenmerken(&error)) {
+            reportReadError(error);
             closeAndGoBack();
             return;
         }
@@ -221,7 +221,7 @@ void frmKenmerken::formActivate() {
 }
 
 void frmKenmerken::mnuExporteren_Click() {
-    exports::exporteerKenmerken(this, *Rs);
+    exports::exportKenmerken(this, *Rs);
 }
 
 } // namespace rvl92

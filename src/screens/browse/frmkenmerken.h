@@ -20,8 +20,8 @@ protected:
 
 private:
     bool ToonKenmerken(DbError* error);
-    QWidget* maakKader(const QString& naam, const QString& titel,
-                       const QList<std::pair<QString, QString>>& velden);
+    QWidget* makeFrame(const QString& name, const QString& title,
+                       const QList<std::pair<QString, QString>>& fields);
 };
 
 } // namespace rvl92

@@ -8,7 +8,7 @@
 #include "app/modrvl92.h"
 #include "data/sqltext.h"
 #include "export/screenexports.h"
-#include "screens/browse/browseteksten.h"
+#include "screens/browse/browsemessages.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,13 +20,13 @@
 namespace rvl92 {
 
 namespace {
-constexpr int KolomFunctienaam = 1;
-constexpr int KolomBeroep = 2;
+constexpr int JobTitleColumn = 1;
+constexpr int OccupationColumn = 2;
 } // namespace
 
 frmNamen::frmNamen(QWidget* parent) : BrowseScreen(form::Namen, screen::Namen, parent) {
     setWindowTitle(QStringLiteral("Functienamen bij beroep"));
-    QWidget* kader =
+    QWidget* frame =
         makeCodeOccupationFrame(QStringLiteral("fraRVLBeroep"), QString(), QString(), 615);
     txtRVL->setFocusPolicy(Qt::ClickFocus);
     txtBeroep->setFocusPolicy(Qt::ClickFocus);
@@ -35,24 +35,24 @@ frmNamen::frmNamen(QWidget* parent) : BrowseScreen(form::Namen, screen::Namen, p
     nameItemView(grid(), QStringLiteral("Functienamen bij beroep"));
     lblRecordCount = new QLabel(this);
     lblRecordCount->setObjectName(QStringLiteral("lblRecordCount"));
-    auto* onder = new QHBoxLayout;
-    onder->addStretch(1);
-    onder->addWidget(lblRecordCount);
-    body()->addWidget(kader);
+    auto* below = new QHBoxLayout;
+    below->addStretch(1);
+    below->addWidget(lblRecordCount);
+    body()->addWidget(frame);
     body()->addWidget(grid(), 1);
-    body()->addLayout(onder);
+    body()->addLayout(below);
     binding()->bindField(txtRVL, QStringLiteral("RVL92"));
     binding()->bindField(txtBeroep, QStringLiteral("beroep"));
     letMenuShortcutsThrough();
     // This screen opens in its own size, not maximised.
-    resize(qMax(twipsToPixels(9735), kader->sizeHint().width() + 24), twipsToPixels(6600));
+    resize(qMax(twipsToPixels(9735), frame->sizeHint().width() + 24), twipsToPixels(6600));
 }
 
 void frmNamen::formLoad() {
     setWindowIcon(programIcon());
-    DbError fout;
-    if (!openConnection(&fout) || !OpenNamen(&fout)) {
-        reportReadError(fout);
+    DbError error;
+    if (!openConnection(&error) || !OpenNamen(&error)) {
+        reportReadError(error);
         forms().unload(this);
         return;
     }
@@ -60,28 +60,28 @@ void frmNamen::formLoad() {
     focusList();
 }
 
-bool frmNamen::OpenNamen(DbError* fout) {
+bool frmNamen::OpenNamen(DbError* error) {
     const QString code = appState().gsRvl92Code;
     BusyCursor busy;
-    m_opgevraagd = code;
-    const bool geopend = openRs(QStringLiteral("SELECT RVL92,Functienaam,beroep FROM ") +
-                                    QStringLiteral("Functienamen where RVL92 = '") +
-                                    sqlLiteralText(code) + QStringLiteral("'"),
-                                fout);
+    m_requested = code;
+    const bool opened = openRs(QStringLiteral("SELECT RVL92,Functienaam,beroep FROM ") +
+                                   QStringLiteral("Functienamen where RVL92 = '") +
+                                   sqlLiteralText(code) + QStringLiteral("'"),
+                               error);
     OpmaakKolommen();
     ToonRecordTeller();
     // The name box and the font follow every new list, the first one too.
-    toonLengteAfhankelijk();
-    return geopend;
+    showByLength();
+    return opened;
 }
 
 void frmNamen::OpmaakKolommen() {
     setCodeAndTitleColumns();
 }
 
-void frmNamen::toonLengteAfhankelijk() {
-    showWholeOccupation(Rs->onRow() && isLongOccupationName(Rs->text(KolomBeroep)));
-    setListFont(listFontFor(Rs->text(KolomFunctienaam)));
+void frmNamen::showByLength() {
+    showWholeOccupation(Rs->onRow() && isLongOccupationName(Rs->text(OccupationColumn)));
+    setListFont(listFontFor(Rs->text(JobTitleColumn)));
 }
 
 void frmNamen::formActivate() {
@@ -91,22 +91,22 @@ void frmNamen::formActivate() {
     SynchroniseerRecordselector();
     // An empty list shows no occupation, not even an empty code.
     const QString code = s.gsRvl92Code;
-    const bool getoond = Rs->onRow() && currentCode() == code;
+    const bool shown = Rs->onRow() && currentCode() == code;
     if (s.gbVorigScherm == True) {
         s.gsHuidigScherm = screenName();
-        if (getoond)
+        if (shown)
             return;
     }
     s.gsHuidigScherm = screenName();
     HistorieToevoegen();
-    if (getoond)
+    if (shown)
         return;
     // A new occupation: its titles. An empty list for this very code was
     // already read when the screen was loaded.
-    if (!Rs->isOpen() || Rs->recordCount() > 0 || m_opgevraagd != code) {
-        DbError fout;
-        if (!OpenNamen(&fout)) {
-            reportReadError(fout);
+    if (!Rs->isOpen() || Rs->recordCount() > 0 || m_requested != code) {
+        DbError error;
+        if (!OpenNamen(&error)) {
+            reportReadError(error);
             closeAndGoBack();
             return;
         }
@@ -114,10 +114,10 @@ void frmNamen::formActivate() {
     if (Rs->absolutePosition() == Recordset::PosUnknown) {
         // Nothing to show: back to where the user came from, and say why.
         closeAndGoBack();
-        showNotFound(geenFunctienamenBijBeroep(code));
+        showNotFound(noJobTitlesForOccupationText(code));
         return;
     }
-    toonLengteAfhankelijk();
+    showByLength();
     focusList();
     s.gsHuidigScherm = screenName();
     HistorieToevoegen();
@@ -130,12 +130,12 @@ void frmNamen::applyRecordSelector(bool on) {
 void frmNamen::DataGrid1_RowColChange() {
     if (appState().gbRecordselector != True)
         return;
-    setListFont(listFontFor(Rs->text(KolomFunctienaam)));
+    setListFont(listFontFor(Rs->text(JobTitleColumn)));
     ToonRecordTeller();
 }
 
 void frmNamen::mnuExporteren_Click() {
-    exports::exporteerNamen(this, *Rs, Cnn);
+    exports::exportNamen(this, *Rs, Cnn);
 }
 
 } // namespace rvl92

@@ -24,10 +24,10 @@ protected:
 private:
     bool OpenNamen(DbError* error);
     void OpmaakKolommen();
-    void toonLengteAfhankelijk();
+    void showByLength();
 
     // The code the last query asked for.
-    QString m_opgevraagd;
+    QString m_requested;
 };
 
 } // namespace rvl92

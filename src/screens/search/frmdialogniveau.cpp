@@ -8,15 +8,15 @@
 namespace rvl92 {
 
 frmDialogNiveau::frmDialogNiveau(QWidget* parent)
-    : VervangVraag(form::DialogNiveau,
-                   QStringLiteral("Er is al een niveau opgegeven. Wilt u deze vervangen"), parent) {
-}
+    : ReplaceQuestion(form::DialogNiveau,
+                      QStringLiteral("Er is al een niveau opgegeven. Wilt u deze vervangen"),
+                      parent) {}
 
 void frmDialogNiveau::cmdYes_Click() {
-    QPointer<frmZoekenKenmerken> scherm = zoekscherm();
-    toonZoekscherm();
-    if (scherm)
-        scherm->replaceChosen(frmZoekenKenmerken::Criterion::Niveau);
+    QPointer<frmZoekenKenmerken> searchForm = searchScreen();
+    showSearchScreen();
+    if (searchForm)
+        searchForm->replaceChosen(frmZoekenKenmerken::Criterion::Niveau);
     forms().unload(this);
 }
 

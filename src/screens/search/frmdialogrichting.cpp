@@ -8,16 +8,17 @@
 namespace rvl92 {
 
 frmDialogRichting::frmDialogRichting(QWidget* parent)
-    : VervangVraag(form::DialogRichting,
-                   QStringLiteral("Er is al een (Hoofd)richting opgegeven. Wilt u deze vervangen"),
-                   parent) {}
+    : ReplaceQuestion(
+          form::DialogRichting,
+          QStringLiteral("Er is al een (Hoofd)richting opgegeven. Wilt u deze vervangen"), parent) {
+}
 
 void frmDialogRichting::cmdYes_Click() {
-    QPointer<frmZoekenKenmerken> scherm = zoekscherm();
+    QPointer<frmZoekenKenmerken> searchForm = searchScreen();
     forms().unload(this);
-    toonZoekscherm();
-    if (scherm)
-        scherm->replaceChosen(frmZoekenKenmerken::Criterion::Richting);
+    showSearchScreen();
+    if (searchForm)
+        searchForm->replaceChosen(frmZoekenKenmerken::Criterion::Richting);
 }
 
 } // namespace rvl92

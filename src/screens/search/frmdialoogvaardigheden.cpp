@@ -1,21 +1,21 @@
 #include "screens/search/frmdialoogvaardigheden.h"
 
 #include "screens/search/frmzoekenkenmerken.h"
-#include "screens/search/zoekstring.h"
+#include "screens/search/searchcondition.h"
 
 namespace rvl92 {
 
 frmDialoogVaardigheden::frmDialoogVaardigheden(QWidget* parent)
-    : VervangKeuze(form::DialoogVaardigheden, QStringLiteral("Vervangen vaardigheden"),
-                   QStringLiteral("Geef aan welke vaardigheid vervangen moet worden"),
-                   QStringLiteral("cmdVaardigheid"), zoeken::MaxVaardigheden, 4, parent) {}
+    : ReplaceChoice(form::DialoogVaardigheden, QStringLiteral("Vervangen vaardigheden"),
+                    QStringLiteral("Geef aan welke vaardigheid vervangen moet worden"),
+                    QStringLiteral("cmdVaardigheid"), search::MaxSkills, 4, parent) {}
 
-QStringList frmDialoogVaardigheden::gekozen(const frmZoekenKenmerken& scherm) const {
-    return scherm.chosenCodes(frmZoekenKenmerken::Criterion::Vaardigheden);
+QStringList frmDialoogVaardigheden::chosen(const frmZoekenKenmerken& searchForm) const {
+    return searchForm.chosenCodes(frmZoekenKenmerken::Criterion::Vaardigheden);
 }
 
-void frmDialoogVaardigheden::vervang(frmZoekenKenmerken& scherm, int index) {
-    scherm.replaceChosen(frmZoekenKenmerken::Criterion::Vaardigheden, index);
+void frmDialoogVaardigheden::replace(frmZoekenKenmerken& searchForm, int index) {
+    searchForm.replaceChosen(frmZoekenKenmerken::Criterion::Vaardigheden, index);
 }
 
 } // namespace rvl92

@@ -1,22 +1,22 @@
 #include "screens/search/frmdialoogwerksoorten.h"
 
 #include "screens/search/frmzoekenkenmerken.h"
-#include "screens/search/zoekstring.h"
+#include "screens/search/searchcondition.h"
 
 namespace rvl92 {
 
 frmDialoogWerksoorten::frmDialoogWerksoorten(QWidget* parent)
-    : VervangKeuze(form::DialoogWerksoorten, QStringLiteral("Vervangen werksoorten"),
-                   QStringLiteral("Geef aan welke werksoort vervangen moet worden"),
-                   QStringLiteral("cmdWerksoort"), zoeken::MaxWerksoorten, zoeken::MaxWerksoorten,
-                   parent) {}
+    : ReplaceChoice(form::DialoogWerksoorten, QStringLiteral("Vervangen werksoorten"),
+                    QStringLiteral("Geef aan welke werksoort vervangen moet worden"),
+                    QStringLiteral("cmdWerksoort"), search::MaxWorkTypes, search::MaxWorkTypes,
+                    parent) {}
 
-QStringList frmDialoogWerksoorten::gekozen(const frmZoekenKenmerken& scherm) const {
-    return scherm.chosenCodes(frmZoekenKenmerken::Criterion::Werksoorten);
+QStringList frmDialoogWerksoorten::chosen(const frmZoekenKenmerken& searchForm) const {
+    return searchForm.chosenCodes(frmZoekenKenmerken::Criterion::Werksoorten);
 }
 
-void frmDialoogWerksoorten::vervang(frmZoekenKenmerken& scherm, int index) {
-    scherm.replaceChosen(frmZoekenKenmerken::Criterion::Werksoorten, index);
+void frmDialoogWerksoorten::replace(frmZoekenKenmerken& searchForm, int index) {
+    searchForm.replaceChosen(frmZoekenKenmerken::Criterion::Werksoorten, index);
 }
 
 } // namespace rvl92

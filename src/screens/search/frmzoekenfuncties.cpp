@@ -7,7 +7,7 @@
 #include "app/keys.h"
 #include "app/modrvl92.h"
 #include "export/screenexports.h"
-#include "screens/search/zoektekst.h"
+#include "screens/search/searchtext.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -53,9 +53,9 @@ frmZoekenFuncties::frmZoekenFuncties(QWidget* parent)
     connect(cmdWissen, &QPushButton::clicked, this, &frmZoekenFuncties::cmdWissen_Click);
     // A paste, or a key that types nothing (Delete), changes the text without
     // passing the key rules; a text that is there can then be searched.
-    connect(txtZoekstr, &QLineEdit::textEdited, this, [this](const QString& tekst) {
-        if (!m_toetsBezig && !tekst.isEmpty())
-            knoppenAan();
+    connect(txtZoekstr, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (!m_keyBusy && !text.isEmpty())
+            enableButtons();
     });
     txtZoekstr->installEventFilter(this);
     DataGrid1->installEventFilter(this);
@@ -72,10 +72,10 @@ void frmZoekenFuncties::formActivate() {
 }
 
 void frmZoekenFuncties::ZoekFuncties() {
-    const QString zoektekst = txtZoekstr->text();
-    if (zoektekst.isEmpty()) {
+    const QString searchText = txtZoekstr->text();
+    if (searchText.isEmpty()) {
         if (!DataGrid1->isHidden()) {
-            wisResultaat();
+            clearResult();
             txtZoekstr->setFocus();
         } else {
             showNotFound(QStringLiteral("Er is geen zoekwaarde opgegeven"), NotFoundWidthTwips);
@@ -85,14 +85,14 @@ void frmZoekenFuncties::ZoekFuncties() {
         }
         return;
     }
-    OpenZoekopdracht(zoektekst);
+    OpenZoekopdracht(searchText);
     OpmaakDatagrid();
     ToonRecordTeller();
     if (hasRows())
         appState().gsRvl92Code = Rs->text(0);
 }
 
-void frmZoekenFuncties::wisResultaat() {
+void frmZoekenFuncties::clearResult() {
     lblRecordCount->hide();
     DataGrid1->hide();
     binding()->clearFields();
@@ -103,8 +103,8 @@ void frmZoekenFuncties::wisResultaat() {
     menuItem(MenuRole::Kenmerken)->setEnabled(false);
 }
 
-void frmZoekenFuncties::OpenZoekopdracht(const QString& zoektekst) {
-    const bool ok = openSearch(zoeken::functieZoekQuery(zoektekst));
+void frmZoekenFuncties::OpenZoekopdracht(const QString& searchText) {
+    const bool ok = openSearch(search::jobTitleQuery(searchText));
     ToonResultaat();
     menuItem(MenuRole::Namen)->setEnabled(hasRows());
     menuItem(MenuRole::Kenmerken)->setEnabled(hasRows());
@@ -115,11 +115,11 @@ void frmZoekenFuncties::OpenZoekopdracht(const QString& zoektekst) {
 }
 
 void frmZoekenFuncties::ToonResultaat() {
-    const bool rijen = hasRows();
-    showResultParts(rijen);
+    const bool rows = hasRows();
+    showResultParts(rows);
     for (MenuRole r : {MenuRole::Kenmerken, MenuRole::Exporteren, MenuRole::EersteRecord,
                        MenuRole::LaatsteRecord})
-        menuItem(r)->setEnabled(rijen);
+        menuItem(r)->setEnabled(rows);
 }
 
 void frmZoekenFuncties::BepaalHuidigeCode() {
@@ -158,29 +158,28 @@ void frmZoekenFuncties::cmdWissen_Click() {
     cmdZoeken->setEnabled(false);
 }
 
-void frmZoekenFuncties::knoppenAan() {
+void frmZoekenFuncties::enableButtons() {
     cmdZoeken->setEnabled(true);
     cmdWissen->setEnabled(true);
 }
 
-bool frmZoekenFuncties::txtZoekstr_KeyPress(int toets) {
-    const auto g =
-        zoeken::zoekvakToets(toets, txtZoekstr->text().isEmpty(), cmdZoeken->isEnabled());
-    if (g.zoeken)
+bool frmZoekenFuncties::txtZoekstr_KeyPress(int key) {
+    const auto g = search::searchBoxKey(key, txtZoekstr->text().isEmpty(), cmdZoeken->isEnabled());
+    if (g.runSearch)
         ZoekFuncties();
-    if (g.knoppenAan)
-        knoppenAan();
+    if (g.enableButtons)
+        enableButtons();
     return false;
 }
 
-bool frmZoekenFuncties::DataGrid1_KeyPress(int toets) {
-    const auto g = zoeken::gridToets(toets, txtZoekstr->text(), cmdZoeken->isEnabled());
-    if (g.tekst != txtZoekstr->text())
-        txtZoekstr->setText(g.tekst);
-    if (g.zoeken)
+bool frmZoekenFuncties::DataGrid1_KeyPress(int key) {
+    const auto g = search::gridKey(key, txtZoekstr->text(), cmdZoeken->isEnabled());
+    if (g.text != txtZoekstr->text())
+        txtZoekstr->setText(g.text);
+    if (g.runSearch)
         ZoekFuncties();
-    if (g.knoppenAan)
-        knoppenAan();
+    if (g.enableButtons)
+        enableButtons();
     return true;
 }
 
@@ -197,11 +196,11 @@ bool frmZoekenFuncties::DataGrid1_KeyDown(int key) {
 }
 
 bool frmZoekenFuncties::eventFilter(QObject* watched, QEvent* event) {
-    const bool sneltoets = event->type() == QEvent::ShortcutOverride;
-    if ((sneltoets || event->type() == QEvent::KeyPress) &&
+    const bool shortcut = event->type() == QEvent::ShortcutOverride;
+    if ((shortcut || event->type() == QEvent::KeyPress) &&
         (watched == txtZoekstr || watched == DataGrid1)) {
         auto* ke = static_cast<QKeyEvent*>(event);
-        if (sneltoets) {
+        if (shortcut) {
             if (!isMenuShortcut(ke))
                 return JobTitleSearchScreen::eventFilter(watched, event);
             ke->ignore(); // the menu takes it
@@ -210,16 +209,16 @@ bool frmZoekenFuncties::eventFilter(QObject* watched, QEvent* event) {
         if (watched == DataGrid1) {
             if (ke->modifiers() == Qt::NoModifier && DataGrid1_KeyDown(ke->key()))
                 return true;
-            const std::optional<char32_t> toets = keyCharacter(ke, ModifiedKeys::Type);
-            return toets && DataGrid1_KeyPress(int(*toets));
+            const std::optional<char32_t> key = keyCharacter(ke, ModifiedKeys::Type);
+            return key && DataGrid1_KeyPress(int(*key));
         }
-        const std::optional<char32_t> toets = keyCharacter(ke, ModifiedKeys::Type);
-        if (toets && !m_toetsBezig && !ke->matches(QKeySequence::Paste)) {
-            txtZoekstr_KeyPress(int(*toets));
+        const std::optional<char32_t> key = keyCharacter(ke, ModifiedKeys::Type);
+        if (key && !m_keyBusy && !ke->matches(QKeySequence::Paste)) {
+            txtZoekstr_KeyPress(int(*key));
             // The box takes the key now, known to come from the key rules.
-            m_toetsBezig = true;
+            m_keyBusy = true;
             QCoreApplication::sendEvent(txtZoekstr, event);
-            m_toetsBezig = false;
+            m_keyBusy = false;
             return true;
         }
     }
@@ -229,7 +228,7 @@ bool frmZoekenFuncties::eventFilter(QObject* watched, QEvent* event) {
 // The export frame writes the shown result; the item keeps the enabled state
 // the screen's own rules give it.
 void frmZoekenFuncties::mnuExporteren_Click() {
-    exports::exporteerZoekenFuncties(this, *Rs);
+    exports::exportZoekenFuncties(this, *Rs);
 }
 
 } // namespace rvl92

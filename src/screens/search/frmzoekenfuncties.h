@@ -22,24 +22,24 @@ protected:
 
 private:
     void ZoekFuncties();
-    void OpenZoekopdracht(const QString& zoektekst);
+    void OpenZoekopdracht(const QString& searchText);
     void ToonResultaat();
     void BepaalHuidigeCode();
-    void wisResultaat();
+    void clearResult();
 
     void cmdZoeken_Click();
     void cmdWissen_Click();
     // Both return true when the key is handled and must not reach the control.
-    bool txtZoekstr_KeyPress(int toets);
-    bool DataGrid1_KeyPress(int toets);
+    bool txtZoekstr_KeyPress(int key);
+    bool DataGrid1_KeyPress(int key);
     bool DataGrid1_KeyDown(int key);
-    void knoppenAan();
+    void enableButtons();
 
     QLineEdit* txtZoekstr = nullptr;
     QPushButton* cmdZoeken = nullptr;
     QPushButton* cmdWissen = nullptr;
     // Text changed by a key that the key handler saw (not by a paste).
-    bool m_toetsBezig = false;
+    bool m_keyBusy = false;
 };
 
 } // namespace rvl92

@@ -9,9 +9,9 @@
 #include "app/screentext.h"
 #include "data/recordsetmodel.h"
 #include "export/screenexports.h"
-#include "screens/search/kenmerkcodes.h"
-#include "screens/search/keuzedialoog.h"
-#include "screens/search/zoekstring.h"
+#include "screens/search/characteristiccodes.h"
+#include "screens/search/choicedialog.h"
+#include "screens/search/searchcondition.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -47,11 +47,11 @@ void setLines(QListWidget* list, const QStringList& lines) {
     list->addItems(lines);
 }
 
-// A list of chosen codes: `kolommen` columns of `hoogte` lines, filled column
+// A list of chosen codes: `columns` columns of `lines` lines, filled column
 // by column, as wide and high as that.
-QListWidget* chosenCodesList(QWidget* parent, const char* naam, int kolommen, int hoogte) {
+QListWidget* chosenCodesList(QWidget* parent, const char* name, int columns, int lines) {
     auto* l = new QListWidget(parent);
-    l->setObjectName(QString::fromLatin1(naam));
+    l->setObjectName(QString::fromLatin1(name));
     l->setToolTip(RemoveTip);
     l->setFlow(QListView::TopToBottom);
     l->setWrapping(true);
@@ -59,16 +59,16 @@ QListWidget* chosenCodesList(QWidget* parent, const char* naam, int kolommen, in
     l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const QFontMetrics fm = l->fontMetrics();
-    const QSize cel(fm.horizontalAdvance(QStringLiteral("0000")) + 8, fm.height() + 2);
-    l->setGridSize(cel);
-    l->setFixedSize(kolommen * cel.width() + 2 * l->frameWidth() + 2,
-                    hoogte * cel.height() + 2 * l->frameWidth() + 2);
+    const QSize cell(fm.horizontalAdvance(QStringLiteral("0000")) + 8, fm.height() + 2);
+    l->setGridSize(cell);
+    l->setFixedSize(columns * cell.width() + 2 * l->frameWidth() + 2,
+                    lines * cell.height() + 2 * l->frameWidth() + 2);
     return l;
 }
 
-QComboBox* choiceBox(QWidget* parent, const char* naam) {
+QComboBox* choiceBox(QWidget* parent, const char* name) {
     auto* c = new QComboBox(parent);
-    c->setObjectName(QString::fromLatin1(naam));
+    c->setObjectName(QString::fromLatin1(name));
     c->setEditable(false);
     c->setMinimumWidth(Form::twipsToPixels(4500));
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -76,9 +76,9 @@ QComboBox* choiceBox(QWidget* parent, const char* naam) {
     return c;
 }
 
-void fillChoiceBox(QComboBox* c, const QStringList& linesOf) {
+void fillChoiceBox(QComboBox* c, const QStringList& entries) {
     c->clear();
-    c->addItems(linesOf);
+    c->addItems(entries);
     c->setCurrentIndex(-1);
 }
 
@@ -122,16 +122,16 @@ struct CriterionKind {
 
 namespace {
 const CriterionKind criterionKinds[] = {
-    {"Niveau:", "lblNiveau", "lstNiveau", "cboNiveau", 1, 1, zoeken::niveauQuery, asRead,
-     zoeken::niveauCode, 1, form::DialogNiveau, true},
+    {"Niveau:", "lblNiveau", "lstNiveau", "cboNiveau", 1, 1, search::levelQuery, asRead,
+     search::levelCode, 1, form::DialogNiveau, true},
     {"(Hoofd)richting:", "lblRichting", "lstRichting", "cboHoofdrichting", 1, 1,
-     zoeken::richtingQuery, zoeken::richtingenGroeperen, zoeken::richtingCode, 1,
+     search::directionQuery, search::groupDirections, search::directionCode, 1,
      form::DialogRichting, false},
     {"Werksoorten:", "lblWerksoort", "lstWerksoorten", "cboWerksoorten", 3, 1,
-     zoeken::werksoortenQuery, sortedWithoutCase, zoeken::werksoortCode, zoeken::MaxWerksoorten,
+     search::workTypesQuery, sortedWithoutCase, search::workTypeCode, search::MaxWorkTypes,
      form::DialoogWerksoorten, false},
     {"Vaardigheden:", "lblVaardigheden", "lstVaardigheden", "cboVaardigheden", 5, 2,
-     zoeken::vaardighedenQuery, sortedWithoutCase, zoeken::vaardigheidCode, zoeken::MaxVaardigheden,
+     search::skillsQuery, sortedWithoutCase, search::skillCode, search::MaxSkills,
      form::DialoogVaardigheden, false},
 };
 } // namespace
@@ -161,51 +161,68 @@ frmZoekenKenmerken::frmZoekenKenmerken(QWidget* parent)
 }
 
 void frmZoekenKenmerken::buildSelection() {
+    // The handlers of each row, in the order of the rows.
+    struct RowHandlers {
+        void (frmZoekenKenmerken::*fill)();
+        void (frmZoekenKenmerken::*click)();
+        void (frmZoekenKenmerken::*dblClick)(QListWidgetItem*);
+    };
+    static const RowHandlers handlers[CriterionCount] = {
+        {&frmZoekenKenmerken::VullenNiveau, &frmZoekenKenmerken::cboNiveau_Click,
+         &frmZoekenKenmerken::lstNiveau_DblClick},
+        {&frmZoekenKenmerken::VullenHoofdrichting, &frmZoekenKenmerken::cboHoofdrichting_Click,
+         &frmZoekenKenmerken::lstRichting_DblClick},
+        {&frmZoekenKenmerken::VullenWerksoorten, &frmZoekenKenmerken::cboWerksoorten_Click,
+         &frmZoekenKenmerken::lstWerksoorten_DblClick},
+        {&frmZoekenKenmerken::VullenVaardigheden, &frmZoekenKenmerken::cboVaardigheden_Click,
+         &frmZoekenKenmerken::lstVaardigheden_DblClick},
+    };
+
     auto* fraSelectie = new QGroupBox(QStringLiteral("Selectie kenmerken"), this);
     fraSelectie->setObjectName(QStringLiteral("fraSelectie"));
-    auto* rooster = new QGridLayout(fraSelectie);
+    auto* grid = new QGridLayout(fraSelectie);
     // All lists of chosen codes first, then the drop-down lists, as the
     // screen has always made them.
     for (int r = 0; r < CriterionCount; ++r) {
-        CriterionRow& rij = m_rows[r];
-        rij.kind = &criterionKinds[r];
-        rij.chosen =
-            chosenCodesList(fraSelectie, rij.kind->listName, rij.kind->columns, rij.kind->lines);
+        CriterionRow& row = m_rows[r];
+        row.kind = &criterionKinds[r];
+        row.fill = handlers[r].fill;
+        row.chosen =
+            chosenCodesList(fraSelectie, row.kind->listName, row.kind->columns, row.kind->lines);
     }
-    for (CriterionRow& rij : m_rows)
-        rij.choices = choiceBox(fraSelectie, rij.kind->choicesName);
+    for (CriterionRow& row : m_rows)
+        row.choices = choiceBox(fraSelectie, row.kind->choicesName);
     for (int r = 0; r < CriterionCount; ++r) {
-        CriterionRow& rij = m_rows[r];
-        auto* label = new QLabel(QString::fromLatin1(rij.kind->label), fraSelectie);
-        label->setObjectName(QString::fromLatin1(rij.kind->labelName));
-        label->setBuddy(rij.choices);
+        CriterionRow& row = m_rows[r];
+        auto* label = new QLabel(QString::fromLatin1(row.kind->label), fraSelectie);
+        label->setObjectName(QString::fromLatin1(row.kind->labelName));
+        label->setBuddy(row.choices);
         // The chosen codes: a screen reader names the list after its row and
         // tells how a code comes off again, also without a mouse.
-        QString rijNaam = label->text();
-        rijNaam.chop(1);
-        nameItemView(rij.chosen, QStringLiteral("Gekozen ") + rijNaam.toLower(),
+        QString rowName = label->text();
+        rowName.chop(1);
+        nameItemView(row.chosen, QStringLiteral("Gekozen ") + rowName.toLower(),
                      RemoveTip + QStringLiteral(" of met de Delete-toets"));
-        nameControl(rij.choices, rijNaam);
-        markCurrentCell(rij.chosen);
-        rooster->addWidget(label, r, 0, Qt::AlignLeft | Qt::AlignTop);
-        rooster->addWidget(rij.chosen, r, 1, Qt::AlignLeft | Qt::AlignTop);
-        rooster->addWidget(rij.choices, r, 2, Qt::AlignTop);
-        rij.chosen->installEventFilter(this);
-        connect(rij.choices, &QComboBox::activated, this, [this, &rij] { choiceMade(rij); });
-        connect(rij.chosen, &QListWidget::itemDoubleClicked, this,
-                [this, &rij](QListWidgetItem* item) { chosenRemoved(rij, item); });
+        nameControl(row.choices, rowName);
+        markCurrentCell(row.chosen);
+        grid->addWidget(label, r, 0, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(row.chosen, r, 1, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(row.choices, r, 2, Qt::AlignTop);
+        row.chosen->installEventFilter(this);
+        connect(row.choices, &QComboBox::activated, this, handlers[r].click);
+        connect(row.chosen, &QListWidget::itemDoubleClicked, this, handlers[r].dblClick);
     }
     cmdZoeken = new QPushButton(QStringLiteral("Zoeken"), fraSelectie);
     cmdZoeken->setObjectName(QStringLiteral("cmdZoeken"));
     cmdWissen = new QPushButton(QStringLiteral("Wissen zoekcriteria"), fraSelectie);
     cmdWissen->setObjectName(QStringLiteral("cmdWissen"));
     cmdWissen->setToolTip(QStringLiteral("Wissen van alle opgegeven waarden"));
-    auto* knoppen = new QVBoxLayout;
-    knoppen->addWidget(cmdZoeken);
-    knoppen->addWidget(cmdWissen);
-    knoppen->addStretch();
-    rooster->addLayout(knoppen, 0, 3, 4, 1);
-    rooster->setColumnStretch(4, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdZoeken);
+    buttons->addWidget(cmdWissen);
+    buttons->addStretch();
+    grid->addLayout(buttons, 0, 3, 4, 1);
+    grid->setColumnStretch(4, 1);
     body()->addWidget(fraSelectie);
 
     // The keyboard goes down the drop-down lists first, then the buttons.
@@ -280,6 +297,22 @@ void frmZoekenKenmerken::fillChoices(const CriterionRow& r) {
     fillChoiceBox(r.choices, r.kind->arrange(rows));
 }
 
+void frmZoekenKenmerken::VullenNiveau() {
+    fillChoices(row(Criterion::Niveau));
+}
+
+void frmZoekenKenmerken::VullenHoofdrichting() {
+    fillChoices(row(Criterion::Richting));
+}
+
+void frmZoekenKenmerken::VullenWerksoorten() {
+    fillChoices(row(Criterion::Werksoorten));
+}
+
+void frmZoekenKenmerken::VullenVaardigheden() {
+    fillChoices(row(Criterion::Vaardigheden));
+}
+
 QStringList frmZoekenKenmerken::chosenCodes(Criterion c) const {
     return linesOf(row(c).chosen);
 }
@@ -290,20 +323,36 @@ void frmZoekenKenmerken::choiceMade(CriterionRow& r) {
     QStringList l = linesOf(r.chosen);
     // A kind with one code asks before replacing it, also when the same entry
     // is chosen again.
-    const zoeken::Keuze keuze =
+    const search::Choice outcome =
         r.kind->max == 1 && !l.isEmpty()
-            ? zoeken::Keuze::Vol
-            : zoeken::kiesCode(l, r.kind->code(r.choices->currentText()), r.kind->max);
-    switch (keuze) {
-    case zoeken::Keuze::Toegevoegd:
+            ? search::Choice::Full
+            : search::chooseCode(l, r.kind->code(r.choices->currentText()), r.kind->max);
+    switch (outcome) {
+    case search::Choice::Added:
         setLines(r.chosen, l);
         break;
-    case zoeken::Keuze::Vol:
+    case search::Choice::Full:
         forms().show(r.kind->replaceDialog);
         break;
-    case zoeken::Keuze::AlGekozen:
+    case search::Choice::AlreadyChosen:
         break;
     }
+}
+
+void frmZoekenKenmerken::cboNiveau_Click() {
+    choiceMade(row(Criterion::Niveau));
+}
+
+void frmZoekenKenmerken::cboHoofdrichting_Click() {
+    choiceMade(row(Criterion::Richting));
+}
+
+void frmZoekenKenmerken::cboWerksoorten_Click() {
+    choiceMade(row(Criterion::Werksoorten));
+}
+
+void frmZoekenKenmerken::cboVaardigheden_Click() {
+    choiceMade(row(Criterion::Vaardigheden));
 }
 
 void frmZoekenKenmerken::replaceChosen(Criterion c, int index) {
@@ -312,7 +361,7 @@ void frmZoekenKenmerken::replaceChosen(Criterion c, int index) {
     if (index >= 0 && index < l.size())
         l.removeAt(index);
     const QString code = r.kind->code(r.choices->currentText());
-    l.insert(zoeken::sorteerPlek(l, code), code);
+    l.insert(search::sortedPosition(l, code), code);
     setLines(r.chosen, l);
     if (r.kind->replaceHidesResult) {
         // The result no longer answers the criteria: it goes, the menu stays.
@@ -328,16 +377,16 @@ void frmZoekenKenmerken::chosenRemoved(CriterionRow& r, QListWidgetItem* item) {
     delete r.chosen->takeItem(r.chosen->row(item));
     if (r.chosen->count() == 0) {
         m_listErrorShown = false;
-        fillChoices(r);
+        (this->*r.fill)();
         bNegeerKlik = false;
         DatagridWeg();
         return;
     }
     // The drop-down list shows the highest code still chosen.
-    const QString laatste = r.chosen->item(r.chosen->count() - 1)->text();
+    const QString highest = r.chosen->item(r.chosen->count() - 1)->text();
     bNegeerKlik = true;
     for (int i = 0; i < r.choices->count(); ++i) {
-        if (r.choices->itemText(i).left(3) == laatste) {
+        if (r.choices->itemText(i).left(3) == highest) {
             r.choices->setCurrentIndex(i);
             break;
         }
@@ -347,11 +396,28 @@ void frmZoekenKenmerken::chosenRemoved(CriterionRow& r, QListWidgetItem* item) {
     ZoekBeroepen();
 }
 
+void frmZoekenKenmerken::lstNiveau_DblClick(QListWidgetItem* item) {
+    chosenRemoved(row(Criterion::Niveau), item);
+}
+
+void frmZoekenKenmerken::lstRichting_DblClick(QListWidgetItem* item) {
+    chosenRemoved(row(Criterion::Richting), item);
+}
+
+void frmZoekenKenmerken::lstWerksoorten_DblClick(QListWidgetItem* item) {
+    chosenRemoved(row(Criterion::Werksoorten), item);
+}
+
+void frmZoekenKenmerken::lstVaardigheden_DblClick(QListWidgetItem* item) {
+    chosenRemoved(row(Criterion::Vaardigheden), item);
+}
+
 void frmZoekenKenmerken::cmdWissen_Click() {
     m_listErrorShown = false;
-    for (Criterion c :
-         {Criterion::Richting, Criterion::Niveau, Criterion::Vaardigheden, Criterion::Werksoorten})
-        fillChoices(row(c));
+    VullenHoofdrichting();
+    VullenNiveau();
+    VullenVaardigheden();
+    VullenWerksoorten();
     for (Criterion c :
          {Criterion::Niveau, Criterion::Richting, Criterion::Vaardigheden, Criterion::Werksoorten})
         row(c).chosen->clear();
@@ -361,7 +427,7 @@ void frmZoekenKenmerken::cmdWissen_Click() {
 }
 
 void frmZoekenKenmerken::VullenZoekstring() {
-    sZoekstring = zoeken::VullenZoekstring(
+    sZoekstring = search::VullenZoekstring(
         chosenCodes(Criterion::Niveau), chosenCodes(Criterion::Richting),
         chosenCodes(Criterion::Werksoorten), chosenCodes(Criterion::Vaardigheden));
 }
@@ -376,7 +442,7 @@ void frmZoekenKenmerken::ZoekBeroepen() {
         return;
     }
     DbError err;
-    if (!openRs(zoeken::kenmerkZoekQuery(sZoekstring), &err)) {
+    if (!openRs(search::characteristicsQuery(sZoekstring), &err)) {
         DatagridWeg();
         menuItem(MenuRole::Exporteren)->setEnabled(false);
         reportError(QStringLiteral("De zoekopdracht is mislukt: "), err);
@@ -407,32 +473,32 @@ void frmZoekenKenmerken::ToonResultaat() {
 }
 
 void frmZoekenKenmerken::OpmaakDatagrid() {
-    struct Kolom {
-        const char* veld;
-        const char* kop;
-        int breedte;
+    struct Column {
+        const char* field;
+        const char* caption;
+        int width;
     };
-    static const Kolom kolommen[] = {{"RVL92", "RVL92", 700},
+    static const Column columns[] = {{"RVL92", "RVL92", 700},
                                      {"WerksoortCode1", "WS1", 500},
                                      {"WerksoortCode2", "WS2", 500},
                                      {"WerksoortCode3", "WS3", 500},
                                      {"Beroep", "Beroep", 6500}};
-    QStringList koppen;
+    QStringList captions;
     for (int c = 0; c < Rs->fieldCount(); ++c) {
-        const auto it = std::find_if(std::begin(kolommen), std::end(kolommen), [&](const Kolom& k) {
-            return sameName(Rs->fieldName(c), QString::fromLatin1(k.veld));
+        const auto it = std::find_if(std::begin(columns), std::end(columns), [&](const Column& k) {
+            return sameName(Rs->fieldName(c), QString::fromLatin1(k.field));
         });
-        DataGrid1->setColumnHidden(c, it == std::end(kolommen));
-        if (it == std::end(kolommen)) {
-            koppen << QString();
+        DataGrid1->setColumnHidden(c, it == std::end(columns));
+        if (it == std::end(columns)) {
+            captions << QString();
             continue;
         }
-        koppen << QString::fromLatin1(it->kop);
-        DataGrid1->setColumnWidth(c, twipsToPixels(it->breedte));
+        captions << QString::fromLatin1(it->caption);
+        DataGrid1->setColumnWidth(c, twipsToPixels(it->width));
         if (c == 0)
             model()->setAlignment(c, Qt::AlignHCenter);
     }
-    model()->setCaptions(koppen);
+    model()->setCaptions(captions);
 }
 
 void frmZoekenKenmerken::DatagridWeg() {
@@ -443,7 +509,7 @@ void frmZoekenKenmerken::DatagridWeg() {
 }
 
 void frmZoekenKenmerken::ToonRecordTeller() {
-    lblRecordCount->setText(recordTellerTekst(Rs->absolutePosition(), Rs->recordCount()));
+    lblRecordCount->setText(recordCounterText(Rs->absolutePosition(), Rs->recordCount()));
 }
 
 void frmZoekenKenmerken::cmdZoeken_Click() {
@@ -482,10 +548,10 @@ void frmZoekenKenmerken::mnuLaatsteRecord_Click() {
 bool frmZoekenKenmerken::eventFilter(QObject* watched, QEvent* event) {
     // Delete on a list of chosen codes takes the selected code off, as a
     // double-click does.
-    auto* lijst = qobject_cast<QListWidget*>(watched);
-    if (lijst && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete && lijst->currentItem()) {
-        emit lijst->itemDoubleClicked(lijst->currentItem());
+    auto* list = qobject_cast<QListWidget*>(watched);
+    if (list && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete && list->currentItem()) {
+        emit list->itemDoubleClicked(list->currentItem());
         return true;
     }
     return DataScreen::eventFilter(watched, event);
@@ -494,7 +560,7 @@ bool frmZoekenKenmerken::eventFilter(QObject* watched, QEvent* event) {
 // The export frame writes the shown result; the item keeps the enabled state
 // the screen's own rules give it.
 void frmZoekenKenmerken::mnuExporteren_Click() {
-    exports::exporteerZoekenKenmerken(this, *Rs);
+    exports::exportZoekenKenmerken(this, *Rs);
 }
 
 } // namespace rvl92

@@ -49,6 +49,7 @@ private:
         const CriterionKind* kind = nullptr;
         QListWidget* chosen = nullptr;
         QComboBox* choices = nullptr;
+        void (frmZoekenKenmerken::*fill)() = nullptr; // its Vullen* procedure
     };
     static constexpr int CriterionCount = 4;
 
@@ -58,6 +59,12 @@ private:
 
     // Fills the drop-down list of a row from the database.
     void fillChoices(const CriterionRow& r);
+    // Each row's own procedure and handlers: one line over the row's table
+    // entry, so every rule stays in one place.
+    void VullenNiveau();
+    void VullenHoofdrichting();
+    void VullenWerksoorten();
+    void VullenVaardigheden();
     // Reads column 0 of a lookup query; the screen then holds no result.
     bool readList(const QString& sql, QStringList* rows);
     void VullenZoekstring();
@@ -72,6 +79,14 @@ private:
     void choiceMade(CriterionRow& r);
     // A chosen code taken off its list: search again with what is left.
     void chosenRemoved(CriterionRow& r, QListWidgetItem* item);
+    void cboNiveau_Click();
+    void cboHoofdrichting_Click();
+    void cboWerksoorten_Click();
+    void cboVaardigheden_Click();
+    void lstNiveau_DblClick(QListWidgetItem* item);
+    void lstRichting_DblClick(QListWidgetItem* item);
+    void lstWerksoorten_DblClick(QListWidgetItem* item);
+    void lstVaardigheden_DblClick(QListWidgetItem* item);
     void cmdWissen_Click();
     void cmdZoeken_Click();
     void DataGrid1_RowColChange();

@@ -26,27 +26,27 @@ frmZoekenRvl92::frmZoekenRvl92(QWidget* parent)
     auto* lbl1 = new QLabel(QStringLiteral("Zoeken naar:"), this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
     searchRow()->addWidget(lbl1);
-    QWidget* vorige = nullptr;
+    QWidget* previous = nullptr;
     for (int i = 0; i < CodeBoxCount; ++i) {
-        auto* vak = new QLineEdit(this);
-        vak->setObjectName(QStringLiteral("txtZ%1").arg(i + 1));
-        vak->setMaxLength(1);
-        vak->setAlignment(Qt::AlignCenter);
-        vak->setFixedWidth(vak->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 12);
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("txtZ%1").arg(i + 1));
+        box->setMaxLength(1);
+        box->setAlignment(Qt::AlignCenter);
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 12);
         // Only the key rules fill a box: no paste or drop of other text.
-        vak->setContextMenuPolicy(Qt::NoContextMenu);
-        vak->setAcceptDrops(false);
+        box->setContextMenuPolicy(Qt::NoContextMenu);
+        box->setAcceptDrops(false);
         // Paste (Shift+Insert), a drop or an input method puts text in without
         // the key rules: even then a box takes nothing but a digit. The rules
         // write their blanks and wildcards with setText, which is not checked.
-        vak->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), vak));
-        vak->installEventFilter(this);
-        searchRow()->addWidget(vak);
-        if (vorige)
-            setTabOrder(vorige, vak);
-        vorige = vak;
-        txtZ[i] = vak;
+        box->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), box));
+        box->installEventFilter(this);
+        searchRow()->addWidget(box);
+        if (previous)
+            setTabOrder(previous, box);
+        previous = box;
+        txtZ[i] = box;
     }
     lbl1->setBuddy(txtZ[0]);
     nameCodeBoxes(txtZ);
@@ -58,7 +58,7 @@ frmZoekenRvl92::frmZoekenRvl92(QWidget* parent)
     searchRow()->addSpacing(twipsToPixels(240));
     searchRow()->addWidget(cmdZoeken);
     searchRow()->addWidget(cmdWissen);
-    setTabOrder(vorige, cmdZoeken);
+    setTabOrder(previous, cmdZoeken);
     setTabOrder(cmdZoeken, cmdWissen);
     setTabOrder(cmdWissen, DataGrid1);
     // Reading order: the current row's code and occupation, the result, then
@@ -79,22 +79,22 @@ void frmZoekenRvl92::formLoad() {
 void frmZoekenRvl92::formActivate() {
     if (activateScreen())
         return;
-    for (QLineEdit* vak : txtZ) {
-        if (vak->text().isEmpty()) {
-            vak->setFocus();
+    for (QLineEdit* box : txtZ) {
+        if (box->text().isEmpty()) {
+            box->setFocus();
             break;
         }
     }
 }
 
-CodeBoxes frmZoekenRvl92::vakken() const {
+CodeBoxes frmZoekenRvl92::boxes() const {
     CodeBoxes v;
     for (int i = 0; i < CodeBoxCount; ++i)
         v[i] = txtZ[i]->text();
     return v;
 }
 
-int frmZoekenRvl92::vakVan(const QObject* o) const {
+int frmZoekenRvl92::boxOf(const QObject* o) const {
     for (int i = 0; i < CodeBoxCount; ++i)
         if (txtZ[i] == o)
             return i;
@@ -102,14 +102,14 @@ int frmZoekenRvl92::vakVan(const QObject* o) const {
 }
 
 void frmZoekenRvl92::ZoekCode() {
-    const CodeBoxes v = zoeken::codeVakkenVoorZoeken(vakken());
+    const CodeBoxes v = search::codeBoxesForSearch(boxes());
     for (int i = 0; i < CodeBoxCount; ++i)
         txtZ[i]->setText(v[i]);
-    const QString patroon = joinedCodeBoxes(v);
-    const bool ok = openSearch(
-        zoeken::codeZoekQuery(patroon),
-        zoeken::codeZoekUitvoering(
-            patroon, Cnn.hasTextIndex(QStringLiteral("functienamen"), QStringLiteral("RVL92"))));
+    const QString pattern = joinedCodeBoxes(v);
+    const bool ok =
+        openSearch(search::codeSearchQuery(pattern),
+                   search::codeSearchPlan(pattern, Cnn.hasTextIndex(QStringLiteral("functienamen"),
+                                                                    QStringLiteral("RVL92"))));
     if (!hasRows()) {
         menuItem(MenuRole::Namen)->setEnabled(false);
         ToonCodeResultaat();
@@ -127,11 +127,11 @@ void frmZoekenRvl92::ZoekCode() {
 }
 
 void frmZoekenRvl92::ToonCodeResultaat() {
-    const bool rijen = hasRows();
-    showResultParts(rijen);
+    const bool rows = hasRows();
+    showResultParts(rows);
     for (MenuRole r : {MenuRole::Kenmerken, MenuRole::Exporteren, MenuRole::EersteRecord,
                        MenuRole::LaatsteRecord})
-        menuItem(r)->setEnabled(rijen);
+        menuItem(r)->setEnabled(rows);
 }
 
 void frmZoekenRvl92::DatagridWeg() {
@@ -167,39 +167,39 @@ void frmZoekenRvl92::cmdZoeken_Click() {
 }
 
 void frmZoekenRvl92::cmdWissen_Click() {
-    for (QLineEdit* vak : txtZ)
-        vak->clear();
+    for (QLineEdit* box : txtZ)
+        box->clear();
     DatagridWeg();
     txtBeroepGeheel->hide();
     txtZ[0]->setFocus();
     KnoppenUit();
 }
 
-void frmZoekenRvl92::txtZ_KeyPress(int vak, int toets) {
-    const zoeken::CodeToetsGevolg g = zoeken::codeVakToets(vakken(), vak, toets);
+void frmZoekenRvl92::txtZ_KeyPress(int box, int key) {
+    const search::CodeKeyResult g = search::codeBoxKey(boxes(), box, key);
     for (int i = 0; i < CodeBoxCount; ++i)
-        if (txtZ[i]->text() != g.vakken[i])
-            txtZ[i]->setText(g.vakken[i]);
-    if (g.focus != vak)
+        if (txtZ[i]->text() != g.boxes[i])
+            txtZ[i]->setText(g.boxes[i]);
+    if (g.focus != box)
         txtZ[g.focus]->setFocus();
-    if (g.knoppenAan)
+    if (g.enableButtons)
         KnoppenAan();
 }
 
-void frmZoekenRvl92::txtZ_KeyUp(int vak, int key) {
-    if (key == Qt::Key_Left && vak > 0)
-        txtZ[vak - 1]->setFocus();
-    else if (key == Qt::Key_Right && vak < CodeBoxCount - 1)
-        txtZ[vak + 1]->setFocus();
+void frmZoekenRvl92::txtZ_KeyUp(int box, int key) {
+    if (key == Qt::Key_Left && box > 0)
+        txtZ[box - 1]->setFocus();
+    else if (key == Qt::Key_Right && box < CodeBoxCount - 1)
+        txtZ[box + 1]->setFocus();
 }
 
-void frmZoekenRvl92::txtZ_DblClick(int vak) {
-    txtZ[vak]->clear();
+void frmZoekenRvl92::txtZ_DblClick(int box) {
+    txtZ[box]->clear();
 }
 
-bool frmZoekenRvl92::DataGrid1_KeyPress(int toets) {
-    if (toets >= '0' && toets <= '9') {
-        txtZ[0]->setText(QString(QChar(toets)));
+bool frmZoekenRvl92::DataGrid1_KeyPress(int key) {
+    if (key >= '0' && key <= '9') {
+        txtZ[0]->setText(QString(QChar(key)));
         txtZ[1]->setFocus();
     } else {
         txtZ[0]->setFocus();
@@ -208,8 +208,8 @@ bool frmZoekenRvl92::DataGrid1_KeyPress(int toets) {
 }
 
 bool frmZoekenRvl92::eventFilter(QObject* watched, QEvent* event) {
-    const int vak = vakVan(watched);
-    if (vak < 0 && watched != DataGrid1)
+    const int box = boxOf(watched);
+    if (box < 0 && watched != DataGrid1)
         return JobTitleSearchScreen::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::ShortcutOverride: {
@@ -221,25 +221,25 @@ bool frmZoekenRvl92::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::KeyPress: {
-        const std::optional<char32_t> teken =
+        const std::optional<char32_t> character =
             keyCharacter(static_cast<QKeyEvent*>(event), ModifiedKeys::Type);
-        if (!teken)
+        if (!character)
             break;
-        const int toets = int(*teken);
-        if (vak < 0)
-            return DataGrid1_KeyPress(toets);
-        txtZ_KeyPress(vak, toets);
+        const int key = int(*character);
+        if (box < 0)
+            return DataGrid1_KeyPress(key);
+        txtZ_KeyPress(box, key);
         return true;
     }
     case QEvent::KeyRelease: {
         auto* ke = static_cast<QKeyEvent*>(event);
-        if (vak >= 0 && !ke->isAutoRepeat())
-            txtZ_KeyUp(vak, ke->key());
+        if (box >= 0 && !ke->isAutoRepeat())
+            txtZ_KeyUp(box, ke->key());
         break;
     }
     case QEvent::MouseButtonDblClick:
-        if (vak >= 0) {
-            txtZ_DblClick(vak);
+        if (box >= 0) {
+            txtZ_DblClick(box);
             return true;
         }
         break;
@@ -252,7 +252,7 @@ bool frmZoekenRvl92::eventFilter(QObject* watched, QEvent* event) {
 // The export frame writes the shown result; the item keeps the enabled state
 // the screen's own rules give it.
 void frmZoekenRvl92::mnuExporteren_Click() {
-    exports::exporteerZoekenRvl92(this, *Rs);
+    exports::exportZoekenRvl92(this, *Rs);
 }
 
 } // namespace rvl92

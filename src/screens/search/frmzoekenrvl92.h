@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/search/codepatroon.h"
+#include "screens/search/codepattern.h"
 #include "screens/search/jobtitlesearchscreen.h"
 
 #include <array>
@@ -36,14 +36,14 @@ private:
 
     void cmdZoeken_Click();
     void cmdWissen_Click();
-    void txtZ_KeyPress(int vak, int toets);
-    void txtZ_KeyUp(int vak, int key);
-    void txtZ_DblClick(int vak);
+    void txtZ_KeyPress(int box, int key);
+    void txtZ_KeyUp(int box, int key);
+    void txtZ_DblClick(int box);
     // True when the key is handled and must not reach the grid.
-    bool DataGrid1_KeyPress(int toets);
+    bool DataGrid1_KeyPress(int key);
 
-    CodeBoxes vakken() const;
-    int vakVan(const QObject* o) const;
+    CodeBoxes boxes() const;
+    int boxOf(const QObject* o) const;
 
     std::array<QLineEdit*, CodeBoxCount> txtZ{};
     QPushButton* cmdZoeken = nullptr;

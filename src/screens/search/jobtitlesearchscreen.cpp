@@ -6,7 +6,7 @@
 #include "app/modrvl92.h"
 #include "app/screentext.h"
 #include "data/recordsetmodel.h"
-#include "screens/search/zoektekst.h"
+#include "screens/search/searchtext.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -22,9 +22,9 @@ namespace rvl92 {
 
 namespace {
 
-constexpr int ZichtbareRijen = 21;
+constexpr int VisibleRows = 21;
 
-void behoudRuimte(QWidget* w) {
+void keepRoom(QWidget* w) {
     QSizePolicy p = w->sizePolicy();
     p.setRetainSizeWhenHidden(true);
     w->setSizePolicy(p);
@@ -56,7 +56,7 @@ JobTitleSearchScreen::JobTitleSearchScreen(const QString& formName, const QStrin
     txtBeroepGeheel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtBeroepGeheel->setFixedHeight(twipsToPixels(490));
     txtBeroepGeheel->hide();
-    behoudRuimte(txtBeroepGeheel);
+    keepRoom(txtBeroepGeheel);
     txtBeroep->installEventFilter(this);
     txtBeroepGeheel->viewport()->installEventFilter(this);
 
@@ -68,18 +68,18 @@ JobTitleSearchScreen::JobTitleSearchScreen(const QString& formName, const QStrin
     frame->addWidget(txtBeroepGeheel, 0, 3);
     frame->setColumnStretch(3, 1);
     fraRVLBeroep->hide();
-    behoudRuimte(fraRVLBeroep);
+    keepRoom(fraRVLBeroep);
     lblRvl->setBuddy(txtRVL);
     lblBeroep->setBuddy(txtBeroep);
     nameControl(txtBeroepGeheel, lblBeroep->text());
 
     DataGrid1 = createGrid();
     setListFont(normalListFont());
-    const int rij = DataGrid1->verticalHeader()->defaultSectionSize();
+    const int row = DataGrid1->verticalHeader()->defaultSectionSize();
     DataGrid1->setMinimumHeight(DataGrid1->horizontalHeader()->sizeHint().height() +
-                                ZichtbareRijen * rij + 2 * DataGrid1->frameWidth());
+                                VisibleRows * row + 2 * DataGrid1->frameWidth());
     DataGrid1->hide();
-    behoudRuimte(DataGrid1);
+    keepRoom(DataGrid1);
     nameItemView(DataGrid1, QStringLiteral("Gevonden functienamen"));
     connect(binding(), &DataBinding::rowChanged, this, [this] {
         updateWholeOccupation();
@@ -90,17 +90,17 @@ JobTitleSearchScreen::JobTitleSearchScreen(const QString& formName, const QStrin
     lblRecordCount->setObjectName(QStringLiteral("lblRecordCount"));
     lblRecordCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblRecordCount->hide();
-    behoudRuimte(lblRecordCount);
+    keepRoom(lblRecordCount);
 
-    auto* onder = new QHBoxLayout;
+    auto* below = new QHBoxLayout;
     m_searchRow = new QHBoxLayout;
-    onder->addLayout(m_searchRow);
-    onder->addStretch();
-    onder->addWidget(lblRecordCount, 0, Qt::AlignTop);
+    below->addLayout(m_searchRow);
+    below->addStretch();
+    below->addWidget(lblRecordCount, 0, Qt::AlignTop);
 
     body()->addWidget(fraRVLBeroep);
     body()->addWidget(DataGrid1, 1);
-    body()->addLayout(onder);
+    body()->addLayout(below);
 }
 
 void JobTitleSearchScreen::loadScreen() {
@@ -131,12 +131,12 @@ bool JobTitleSearchScreen::openSearch(const QString& sql) {
     return openSearch(sql, {sql});
 }
 
-bool JobTitleSearchScreen::openSearch(const QString& sql, const zoeken::Uitvoering& uitvoering) {
+bool JobTitleSearchScreen::openSearch(const QString& sql, const search::QueryPlan& plan) {
     DbError err;
     bool ok;
     {
         BusyCursor busy;
-        ok = openRs(sql, uitvoering.sql, uitvoering.volgorde, &err);
+        ok = openRs(sql, plan.sql, plan.order, &err);
     }
     if (!ok)
         reportError(QStringLiteral("De zoekopdracht is mislukt: "), err);
@@ -148,13 +148,13 @@ void JobTitleSearchScreen::OpmaakDatagrid() {
         return;
     QStringList captions;
     for (int c = 0; c < Rs->fieldCount(); ++c) {
-        const QString veld = Rs->fieldName(c);
-        if (sameName(veld, QStringLiteral("RVL92"))) {
+        const QString field = Rs->fieldName(c);
+        if (sameName(field, QStringLiteral("RVL92"))) {
             captions << QStringLiteral("RVL92");
             model()->setAlignment(c, Qt::AlignHCenter);
             DataGrid1->setColumnHidden(c, false);
             DataGrid1->setColumnWidth(c, twipsToPixels(700));
-        } else if (sameName(veld, QStringLiteral("functienaam"))) {
+        } else if (sameName(field, QStringLiteral("functienaam"))) {
             captions << QStringLiteral("Functienaam");
             DataGrid1->setColumnHidden(c, false);
             DataGrid1->setColumnWidth(c, twipsToPixels(8000));
@@ -167,11 +167,11 @@ void JobTitleSearchScreen::OpmaakDatagrid() {
 }
 
 void JobTitleSearchScreen::ToonRecordTeller() {
-    lblRecordCount->setText(recordTellerTekst(Rs->absolutePosition(), Rs->recordCount()));
+    lblRecordCount->setText(recordCounterText(Rs->absolutePosition(), Rs->recordCount()));
 }
 
-void JobTitleSearchScreen::showResultParts(bool zichtbaar) {
-    if (zichtbaar) {
+void JobTitleSearchScreen::showResultParts(bool visible) {
+    if (visible) {
         binding()->clearFields();
         binding()->bindField(txtBeroep, QStringLiteral("beroep"));
         binding()->bindField(txtRVL, QStringLiteral("RVL92"));
@@ -179,21 +179,21 @@ void JobTitleSearchScreen::showResultParts(bool zichtbaar) {
         updateWholeOccupation();
         applyRecordSelector(appState().gbRecordselector == True);
     }
-    DataGrid1->setVisible(zichtbaar);
-    fraRVLBeroep->setVisible(zichtbaar);
-    lblRecordCount->setVisible(zichtbaar);
+    DataGrid1->setVisible(visible);
+    fraRVLBeroep->setVisible(visible);
+    lblRecordCount->setVisible(visible);
     // The first row gets both rules of a row change at once: the whole name
     // of a long occupation and the small font of a long title.
-    txtBeroepGeheel->setVisible(zichtbaar &&
+    txtBeroepGeheel->setVisible(visible &&
                                 isLongOccupationName(Rs->text(QStringLiteral("beroep"))));
-    if (zichtbaar && Rs->onRow())
+    if (visible && Rs->onRow())
         setListFont(listFontFor(Rs->text(1)));
 }
 
 void JobTitleSearchScreen::updateWholeOccupation() {
-    const QString beroep = Rs->isOpen() ? Rs->text(QStringLiteral("beroep")) : QString();
-    if (txtBeroepGeheel->toPlainText() != beroep)
-        txtBeroepGeheel->setPlainText(beroep);
+    const QString occupation = Rs->isOpen() ? Rs->text(QStringLiteral("beroep")) : QString();
+    if (txtBeroepGeheel->toPlainText() != occupation)
+        txtBeroepGeheel->setPlainText(occupation);
 }
 
 void JobTitleSearchScreen::DataGrid1_RowColChange() {

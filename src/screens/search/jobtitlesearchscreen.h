@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/datascreen.h"
-#include "screens/search/codepatroon.h"
+#include "screens/search/codepattern.h"
 
 class QGroupBox;
 class QHBoxLayout;
@@ -35,15 +35,15 @@ protected:
 
     // Runs a search query; a failure is reported and leaves no result.
     bool openSearch(const QString& sql);
-    // The same, run as `uitvoering`: the same rows in the same order, read faster.
-    bool openSearch(const QString& sql, const zoeken::Uitvoering& uitvoering);
+    // The same, run as `plan`: the same rows in the same order, read faster.
+    bool openSearch(const QString& sql, const search::QueryPlan& plan);
     bool hasRows() const { return Rs->isOpen() && Rs->recordCount() > 0; }
 
     // Grid columns: the code centred, the job title wide, the occupation hidden.
     void OpmaakDatagrid();
     void ToonRecordTeller();
     // Shows a result with rows (grid, frame, counter, bound boxes) or hides it.
-    void showResultParts(bool zichtbaar);
+    void showResultParts(bool visible);
     // The long-occupation box follows the current row.
     void updateWholeOccupation();
     void DataGrid1_RowColChange();

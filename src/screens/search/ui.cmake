@@ -1,14 +1,12 @@
 # The search screens and the choice dialogs of the search on characteristics.
-set(_d ${CMAKE_CURRENT_LIST_DIR})
 target_sources(rvl92ui PRIVATE
-    ${_d}/frmdialogniveau.cpp ${_d}/frmdialogniveau.h
-    ${_d}/frmdialogrichting.cpp ${_d}/frmdialogrichting.h
-    ${_d}/frmdialoogvaardigheden.cpp ${_d}/frmdialoogvaardigheden.h
-    ${_d}/frmdialoogwerksoorten.cpp ${_d}/frmdialoogwerksoorten.h
-    ${_d}/frmzoekenfuncties.cpp ${_d}/frmzoekenfuncties.h
-    ${_d}/frmzoekenkenmerken.cpp ${_d}/frmzoekenkenmerken.h
-    ${_d}/frmzoekenrvl92.cpp ${_d}/frmzoekenrvl92.h
-    ${_d}/jobtitlesearchscreen.cpp ${_d}/jobtitlesearchscreen.h
-    ${_d}/keuzedialoog.cpp ${_d}/keuzedialoog.h
+    ${CMAKE_CURRENT_LIST_DIR}/frmdialogniveau.cpp ${CMAKE_CURRENT_LIST_DIR}/frmdialogniveau.h
+    ${CMAKE_CURRENT_LIST_DIR}/frmdialogrichting.cpp ${CMAKE_CURRENT_LIST_DIR}/frmdialogrichting.h
+    ${CMAKE_CURRENT_LIST_DIR}/frmdialoogvaardigheden.cpp ${CMAKE_CURRENT_LIST_DIR}/frmdialoogvaardigheden.h
+    ${CMAKE_CURRENT_LIST_DIR}/frmdialoogwerksoorten.cpp ${CMAKE_CURRENT_LIST_DIR}/frmdialoogwerksoorten.h
+    ${CMAKE_CURRENT_LIST_DIR}/frmzoekenfuncties.cpp ${CMAKE_CURRENT_LIST_DIR}/frmzoekenfuncties.h
+    ${CMAKE_CURRENT_LIST_DIR}/frmzoekenkenmerken.cpp ${CMAKE_CURRENT_LIST_DIR}/frmzoekenkenmerken.h
+    ${CMAKE_CURRENT_LIST_DIR}/frmzoekenrvl92.cpp ${CMAKE_CURRENT_LIST_DIR}/frmzoekenrvl92.h
+    ${CMAKE_CURRENT_LIST_DIR}/jobtitlesearchscreen.cpp ${CMAKE_CURRENT_LIST_DIR}/jobtitlesearchscreen.h
+    ${CMAKE_CURRENT_LIST_DIR}/choicedialog.cpp ${CMAKE_CURRENT_LIST_DIR}/choicedialog.h
 )
-unset(_d)

@@ -1,8 +1,8 @@
 // The rules of the browse screens that need no window: the jump value of the
 // job-title list, the code boxes of the occupation list, the thresholds.
-#include "screens/browse/browseregels.h"
-#include "screens/browse/codevakken.h"
-#include "screens/browse/springwaarde.h"
+#include "screens/browse/codeboxkeys.h"
+#include "screens/browse/jumpvalue.h"
+#include "screens/browse/rvlcolumns.h"
 
 #include <QTest>
 
@@ -28,7 +28,7 @@ QString toon(const CodeBoxes& v) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(SpringStap::Soort)
+Q_DECLARE_METATYPE(JumpStep::Kind)
 
 class TestBrowseRegels : public QObject {
     Q_OBJECT
@@ -46,29 +46,29 @@ private slots:
 void TestBrowseRegels::springToets_data() {
     QTest::addColumn<QString>("waarde");
     QTest::addColumn<uint>("toets");
-    QTest::addColumn<SpringStap::Soort>("soort");
+    QTest::addColumn<JumpStep::Kind>("soort");
     QTest::addColumn<QString>("daarna");
-    using S = SpringStap::Soort;
-    QTest::newRow("letter starts") << "" << uint('b') << S::Springen << "b";
-    QTest::newRow("[ and _ lie in the letter range") << "" << uint('[') << S::Springen << "[";
-    QTest::newRow("accented letter starts") << "" << uint(0xC9) << S::Springen << "É";
-    QTest::newRow("first key a digit: ignored") << "" << uint('1') << S::Negeren << "";
-    QTest::newRow("first key a blank: ignored") << "" << uint(' ') << S::Negeren << "";
-    QTest::newRow("first key { (past z): ignored") << "" << uint('{') << S::Negeren << "";
-    QTest::newRow("quote continues") << "pak" << uint('\'') << S::Springen << "pak'";
-    QTest::newRow("Escape clears") << "bak" << uint(27) << S::Wissen << "";
-    QTest::newRow("Backspace shortens") << "bak" << uint(8) << S::Springen << "ba";
-    QTest::newRow("Backspace on one letter clears") << "b" << uint(8) << S::Wissen << "";
+    using S = JumpStep::Kind;
+    QTest::newRow("letter starts") << "" << uint('b') << S::Jump << "b";
+    QTest::newRow("[ and _ lie in the letter range") << "" << uint('[') << S::Jump << "[";
+    QTest::newRow("accented letter starts") << "" << uint(0xC9) << S::Jump << "É";
+    QTest::newRow("first key a digit: ignored") << "" << uint('1') << S::Ignore << "";
+    QTest::newRow("first key a blank: ignored") << "" << uint(' ') << S::Ignore << "";
+    QTest::newRow("first key { (past z): ignored") << "" << uint('{') << S::Ignore << "";
+    QTest::newRow("quote continues") << "pak" << uint('\'') << S::Jump << "pak'";
+    QTest::newRow("Escape clears") << "bak" << uint(27) << S::Clear << "";
+    QTest::newRow("Backspace shortens") << "bak" << uint(8) << S::Jump << "ba";
+    QTest::newRow("Backspace on one letter clears") << "b" << uint(8) << S::Clear << "";
 }
 
 void TestBrowseRegels::springToets() {
     QFETCH(QString, waarde);
     QFETCH(uint, toets);
-    QFETCH(SpringStap::Soort, soort);
+    QFETCH(JumpStep::Kind, soort);
     QFETCH(QString, daarna);
-    const SpringStap s = rvl92::springToets(waarde, char32_t(toets));
-    QCOMPARE(s.soort, soort);
-    QCOMPARE(s.waarde, daarna);
+    const JumpStep s = rvl92::jumpKey(waarde, char32_t(toets));
+    QCOMPARE(s.kind, soort);
+    QCOMPARE(s.value, daarna);
 }
 
 void TestBrowseRegels::aanvullen_data() {
@@ -91,10 +91,10 @@ void TestBrowseRegels::aanvullen() {
     QFETCH(QString, na);
     QFETCH(QString, patroon);
     QFETCH(QString, melding);
-    const CodeBoxes v = vulCodeVakkenAan(vakken(voor));
+    const CodeBoxes v = completeCodeBoxes(vakken(voor));
     QCOMPARE(toon(v), na);
     QCOMPARE(joinedCodeBoxes(v), patroon);
-    QCOMPARE(nietGevondenTekst(patroon),
+    QCOMPARE(codeNotFoundText(patroon),
              QString("Er zijn geen RVL92-codes met de zoekwaarde ") + melding);
 }
 
@@ -129,13 +129,14 @@ void TestBrowseRegels::codeVakToets() {
     QFETCH(QString, na);
     QFETCH(int, focus);
     QFETCH(bool, naarEerste);
-    const CodeVakStap s = vak < 0 ? lijstTeken(vakken(voor), joinedCodeBoxes(vakken(voor)), teken)
-                                  : codeVakTeken(vakken(voor), vak, teken);
-    QCOMPARE(toon(s.vakken), na);
+    const CodeBoxStep s = vak < 0
+                              ? listCharacter(vakken(voor), joinedCodeBoxes(vakken(voor)), teken)
+                              : codeBoxCharacter(vakken(voor), vak, teken);
+    QCOMPARE(toon(s.boxes), na);
     QCOMPARE(s.focus, focus);
-    QCOMPARE(s.naarEerste, naarEerste);
+    QCOMPARE(s.toFirstRow, naarEerste);
     // "Springen" comes on with a first digit only.
-    QCOMPARE(s.zoekenAan, QChar(teken).isDigit() && (vak <= 0));
+    QCOMPARE(s.jumpEnabled, QChar(teken).isDigit() && (vak <= 0));
 }
 
 void TestBrowseRegels::drempels_data() {

@@ -1,6 +1,6 @@
 // The code search: the key table of the five code boxes, the pattern and the
 // query, and the faster form of the query that must give exactly its rows.
-#include "screens/search/codepatroon.h"
+#include "screens/search/codepattern.h"
 
 #include "data/database.h"
 #include "support/fixturedb.h"
@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace rvl92::zoeken;
+using namespace rvl92::search;
 using rvl92::CodeBoxCount;
 using rvl92::CodeBoxes;
 using rvl92::joinedCodeBoxes;
@@ -132,10 +132,10 @@ void TestCodepatroon::toetsen() {
     QFETCH(QString, voor);
     QFETCH(int, vak);
     QFETCH(int, toets);
-    const CodeToetsGevolg g = codeVakToets(vakken(voor), vak, toets);
-    QTEST(tekst(g.vakken), "na");
+    const CodeKeyResult g = codeBoxKey(vakken(voor), vak, toets);
+    QTEST(tekst(g.boxes), "na");
     QTEST(g.focus, "focus");
-    QTEST(g.knoppenAan, "knoppen");
+    QTEST(g.enableButtons, "knoppen");
 }
 
 void TestCodepatroon::patroon_data() {
@@ -152,12 +152,12 @@ void TestCodepatroon::patroon_data() {
 void TestCodepatroon::patroon() {
     QFETCH(QString, vakken);
     QFETCH(QString, patroon);
-    QCOMPARE(joinedCodeBoxes(codeVakkenVoorZoeken(::vakken(vakken))), patroon);
-    QCOMPARE(codeZoekQuery(patroon),
+    QCOMPARE(joinedCodeBoxes(codeBoxesForSearch(::vakken(vakken))), patroon);
+    QCOMPARE(codeSearchQuery(patroon),
              "select RVL92, functienaam, beroep  from functienamen where  RVL92 Like '" + patroon +
                  "'");
-    QCOMPARE(codeZoekQuery(u"1'###"), QString("select RVL92, functienaam, beroep  from "
-                                              "functienamen where  RVL92 Like '1''###'"));
+    QCOMPARE(codeSearchQuery(u"1'###"), QString("select RVL92, functienaam, beroep  from "
+                                                "functienamen where  RVL92 Like '1''###'"));
 }
 
 void TestCodepatroon::snelleVormGeeftDezelfdeRijen_data() {
@@ -176,11 +176,11 @@ void TestCodepatroon::snelleVormGeeftDezelfdeRijen() {
     QVERIFY2(db.open(file, &err), qPrintable(err.description));
     QVERIFY(db.hasTextIndex("functienamen", "RVL92"));
 
-    const Uitvoering snel = codeZoekUitvoering(patroon, true);
-    QCOMPARE(snel.sql != codeZoekQuery(patroon), !vasteBeginCijfers(patroon).isEmpty());
-    QCOMPARE(rijen(snel.sql, snel.volgorde, db),
-             rijen(codeZoekQuery(patroon), rvl92::Recordset::Order::AsReturned, db));
-    if (snel.sql != codeZoekQuery(patroon)) {
+    const QueryPlan snel = codeSearchPlan(patroon, true);
+    QCOMPARE(snel.sql != codeSearchQuery(patroon), !fixedLeadingDigits(patroon).isEmpty());
+    QCOMPARE(rijen(snel.sql, snel.order, db),
+             rijen(codeSearchQuery(patroon), rvl92::Recordset::Order::AsReturned, db));
+    if (snel.sql != codeSearchQuery(patroon)) {
         const QString p = plan(db, snel.sql);
         QVERIFY2(p.contains("INDEX f_rvl92") && !p.contains("SCAN") && !p.contains("TEMP"),
                  qPrintable(p));
@@ -237,9 +237,9 @@ void TestCodepatroon::indexAlleenWaarHijAllesVindt() {
     QVERIFY2(db.open(file, &err), qPrintable(err.description));
     QCOMPARE(db.hasTextIndex("functienamen", "RVL92"), index);
     for (const QString& p : {QStringLiteral("34###"), QStringLiteral("#####")}) {
-        const Uitvoering u = codeZoekUitvoering(p, index);
-        QCOMPARE(rijen(u.sql, u.volgorde, db),
-                 rijen(codeZoekQuery(p), rvl92::Recordset::Order::AsReturned, db));
+        const QueryPlan u = codeSearchPlan(p, index);
+        QCOMPARE(rijen(u.sql, u.order, db),
+                 rijen(codeSearchQuery(p), rvl92::Recordset::Order::AsReturned, db));
     }
 }
 

@@ -3,7 +3,7 @@
 #include "zoekscherm.h"
 
 #include "app/datascreen.h"
-#include "screens/search/codepatroon.h"
+#include "screens/search/codepattern.h"
 
 #include <QLineEdit>
 
@@ -82,7 +82,7 @@ void TestZoekenRvl92::zoeken() {
     // The query text stays the written one; leading digits are read through
     // the index on the code.
     const auto* scherm = qobject_cast<DataScreen*>(forms().find(F));
-    QCOMPARE(scherm->sSQL, zoeken::codeZoekQuery(tekst()));
+    QCOMPARE(scherm->sSQL, search::codeSearchQuery(tekst()));
     QCOMPARE(scherm->Rs->source() != scherm->sSQL, tekst()[0] != u'#');
 }
 

@@ -1,12 +1,12 @@
 // The search on characteristics: the condition built from the chosen codes,
 // character for character, the grouped direction list and the sorted lists
 // of chosen codes.
-#include "screens/search/kenmerkcodes.h"
-#include "screens/search/zoekstring.h"
+#include "screens/search/characteristiccodes.h"
+#include "screens/search/searchcondition.h"
 
 #include <QTest>
 
-using namespace rvl92::zoeken;
+using namespace rvl92::search;
 
 namespace {
 const QString Ws101 =
@@ -83,7 +83,7 @@ void TestZoekstring::zoekstring() {
 }
 
 void TestZoekstring::query() {
-    QCOMPARE(kenmerkZoekQuery(QStringLiteral(" RichtingCode = '071'")),
+    QCOMPARE(characteristicsQuery(QStringLiteral(" RichtingCode = '071'")),
              QString("select RVL92, werksoortCode1, werksoort1, werksoortCode2,  werksoort2, "
                      "werksoortCode3, werksoort3, beroep  from RVL where  RichtingCode = '071'"));
 }
@@ -102,7 +102,7 @@ void TestZoekstring::richtingen_data() {
 
 void TestZoekstring::richtingen() {
     QFETCH(QStringList, rijen);
-    QTEST(richtingenGroeperen(rijen), "lijst");
+    QTEST(groupDirections(rijen), "lijst");
 }
 
 void TestZoekstring::kiezen_data() {
@@ -110,8 +110,8 @@ void TestZoekstring::kiezen_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("keuze");
     QTest::addColumn<QStringList>("na");
-    const int toegevoegd = int(Keuze::Toegevoegd), al = int(Keuze::AlGekozen),
-              vol = int(Keuze::Vol);
+    const int toegevoegd = int(Choice::Added), al = int(Choice::AlreadyChosen),
+              vol = int(Choice::Full);
     QTest::newRow("kept in ascending order")
         << QStringList{"204", "305"} << "101" << toegevoegd << QStringList{"101", "204", "305"};
     QTest::newRow("in the middle")
@@ -126,7 +126,7 @@ void TestZoekstring::kiezen_data() {
 void TestZoekstring::kiezen() {
     QFETCH(QStringList, voor);
     QFETCH(QString, code);
-    QTEST(int(kiesCode(voor, code, MaxWerksoorten)), "keuze");
+    QTEST(int(chooseCode(voor, code, MaxWorkTypes)), "keuze");
     QTEST(voor, "na");
 }
 

@@ -1,10 +1,10 @@
 // The job-title search: the query built from the typed text, and the key
 // rules of the search box and the grid.
-#include "screens/search/zoektekst.h"
+#include "screens/search/searchtext.h"
 
 #include <QTest>
 
-using namespace rvl92::zoeken;
+using namespace rvl92::search;
 
 class TestZoektekst : public QObject {
     Q_OBJECT
@@ -37,7 +37,7 @@ void TestZoektekst::query_data() {
 void TestZoektekst::query() {
     QFETCH(QString, tekst);
     QFETCH(QString, voorwaarde);
-    QCOMPARE(functieZoekQuery(tekst),
+    QCOMPARE(jobTitleQuery(tekst),
              "select RVL92, functienaam, beroep  from functienamen where  functienaam Like " +
                  voorwaarde);
 }
@@ -64,9 +64,9 @@ void TestZoektekst::zoekvak() {
     QFETCH(int, toets);
     QFETCH(bool, vakLeeg);
     QFETCH(bool, zoekenAan);
-    const ToetsGevolg g = zoekvakToets(toets, vakLeeg, zoekenAan);
-    QTEST(g.zoeken, "zoeken");
-    QTEST(g.knoppenAan, "knoppenAan");
+    const KeyResult g = searchBoxKey(toets, vakLeeg, zoekenAan);
+    QTEST(g.runSearch, "zoeken");
+    QTEST(g.enableButtons, "knoppenAan");
 }
 
 void TestZoektekst::grid_data() {
@@ -89,10 +89,10 @@ void TestZoektekst::grid() {
     QFETCH(int, toets);
     QFETCH(QString, voor);
     QFETCH(bool, zoekenAan);
-    const GridToetsGevolg g = gridToets(toets, voor, zoekenAan);
-    QTEST(g.tekst, "na");
-    QTEST(g.zoeken, "zoeken");
-    QTEST(g.knoppenAan, "knoppenAan");
+    const GridKeyResult g = gridKey(toets, voor, zoekenAan);
+    QTEST(g.text, "na");
+    QTEST(g.runSearch, "zoeken");
+    QTEST(g.enableButtons, "knoppenAan");
 }
 
 QTEST_GUILESS_MAIN(TestZoektekst)

@@ -10,7 +10,7 @@
 #include "app/frmdialogbericht.h"
 #include "app/modrvl92.h"
 #include "app/registerforms.h"
-#include "screens/search/keuzedialoog.h"
+#include "screens/search/choicedialog.h"
 
 #include "probeform.h"
 #include "support/formdriver.h"
@@ -67,7 +67,7 @@ inline QStringList aan(const QString& form, const QStringList& names) {
 }
 
 inline QString melding() {
-    auto* d = qobject_cast<BerichtDialog*>(forms().find(form::DialogNietGevonden));
+    auto* d = qobject_cast<MessageDialog*>(forms().find(form::DialogNietGevonden));
     return d ? d->text() : QString();
 }
 inline QString actief() {

@@ -10,14 +10,14 @@ namespace rvl92 {
 
 // "Springen" without a value: the job-title list and the occupation list word
 // it differently.
-QString geenSpringwaardeFunctienamen();
-QString geenSpringwaardeBeroepen();
+QString noJumpValueJobTitlesText();
+QString noJumpValueOccupationsText();
 
 // An occupation without job titles: the list of its titles has nothing to show.
-QString geenFunctienamenBijBeroep(const QString& code);
+QString noJobTitlesForOccupationText(const QString& code);
 
 // "Exporteren" on the two overviews: the complete lists are installed as files.
-Notice functienamenlijstMededeling(const QString& programDir);
-Notice beroepenlijstMededeling(const QString& programDir);
+Notice jobTitleListNotice(const QString& programDir);
+Notice occupationListNotice(const QString& programDir);
 
 } // namespace rvl92

@@ -21,25 +21,25 @@ class frmZoekenKenmerken;
 // A dialog of the search on characteristics that asks what to replace when a
 // kind of characteristic is full. While it is up the search screen takes no
 // input; Escape and the close button leave it as "Nee" / "Annuleren" do.
-class KeuzeDialoog : public Form {
+class ChoiceDialog : public Form {
     Q_OBJECT
 public:
-    KeuzeDialoog(const QString& formName, const QString& caption, QWidget* parent = nullptr);
+    ChoiceDialog(const QString& formName, const QString& caption, QWidget* parent = nullptr);
 
     void formLoad() override;
     void formDeactivate() override;
 
 protected:
     // The search screen, or null when it is not loaded.
-    static frmZoekenKenmerken* zoekscherm();
-    static void toonZoekscherm();
+    static frmZoekenKenmerken* searchScreen();
+    static void showSearchScreen();
 };
 
 // "Er is al een ... opgegeven. Wilt u deze vervangen" with "Ja" and "Nee".
-class VervangVraag : public KeuzeDialoog {
+class ReplaceQuestion : public ChoiceDialog {
     Q_OBJECT
 public:
-    VervangVraag(const QString& formName, const QString& vraag, QWidget* parent = nullptr);
+    ReplaceQuestion(const QString& formName, const QString& question, QWidget* parent = nullptr);
 
     virtual void cmdYes_Click() = 0;
     void cmdNo_Click();
@@ -51,23 +51,23 @@ protected:
 };
 
 // One button per chosen code, in ascending order; the one pressed is replaced.
-class VervangKeuze : public KeuzeDialoog {
+class ReplaceChoice : public ChoiceDialog {
     Q_OBJECT
 public:
-    VervangKeuze(const QString& formName, const QString& caption, const QString& tekst,
-                 const QString& knopNaam, int aantal, int perRij, QWidget* parent = nullptr);
+    ReplaceChoice(const QString& formName, const QString& caption, const QString& text,
+                  const QString& buttonName, int count, int perRow, QWidget* parent = nullptr);
 
     void formLoad() override;
-    void knop_Click(int index);
+    void codeButton_Click(int index);
     void cmdCancel_Click();
 
 protected:
     // The chosen codes the buttons show, and the replacement of one of them.
-    virtual QStringList gekozen(const frmZoekenKenmerken& scherm) const = 0;
-    virtual void vervang(frmZoekenKenmerken& scherm, int index) = 0;
+    virtual QStringList chosen(const frmZoekenKenmerken& searchForm) const = 0;
+    virtual void replace(frmZoekenKenmerken& searchForm, int index) = 0;
 
     QLabel* lblTekst;
-    QList<QPushButton*> knoppen;
+    QList<QPushButton*> buttons;
     QPushButton* cmdCancel;
 };
 

@@ -1,8 +1,8 @@
-#include "screens/browse/browseregels.h"
+#include "screens/browse/rvlcolumns.h"
 
 namespace rvl92 {
 
-QStringList rvlKolommen() {
+QStringList rvlColumns() {
     QStringList k{QStringLiteral("RVL92"),
                   QStringLiteral("BeroepsniveauCode"),
                   QStringLiteral("BeroepsNiveau"),
@@ -24,19 +24,19 @@ QStringList rvlKolommen() {
     return k;
 }
 
-QString rvlKolomAfwijking(const QStringList& kolommen) {
-    const QStringList verwacht = rvlKolommen();
-    for (const QString& naam : verwacht)
-        if (!kolommen.contains(naam, Qt::CaseInsensitive))
-            return QStringLiteral("De tabel RVL mist de kolom %1.").arg(naam);
+QString rvlColumnProblem(const QStringList& columns) {
+    const QStringList expected = rvlColumns();
+    for (const QString& name : expected)
+        if (!columns.contains(name, Qt::CaseInsensitive))
+            return QStringLiteral("De tabel RVL mist de kolom %1.").arg(name);
     // Every name is there (so there are at least as many columns); the
     // screen and its export also read them by position.
-    for (qsizetype i = 0; i < verwacht.size(); ++i)
-        if (kolommen.at(i).compare(verwacht.at(i), Qt::CaseInsensitive) != 0)
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        if (columns.at(i).compare(expected.at(i), Qt::CaseInsensitive) != 0)
             return QStringLiteral("De kolommen van tabel RVL staan niet in de verwachte "
                                   "volgorde: op plaats %1 staat %2 in plaats van %3.")
                 .arg(i + 1)
-                .arg(kolommen.at(i), verwacht.at(i));
+                .arg(columns.at(i), expected.at(i));
     return QString();
 }
 

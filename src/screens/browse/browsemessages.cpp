@@ -1,4 +1,4 @@
-#include "screens/browse/browseteksten.h"
+#include "screens/browse/browsemessages.h"
 
 namespace rvl92 {
 
@@ -6,15 +6,15 @@ namespace {
 const QString CRLF = QStringLiteral("\r\n");
 }
 
-QString geenSpringwaardeFunctienamen() {
+QString noJumpValueJobTitlesText() {
     return QStringLiteral("Er is geen waarde opgegeven waar naar gesprongen moet worden.");
 }
 
-QString geenSpringwaardeBeroepen() {
+QString noJumpValueOccupationsText() {
     return QStringLiteral("Er is geen waarde opgegeven waarnaar gesprongen moet worden.");
 }
 
-QString geenFunctienamenBijBeroep(const QString& code) {
+QString noJobTitlesForOccupationText(const QString& code) {
     if (code.isEmpty())
         return QStringLiteral("Er is geen beroep gekozen waarvan de functienamen getoond kunnen "
                               "worden.");
@@ -22,14 +22,14 @@ QString geenFunctienamenBijBeroep(const QString& code) {
            QStringLiteral(" gevonden.");
 }
 
-Notice functienamenlijstMededeling(const QString& programDir) {
+Notice jobTitleListNotice(const QString& programDir) {
     return {QStringLiteral("Exporteren Functienamenlijst"),
             QStringLiteral("De volledige functienamenlijst vindt u in de directory: ") + CRLF +
                 shownPath(programDir, QStringLiteral("Gebruikersbestanden")),
             false};
 }
 
-Notice beroepenlijstMededeling(const QString& programDir) {
+Notice occupationListNotice(const QString& programDir) {
     return {QStringLiteral("Exporteren Beroepenlijst"),
             QStringLiteral("De volledige beroepenlijst vindt u in de directory: ") + CRLF +
                 shownPath(programDir, QStringLiteral("Gebruikersbestanden")),

@@ -10,9 +10,9 @@ namespace rvl92 {
 
 // The 34 columns of table RVL in the order the characteristics screen and its
 // export read them.
-QStringList rvlKolommen();
+QStringList rvlColumns();
 // What is wrong with the columns of a row of RVL.* (names without regard to
 // case; more columns after the last are harmless), or "" when nothing is.
-QString rvlKolomAfwijking(const QStringList& kolommen);
+QString rvlColumnProblem(const QStringList& columns);
 
 } // namespace rvl92
