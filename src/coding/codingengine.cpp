@@ -317,6 +317,7 @@ void CodingEngine::finish() {
     m_postings.resize(m_postingStart.back());
     std::vector<uint32_t> fill(m_postingStart.begin(), m_postingStart.end() - 1);
     std::fill(lastDoc.begin(), lastDoc.end(), 0);
+    m_docTrigramWeight.assign(m_docs.size(), 0.0f);
     for (uint32_t d = 0; d < m_docs.size(); ++d) {
         double weight = 0;
         forEachTrigram(docText(d), [&](uint32_t t) {
@@ -327,7 +328,7 @@ void CodingEngine::finish() {
             m_postings[fill[id]++] = d;
             weight += m_trigramIdf[id];
         });
-        m_docs[d].trigramWeight = float(weight);
+        m_docTrigramWeight[d] = float(weight);
     }
     // Trigrams in more than one title in fifty add little to the ranking and
     // most of the time to a lookup; a fixed ceiling keeps large classifications
@@ -446,7 +447,7 @@ std::vector<uint32_t> CodingEngine::preselect(const std::vector<uint32_t>& query
     std::vector<std::pair<float, uint32_t>> ranked;
     ranked.reserve(touched.size());
     for (uint32_t d : touched) {
-        ranked.emplace_back(acc[d] / float(queryWeight + m_docs[d].trigramWeight), d);
+        ranked.emplace_back(acc[d] / float(queryWeight + m_docTrigramWeight[d]), d);
         acc[d] = 0.0f;
     }
     const auto better = [](const std::pair<float, uint32_t>& a,
@@ -487,7 +488,7 @@ double CodingEngine::scoreDoc(uint32_t doc, const std::vector<uint32_t>& queryTr
             shared += queryTrigramWeights[i];
         }
     });
-    const double dice = 2.0 * shared / (queryWeight + m_docs[doc].trigramWeight);
+    const double dice = 2.0 * shared / (queryWeight + m_docTrigramWeight[doc]);
 
     // Weighted words: how much of the text the title explains (recall) and
     // how much of the title the text explains (precision).

@@ -86,7 +86,6 @@ private:
         uint32_t textLength = 0;
         uint32_t firstOwner = 0;
         uint32_t ownerCount = 0;
-        float trigramWeight = 0; // sum of the weights of its trigrams
     };
     struct Owner {
         uint32_t doc = 0;
@@ -116,6 +115,9 @@ private:
 
     std::vector<Occupation> m_occupations;
     std::vector<Doc> m_docs;
+    // Per title the sum of the weights of its trigrams, apart from the rest:
+    // the preselection reads it for every title a query touches.
+    std::vector<float> m_docTrigramWeight;
     std::string m_docText;
     std::vector<Owner> m_owners;
     std::string m_titles;                                // UTF-8
