@@ -92,6 +92,7 @@ frmDialogBestandCoderen::frmDialogBestandCoderen(QWidget* parent)
     auto* lblKolom = new QLabel(QStringLiteral("K&olom met de functienaam:"), this);
     cboKolom = new QComboBox(this);
     cboKolom->setObjectName(QStringLiteral("cboKolom"));
+    cboKolom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     lblKolom->setBuddy(cboKolom);
 
     auto* lblUitvoer = new QLabel(QStringLiteral("&Uitvoerbestand:"), this);
@@ -366,6 +367,11 @@ void frmDialogBestandCoderen::toonVoorbeeld() {
     for (int r = 0; r < rijen.size(); ++r)
         for (int c = 0; c < rijen[r]->size() && c < in.width; ++c)
             grdVoorbeeld->setItem(r, c, new QTableWidgetItem(rijen[r]->at(c)));
+    // Wide enough to read, never so wide that one long field hides the rest.
+    grdVoorbeeld->resizeColumnsToContents();
+    for (int c = 0; c < in.width; ++c)
+        grdVoorbeeld->setColumnWidth(c,
+                                     std::min(grdVoorbeeld->columnWidth(c), twipsToPixels(4000)));
     if (in.column >= 0)
         grdVoorbeeld->selectColumn(in.column);
 }

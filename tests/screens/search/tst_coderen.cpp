@@ -60,6 +60,7 @@ private slots:
     void exporteren();
     void bestandCoderen();
     void bestandAnnuleren();
+    void kolomKiezenEnOnschrijfbaar();
     void slechteInvoer_data();
     void slechteInvoer();
 
@@ -294,6 +295,36 @@ void TestCoderen::bestandAnnuleren() {
     QTest::keyClick(dialoog(), Qt::Key_Escape);
     QVERIFY(!dialoog());
     QVERIFY(forms().find(F)->isEnabled());
+}
+
+void TestCoderen::kolomKiezenEnOnschrijfbaar() {
+    klaar();
+    const QString invoer = pad("drie.csv");
+    QVERIFY(schrijfBestand(invoer, "a,b,c\r\n1,bakker,x\r\n"));
+    kiesInvoer(invoer);
+    // No header names the job title: the user chooses before coding can start.
+    auto* kolom = child<QComboBox>(D, "cboKolom");
+    QCOMPARE(kolom->currentIndex(), -1);
+    QCOMPARE(child<QLabel>(D, "lblResultaat")->text(),
+             QString("Het bestand heeft 3 kolommen; kies de kolom met de functienaam."));
+    QVERIFY(!child<QPushButton>(D, "cmdCoderen")->isEnabled());
+    kolom->setCurrentIndex(1);
+    emit kolom->activated(1);
+    QVERIFY(child<QPushButton>(D, "cmdCoderen")->isEnabled());
+    QCOMPARE(child<QLabel>(D, "lblResultaat")->text(), QString());
+
+    // A folder that does not exist: told, nothing written, the dialog usable.
+    const QString uitvoer = pad("bestaat-niet/uit.csv");
+    child<QLineEdit>(D, "txtUitvoer")->setText(QDir::toNativeSeparators(uitvoer));
+    msgbox::setNextAnswer(msgbox::Answer::Ok);
+    QVERIFY(click(D, "cmdCoderen"));
+    dialoog()->waitForJob();
+    QCOMPARE(msgbox::shown().size(), 1);
+    QVERIFY2(msgbox::shown().last().text.startsWith("Kan " + QDir::toNativeSeparators(uitvoer) +
+                                                    " niet schrijven: "),
+             qPrintable(msgbox::shown().last().text));
+    QVERIFY(!QFile::exists(uitvoer));
+    QVERIFY(child<QPushButton>(D, "cmdCoderen")->isEnabled());
 }
 
 void TestCoderen::slechteInvoer_data() {
