@@ -39,7 +39,7 @@ frmCoderen::frmCoderen(QWidget* parent) : DataScreen(form::Coderen, screen::Code
     txtFunctienaam->setToolTip(
         QStringLiteral("Typ een functienaam zoals die geschreven is; de voorstellen volgen"));
     lbl1->setBuddy(txtFunctienaam);
-    cmdBestandCoderen = new QPushButton(QStringLiteral("&Bestand coderen…"), this);
+    cmdBestandCoderen = new QPushButton(QStringLiteral("Bestand &coderen…"), this);
     cmdBestandCoderen->setObjectName(QStringLiteral("cmdBestandCoderen"));
     cmdBestandCoderen->setToolTip(
         QStringLiteral("Een tekst- of CSV-bestand met functienamen in één keer coderen"));
