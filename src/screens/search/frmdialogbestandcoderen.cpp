@@ -197,6 +197,9 @@ void frmDialogBestandCoderen::formLoad() {
         lblResultaat->setText(preparingText);
     else if (index.state() == coding::CodingIndex::State::Failed)
         lblResultaat->setText(index.errorText());
+    else if (index.state() == coding::CodingIndex::State::Idle)
+        lblResultaat->setText(
+            QStringLiteral("Zonder database kunnen er geen functienamen worden gecodeerd."));
     knoppenBijwerken();
     cmdKiesInvoer->setFocus();
 }
