@@ -25,6 +25,7 @@ inline const QString ZoekenFuncties = QStringLiteral("frmZoekenFuncties");
 inline const QString ZoekenRvl92 = QStringLiteral("frmZoekenRVL92");
 inline const QString ZoekenKenmerken = QStringLiteral("frmZoekenKenmerken");
 inline const QString Zoekprogramma = QStringLiteral("frmZoekprogramma");
+inline const QString Coderen = QStringLiteral("frmCoderen");
 } // namespace screen
 
 // Screen names and form names are compared without regard to case.

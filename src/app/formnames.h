@@ -21,5 +21,7 @@ inline const QString ZoekenKenmerken = QStringLiteral("frmZoekenKenmerken");
 inline const QString DialogPdfOrWord = QStringLiteral("frmDialogPdfOrWord");
 inline const QString ShowRtfHelp = QStringLiteral("frmShowRtfHelp");
 inline const QString DialogSchakelSchema = QStringLiteral("frmDialogSchakelSchema");
+inline const QString Coderen = QStringLiteral("frmCoderen");
+inline const QString DialogBestandCoderen = QStringLiteral("frmDialogBestandCoderen");
 
 } // namespace rvl92::form

@@ -88,6 +88,8 @@ void MenuScreen::dispatch(MenuRole role) {
         return mnuHandleiding_Click();
     case MenuRole::Vraagteken:
         return mnuVraagteken_Click();
+    case MenuRole::Coderen:
+        return mnuCoderen_Click();
     case MenuRole::Separator:
         return;
     }
@@ -159,6 +161,10 @@ void MenuScreen::mnuHandleiding_Click() {
 
 void MenuScreen::mnuVraagteken_Click() {
     forms().show(form::ShowRtfHelp);
+}
+
+void MenuScreen::mnuCoderen_Click() {
+    forms().show(form::Coderen);
 }
 
 bool MenuScreen::isMenuShortcut(const QKeyEvent* e) const {

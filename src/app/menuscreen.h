@@ -63,6 +63,7 @@ protected:
     virtual void mnuRecordselector_Click();
     virtual void mnuHandleiding_Click();
     virtual void mnuVraagteken_Click();
+    virtual void mnuCoderen_Click();
 
 private:
     void dispatch(MenuRole role);

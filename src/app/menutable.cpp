@@ -38,6 +38,8 @@ std::set<MenuRole> disabledAtDesign(const QString& f) {
         return with(R::ZoekenRvl92);
     if (is(f, "frmZoekenKenmerken"))
         return with(R::ZoekenKenmerken);
+    if (is(f, "frmCoderen"))
+        return with(R::Coderen);
     if (is(f, "frmZoekprogramma"))
         return {R::Exporteren,   R::Namen,        R::Kenmerken,     R::VorigScherm, R::VorigeCode,
                 R::VolgendeCode, R::EersteRecord, R::LaatsteRecord, R::Vraagteken};
@@ -88,7 +90,8 @@ std::vector<MenuDef> screenMenu(const QString& f) {
                characteristicsSearch ? QStringLiteral("&Lijst beroepen")
                                      : QStringLiteral("Lijst &beroepen")),
           item(R::Namen, "mnuNamen", QStringLiteral("Functie&namen bij beroep")),
-          item(R::Kenmerken, "mnuKenmerken", QStringLiteral("&Kenmerken bij beroep"))}});
+          item(R::Kenmerken, "mnuKenmerken", QStringLiteral("&Kenmerken bij beroep")), sep(),
+          item(R::Coderen, "mnuCoderen", QStringLiteral("&Coderen van functienamen"))}});
 
     MenuDef nav{QStringLiteral("mnuNavigatie"),
                 hub ? QStringLiteral("&Navigatie") : QStringLiteral("N&avigatie"),

@@ -26,6 +26,7 @@ enum class MenuRole {
     Recordselector,
     Handleiding,
     Vraagteken,
+    Coderen,
     Separator
 };
 

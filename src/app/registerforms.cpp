@@ -15,6 +15,8 @@
 #include "screens/browse/frmfunctienamen.h"
 #include "screens/browse/frmkenmerken.h"
 #include "screens/browse/frmnamen.h"
+#include "screens/search/frmcoderen.h"
+#include "screens/search/frmdialogbestandcoderen.h"
 #include "screens/search/frmdialogniveau.h"
 #include "screens/search/frmdialogrichting.h"
 #include "screens/search/frmdialoogvaardigheden.h"
@@ -48,6 +50,8 @@ void registerForms() {
     f.registerForm(form::DialogPdfOrWord, [] { return new frmDialogPdfOrWord; });
     f.registerForm(form::ShowRtfHelp, [] { return new frmShowRtfHelp; });
     f.registerForm(form::DialogSchakelSchema, [] { return new frmDialogSchakelSchema; });
+    f.registerForm(form::Coderen, [] { return new frmCoderen; });
+    f.registerForm(form::DialogBestandCoderen, [] { return new frmDialogBestandCoderen; });
     f.setMainForm(form::Startscherm);
 }
 

@@ -229,4 +229,28 @@ QString BatchCoder::defaultOutputPath(const QString& inputPath) {
     return info.dir().filePath(info.completeBaseName() + QStringLiteral("-gecodeerd.csv"));
 }
 
+QString BatchCoder::describeInput(const BatchInput& in) {
+    QString column = QString::number(in.column + 1);
+    if (!in.columnName.isEmpty())
+        column += QStringLiteral(" (%1)").arg(in.columnName);
+    return QStringLiteral("Invoer: %1, scheidingsteken %2, kopregel %3, kolom %4.")
+        .arg(encodingText(in.encoding), separatorText(in.separator),
+             in.header ? QStringLiteral("ja") : QStringLiteral("nee"), column);
+}
+
+QString BatchCoder::describeSummary(const BatchSummary& s) {
+    QString text =
+        QStringLiteral("%1 regels gecodeerd in %2 s: %3 zeker, %4 waarschijnlijk, "
+                       "%5 onzeker, %6 zonder kandidaat")
+            .arg(s.rows)
+            .arg(QString::number(double(s.milliseconds) / 1000.0, 'f', 1).replace(u'.', u','))
+            .arg(s.byCertainty[size_t(Certainty::Sure)])
+            .arg(s.byCertainty[size_t(Certainty::Likely)])
+            .arg(s.byCertainty[size_t(Certainty::Unsure)])
+            .arg(s.byCertainty[size_t(Certainty::None)]);
+    if (s.emptyRows > 0)
+        text += QStringLiteral("; %1 lege regels").arg(s.emptyRows);
+    return text + u'.';
+}
+
 } // namespace rvl92::coding

@@ -84,6 +84,12 @@ public:
                                   const QString& outputPath, const Progress& progress = {},
                                   const std::atomic<bool>* cancel = nullptr);
 
+    // What was read: "Invoer: UTF-8, scheidingsteken puntkomma, kopregel ja,
+    // kolom 2 (functie)."
+    static QString describeInput(const BatchInput& input);
+    // What was written: rows, per certainty, the time taken, empty rows.
+    static QString describeSummary(const BatchSummary& summary);
+
     // "<naam>-gecodeerd.csv" beside the input file.
     static QString defaultOutputPath(const QString& inputPath);
 };

@@ -220,30 +220,6 @@ std::optional<Arguments> parseArguments(const QStringList& args, QString* error)
     return a;
 }
 
-QString describeInput(const BatchInput& in) {
-    QString column = QString::number(in.column + 1);
-    if (!in.columnName.isEmpty())
-        column += QStringLiteral(" (%1)").arg(in.columnName);
-    return QStringLiteral("Invoer: %1, scheidingsteken %2, kopregel %3, kolom %4.")
-        .arg(encodingText(in.encoding), separatorText(in.separator),
-             in.header ? QStringLiteral("ja") : QStringLiteral("nee"), column);
-}
-
-QString describeSummary(const BatchSummary& s) {
-    QString text =
-        QStringLiteral("%1 regels gecodeerd in %2 s: %3 zeker, %4 waarschijnlijk, "
-                       "%5 onzeker, %6 zonder kandidaat")
-            .arg(s.rows)
-            .arg(QString::number(double(s.milliseconds) / 1000.0, 'f', 1).replace(u'.', u','))
-            .arg(s.byCertainty[size_t(Certainty::Sure)])
-            .arg(s.byCertainty[size_t(Certainty::Likely)])
-            .arg(s.byCertainty[size_t(Certainty::Unsure)])
-            .arg(s.byCertainty[size_t(Certainty::None)]);
-    if (s.emptyRows > 0)
-        text += QStringLiteral("; %1 lege regels").arg(s.emptyRows);
-    return text + u'.';
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -283,7 +259,7 @@ int main(int argc, char* argv[]) {
         return BadInput;
     }
     if (!args->quiet)
-        say(describeInput(*input));
+        say(BatchCoder::describeInput(*input));
 
     const QString dbFile =
         !args->database.isEmpty()
@@ -345,7 +321,7 @@ int main(int argc, char* argv[]) {
         break;
     }
     if (!args->quiet) {
-        say(describeSummary(summary));
+        say(BatchCoder::describeSummary(summary));
         if (summary.replacedCharacters > 0)
             say(QStringLiteral("Let op: %1 tekens bestaan niet in windows-1252 en staan als ? in "
                                "de uitvoer; gebruik --codering utf-8 om ze te bewaren.")

@@ -13,6 +13,8 @@
 
 #include <sqlite3.h>
 
+#include <mutex>
+
 namespace rvl92 {
 
 struct Database::Handle {
@@ -36,7 +38,13 @@ void setError(DbError* e, int number, const QString& text) {
     }
 }
 
-// Imported Jet files, by canonical path: read once per process.
+// Imported Jet files, by canonical path: read once per process. The coding
+// index opens its own connection on a worker thread, so the table is only
+// touched under its lock.
+std::mutex& jetImportsLock() {
+    static std::mutex lock;
+    return lock;
+}
 QHash<QString, std::shared_ptr<Database::Handle>>& jetImports() {
     static QHash<QString, std::shared_ptr<Database::Handle>> imports;
     return imports;
@@ -104,6 +112,7 @@ bool Database::open(const QString& file, DbError* error) {
     case Format::Jet: {
 #ifdef RVL92_HAVE_JET
         const QString key = QFileInfo(path).canonicalFilePath();
+        const std::lock_guard<std::mutex> guard(jetImportsLock());
         auto it = jetImports().constFind(key);
         if (it != jetImports().constEnd()) {
             m_handle = *it;
@@ -250,6 +259,7 @@ bool Database::hasTextIndex(const QString& table, const QString& column) const {
 }
 
 void Database::clearSharedImports() {
+    const std::lock_guard<std::mutex> guard(jetImportsLock());
     jetImports().clear();
 }
 

@@ -21,6 +21,8 @@ const QList<HelpText>& helpTexts() {
         {QStringLiteral("frmNamen"),
          QStringLiteral("Functienamen behorend bij geselecteerde beroep"),
          QStringLiteral("Programmabestanden/HelpNamen.rtf")},
+        {QStringLiteral("frmCoderen"), QStringLiteral("Functies bij Coderen van functienamen"),
+         QStringLiteral("Programmabestanden/HelpCoderen.rtf")},
     };
     return table;
 }

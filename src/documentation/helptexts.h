@@ -15,7 +15,7 @@ struct HelpText {
     QString file;    // below the program directory, written with "/"
 };
 
-// The seven help texts, in the order in which they are looked up.
+// The help texts of the screens, in the order in which they are looked up.
 const QList<HelpText>& helpTexts();
 
 // The help text of the screen that gsHuidigScherm names (compared exactly, as

@@ -64,6 +64,14 @@ QString suffixOf(ExportType type) {
     return type == ExportType::Csv ? QStringLiteral("csv") : QStringLiteral("txt");
 }
 
+// Qt's file dialogs keep their folders and history in a settings file in the
+// user's configuration folder. The program writes nothing but the files the
+// user asks for, so those settings go nowhere.
+void keepDialogSettingsAway() {
+    for (const QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(f, QSettings::UserScope, QProcess::nullDevice());
+}
+
 // The chosen file, or nullopt when the user cancelled.
 std::optional<Choice> askFileName(QWidget* parent, const savedialog::Setup& setup) {
     setups().append(setup);
@@ -80,11 +88,7 @@ std::optional<Choice> askFileName(QWidget* parent, const savedialog::Setup& setu
             return Choice{a.path, a.filter};
         }
     }
-    // Qt's save dialog keeps its folders and history in a settings file in
-    // the user's configuration folder. The program writes nothing but the
-    // exports the user asks for, so those settings go nowhere.
-    for (const QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(f, QSettings::UserScope, QProcess::nullDevice());
+    keepDialogSettingsAway();
     QFileDialog dialog(parent, setup.title, setup.directory);
     dialog.setWindowIcon(Form::programIcon());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -206,6 +210,64 @@ ExportResult runExport(QWidget* parent, const ExportJob& job) {
         return ExportResult::Failed;
     }
     return ExportResult::Failed;
+}
+
+namespace {
+
+// A test answer for a dialog outside the exports, if one is waiting: the
+// outer optional says whether there was one, the inner what it chose.
+std::optional<std::optional<QString>> pendingPath(const savedialog::Setup& setup,
+                                                  const QString& proposal) {
+    setups().append(setup);
+    if (pending().isEmpty())
+        return std::nullopt;
+    const Answer a = pending().dequeue();
+    switch (a.kind) {
+    case Answer::Kind::Cancel:
+        return std::optional<QString>();
+    case Answer::Kind::Proposal:
+        return std::optional<QString>(proposal);
+    case Answer::Kind::File:
+        break;
+    }
+    return std::optional<QString>(a.path);
+}
+
+} // namespace
+
+std::optional<QString> askOpenFileName(QWidget* parent, const QString& title,
+                                       const QStringList& filters, const QString& directory) {
+    savedialog::Setup setup{title, filters, QString(), QString(), directory};
+    if (const auto answer = pendingPath(setup, QString()))
+        return *answer;
+    keepDialogSettingsAway();
+    QFileDialog dialog(parent, title, directory);
+    dialog.setWindowIcon(Form::programIcon());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> askSaveFileName(QWidget* parent, const QString& title,
+                                       const QStringList& filters, const QString& proposal) {
+    const QFileInfo info(proposal);
+    savedialog::Setup setup{title, filters, info.suffix(), info.fileName(), info.absolutePath()};
+    if (const auto answer = pendingPath(setup, proposal))
+        return *answer;
+    keepDialogSettingsAway();
+    QFileDialog dialog(parent, title, info.absolutePath());
+    dialog.setWindowIcon(Form::programIcon());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(info.suffix());
+    dialog.selectFile(info.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }
 
 namespace savedialog {

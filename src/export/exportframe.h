@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -47,6 +48,17 @@ QString exportStartDirectory();
 QString saveDialogTitle(int recordCount);
 inline const QString textFilter = QStringLiteral("Text (*.txt)");
 inline const QString csvFilter = QStringLiteral("CSV (*.csv)");
+
+// The file dialogs of other parts of the program, answered through the same
+// test seam as the save dialog of the exports (a "proposal" answer takes
+// `proposal`). Both return nothing when the user cancels.
+// A file to read, starting in `directory`.
+std::optional<QString> askOpenFileName(QWidget* parent, const QString& title,
+                                       const QStringList& filters, const QString& directory);
+// A file to write, proposing `proposal` (a full path); the user confirms
+// replacing an existing file in the dialog itself.
+std::optional<QString> askSaveFileName(QWidget* parent, const QString& title,
+                                       const QStringList& filters, const QString& proposal);
 
 // Test seam for the save dialog: an answer set beforehand is taken by the next
 // export, which then shows no dialog; every dialog's set-up is recorded.

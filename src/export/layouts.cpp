@@ -1,5 +1,7 @@
 #include "export/layouts.h"
 
+#include "coding/codingengine.h"
+#include "coding/csvtable.h"
 #include "data/recordset.h"
 #include "data/sqltext.h"
 
@@ -93,6 +95,25 @@ void writeZoekenKenmerken(const Recordset& rs, ExportType type, ExportLines& out
 
 void writeNamen(const Recordset& rs, ExportType type, ExportLines& out) {
     writeRows(rs, type, out, {0, 1, 2});
+}
+
+void writeCoderen(const std::vector<coding::Candidate>& candidates, ExportType type,
+                  ExportLines& out) {
+    for (const coding::Candidate& c : candidates) {
+        if (!out.ok())
+            return;
+        if (type == ExportType::Csv) {
+            QStringList fields;
+            for (const QString& f : {c.code, c.occupation, c.title, QString::number(c.score)})
+                fields << coding::CsvWriter::quoted(f, u';');
+            out.write(fields.join(QLatin1Char(';')));
+        } else {
+            out.write(QStringLiteral("%1 %2 %3 (%4)")
+                          .arg(c.code)
+                          .arg(c.score, 3)
+                          .arg(c.title, c.occupation));
+        }
+    }
 }
 
 QString namenExportSql(const QString& code) {

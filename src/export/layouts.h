@@ -4,8 +4,14 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace rvl92 {
 class Recordset;
+}
+
+namespace rvl92::coding {
+struct Candidate;
 }
 
 namespace rvl92::exports {
@@ -35,6 +41,12 @@ void writeZoekenKenmerken(const Recordset& rs, ExportType type, ExportLines& out
 void writeNamen(const Recordset& rs, ExportType type, ExportLines& out);
 // The query of that export: every job title of the occupation `code`.
 QString namenExportSql(const QString& code);
+
+// The proposals of the coding screen, best first. Text: the code, the score
+// in three places, the job title and, in brackets, the occupation. CSV: code,
+// occupation, job title and score; a field holding ";" or a quote is quoted.
+void writeCoderen(const std::vector<coding::Candidate>& candidates, ExportType type,
+                  ExportLines& out);
 
 // The labels of the characteristics text layout, each 15 characters.
 extern const char* const characteristicLabels[18];

@@ -1,6 +1,7 @@
 #include "export/screenexports.h"
 
 #include "app/appstate.h"
+#include "coding/codingengine.h"
 #include "data/database.h"
 #include "data/recordset.h"
 #include "export/layouts.h"
@@ -51,6 +52,19 @@ ExportResult exportZoekenRvl92(QWidget* screen, Recordset& rs) {
 
 ExportResult exportZoekenKenmerken(QWidget* screen, Recordset& rs) {
     return exportList(screen, rs, QStringLiteral("ZoekenKenmerken"), writeZoekenKenmerken);
+}
+
+ExportResult exportCoderen(QWidget* screen, const std::vector<coding::Candidate>& candidates) {
+    if (candidates.empty())
+        return ExportResult::NoResult;
+    ExportJob job;
+    job.recordCount = int(candidates.size());
+    job.defaultName = QStringLiteral("Coderen");
+    job.write = [&candidates](ExportType type, ExportLines& out, QString*) {
+        writeCoderen(candidates, type, out);
+        return true;
+    };
+    return runExport(screen, job);
 }
 
 ExportResult exportNamen(QWidget* screen, const Recordset& rs, const Database& cnn) {

@@ -2,12 +2,18 @@
 
 #include "export/exportframe.h"
 
+#include <vector>
+
 class QWidget;
 
 namespace rvl92 {
 class Database;
 class Recordset;
 } // namespace rvl92
+
+namespace rvl92::coding {
+struct Candidate;
+}
 
 namespace rvl92::exports {
 
@@ -30,5 +36,9 @@ ExportResult exportZoekenKenmerken(QWidget* screen, Recordset& rs);
 // read by a query of their own over the screen's connection; the screen's list
 // and its current row are left alone. The dialog title counts the list's rows.
 ExportResult exportNamen(QWidget* screen, const Recordset& rs, const Database& cnn);
+
+// The proposals the coding screen shows for its text; nothing to export when
+// there are none.
+ExportResult exportCoderen(QWidget* screen, const std::vector<coding::Candidate>& candidates);
 
 } // namespace rvl92::exports

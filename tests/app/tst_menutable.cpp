@@ -9,7 +9,7 @@ namespace {
 
 const QStringList kForms{"frmFunctienamen",    "frmBeroepen",       "frmNamen",
                          "frmKenmerken",       "frmZoekenFuncties", "frmZoekenRvl92",
-                         "frmZoekenKenmerken", "frmZoekprogramma"};
+                         "frmZoekenKenmerken", "frmZoekprogramma",  "frmCoderen"};
 
 const MenuItemDef* item(const std::vector<MenuDef>& menus, MenuRole role) {
     for (const MenuDef& m : menus)
@@ -50,8 +50,16 @@ private slots:
                 QVERIFY2(!names.contains(i.name), qPrintable(i.name));
                 names.insert(i.name);
             }
-        QCOMPARE(items, 18);
-        QCOMPARE(separators, 4);
+        QCOMPARE(items, 19);
+        QCOMPARE(separators, 5);
+        // Coding comes last in Zoeken, set apart, with no shortcut of its own.
+        const std::vector<MenuItemDef>& zoeken = menus[1].items;
+        QCOMPARE(zoeken.size(), size_t(9));
+        QCOMPARE(zoeken[7].role, MenuRole::Separator);
+        QCOMPARE(zoeken[8].name, QString("mnuCoderen"));
+        QCOMPARE(zoeken[8].caption, QString("&Coderen van functienamen"));
+        QCOMPARE(zoeken[8].shortcut, QString());
+        QCOMPARE(zoeken[8].enabled, !form.contains("Coderen"));
         const QList<std::pair<MenuRole, const char*>> shortcuts{
             {MenuRole::VorigScherm, "Ctrl+X"},  {MenuRole::NaarStartscherm, "Ctrl+H"},
             {MenuRole::VorigeCode, "Ctrl+O"},   {MenuRole::VolgendeCode, "Ctrl+V"},
@@ -107,6 +115,9 @@ private slots:
             "mnuZoekenFunctienaam", "Functies", true);
         row("access key l", "frmZoekenKenmerken", MenuRole::Beroepen, "mnuBeroepen",
             "&Lijst beroepen", true);
+        row("coding export off", "frmCoderen", MenuRole::Exporteren, "mnuExporteren", "", false);
+        row("coding previous screen", "frmCoderen", MenuRole::VorigScherm, "mnuVorigScherm", "",
+            true);
         row("access key b", "frmFunctienamen", MenuRole::Beroepen, "mnuBeroepen", "Lijst &beroepen",
             true);
     }

@@ -21,14 +21,15 @@ using namespace rvl92;
 
 namespace {
 
-// The seven screens with help, as stand-ins with the shared menu bar.
+// The screens with help, as stand-ins with the shared menu bar.
 const QList<QPair<QString, QString>> kScreens = {{form::Functienamen, screen::Functienamen},
                                                  {form::Beroepen, screen::Beroepen},
                                                  {form::ZoekenFuncties, screen::ZoekenFuncties},
                                                  {form::ZoekenRvl92, screen::ZoekenRvl92},
                                                  {form::ZoekenKenmerken, screen::ZoekenKenmerken},
                                                  {form::Kenmerken, screen::Kenmerken},
-                                                 {form::Namen, screen::Namen}};
+                                                 {form::Namen, screen::Namen},
+                                                 {form::Coderen, screen::Coderen}};
 
 Form* help() {
     return forms().find(form::ShowRtfHelp);
@@ -93,11 +94,12 @@ private slots:
                                       "Functies bij Zoeken op RVL92-code",
                                       "Functies bij Zoeken op Kenmerken",
                                       "Functies Kenmerken",
-                                      "Functienamen behorend bij geselecteerde beroep"};
+                                      "Functienamen behorend bij geselecteerde beroep",
+                                      "Functies bij Coderen van functienamen"};
         const QStringList files = {
             "HelpFunctienamen.rtf", "HelpBeroepen.rtf",        "HelpZoekenFunctienamen.rtf",
             "HelpZoekenRVL92.rtf",  "HelpZoekenKenmerken.rtf", "HelpKenmerken.rtf",
-            "HelpNamen.rtf"};
+            "HelpNamen.rtf",        "HelpCoderen.rtf"};
         for (int i = 0; i < kScreens.size(); ++i)
             QTest::newRow(qPrintable(kScreens[i].first))
                 << kScreens[i].first << captions[i] << "Programmabestanden/" + files[i];

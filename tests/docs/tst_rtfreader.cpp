@@ -208,13 +208,14 @@ private slots:
         QCOMPARE(doc.toPlainText(), QString());
     }
 
-    // The seven help files that the build installs read cleanly, under a bold
+    // The help files that the build installs read cleanly, under a bold
     // first heading, and explain their screen.
     void installedHelpFiles_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("mustMention");
-        const QStringList mentions = {"Spring naar",        "Springen",  "Zoeken naar", "Zoeken",
-                                      "Selectie kenmerken", "Kenmerken", "Exporteren"};
+        const QStringList mentions = {"Spring naar", "Springen",           "Zoeken naar",
+                                      "Zoeken",      "Selectie kenmerken", "Kenmerken",
+                                      "Exporteren",  "Bestand coderen"};
         for (int i = 0; i < helpTexts().size(); ++i)
             QTest::newRow(qPrintable(helpTexts()[i].screen)) << helpTexts()[i].file << mentions[i];
     }

@@ -1,5 +1,5 @@
 // rvl92-docs: writes the documentation of the installed tree. From the Markdown
-// sources in installdata/docs: the seven help texts (RTF), the manual and the
+// sources in installdata/docs: the eight help texts (RTF), the manual and the
 // publication text (PDF and RTF ".doc"), and the explanations of the conversion
 // schemes; from the demonstration database: the classification scheme, the
 // code lists with their record descriptions and the complete lists of job
@@ -52,8 +52,8 @@ bool writeDocument(const QString& markdown, const QString& title, const QString&
 bool writeHelpTexts(const Options& o, QString* error) {
     const QDir sources(o.sources + QStringLiteral("/help"));
     const QStringList files = sources.entryList({QStringLiteral("Help*.md")}, QDir::Files);
-    if (files.size() != 7) {
-        *error = QStringLiteral("%1: zeven helpteksten verwacht, %2 gevonden")
+    if (files.size() != 8) {
+        *error = QStringLiteral("%1: acht helpteksten verwacht, %2 gevonden")
                      .arg(sources.path())
                      .arg(files.size());
         return false;

@@ -1,5 +1,7 @@
 # The search screens and the choice dialogs of the search on characteristics.
 target_sources(rvl92ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/frmcoderen.cpp ${CMAKE_CURRENT_LIST_DIR}/frmcoderen.h
+    ${CMAKE_CURRENT_LIST_DIR}/frmdialogbestandcoderen.cpp ${CMAKE_CURRENT_LIST_DIR}/frmdialogbestandcoderen.h
     ${CMAKE_CURRENT_LIST_DIR}/frmdialogniveau.cpp ${CMAKE_CURRENT_LIST_DIR}/frmdialogniveau.h
     ${CMAKE_CURRENT_LIST_DIR}/frmdialogrichting.cpp ${CMAKE_CURRENT_LIST_DIR}/frmdialogrichting.h
     ${CMAKE_CURRENT_LIST_DIR}/frmdialoogvaardigheden.cpp ${CMAKE_CURRENT_LIST_DIR}/frmdialoogvaardigheden.h
