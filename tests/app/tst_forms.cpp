@@ -1,6 +1,6 @@
 #include "app/forms.h"
 
-#include "probeform.h"
+#include "support/probeform.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -12,7 +12,7 @@
 #include "screens/search/keuzedialoog.h"
 #include "support/formdriver.h"
 
-#include "probeform.h"
+#include "support/probeform.h"
 
 #include <QAction>
 #include <QApplication>

@@ -12,7 +12,7 @@
 #include "export/exportframe.h"
 #include "export/screenexports.h"
 
-#include "export/exportdb.h"
+#include "export/exportfixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -67,7 +67,7 @@ class TestExportFrame : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_program.isValid());
-        QVERIFY(exportdb::write(dir()));
+        QVERIFY(exportfixture::write(dir()));
         DbError err;
         QVERIFY(m_cnn.openProgramDatabase(dir(), &err));
         forms().registerForm(form::Startscherm, [] { return new Form(form::Startscherm); });

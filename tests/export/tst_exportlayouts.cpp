@@ -6,7 +6,7 @@
 #include "export/exportlines.h"
 #include "export/layouts.h"
 
-#include "export/exportdb.h"
+#include "export/exportfixture.h"
 #include "support/failingdevice.h"
 
 #include <QBuffer>
@@ -56,7 +56,7 @@ class TestExportLayouts : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
-        QVERIFY(exportdb::write(m_dir.path()));
+        QVERIFY(exportfixture::write(m_dir.path()));
         DbError err;
         QVERIFY2(m_cnn.openProgramDatabase(m_dir.path(), &err), qPrintable(err.description));
     }

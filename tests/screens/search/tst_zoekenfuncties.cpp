@@ -1,6 +1,6 @@
 // "Zoeken op functienamen" driven as a user would: typing, Enter, the buttons,
 // the grid keys, the messages and the hand-offs to the browse screens.
-#include "zoekscherm.h"
+#include "searchdriver.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -8,7 +8,7 @@
 #include <QPlainTextEdit>
 
 using namespace rvl92;
-using namespace zoektest;
+using namespace searchtest;
 
 namespace {
 const QString F = form::ZoekenFuncties;

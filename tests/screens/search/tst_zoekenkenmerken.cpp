@@ -1,12 +1,12 @@
 // "Zoeken op kenmerken" and its four choice dialogs, driven as a user would:
 // picking from the drop-down lists, searching, removing and replacing codes.
-#include "zoekscherm.h"
+#include "searchdriver.h"
 
 #include <QComboBox>
 #include <QListWidget>
 
 using namespace rvl92;
-using namespace zoektest;
+using namespace searchtest;
 
 namespace {
 const QString F = form::ZoekenKenmerken;

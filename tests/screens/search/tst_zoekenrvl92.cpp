@@ -1,6 +1,6 @@
 // "Zoeken op RVL92-Code" driven as a user would: the five code boxes, the
 // search, clearing, the message and the hand-offs to the browse screens.
-#include "zoekscherm.h"
+#include "searchdriver.h"
 
 #include "app/datascreen.h"
 #include "screens/search/codepatroon.h"
@@ -8,7 +8,7 @@
 #include <QLineEdit>
 
 using namespace rvl92;
-using namespace zoektest;
+using namespace searchtest;
 
 namespace {
 const QString F = form::ZoekenRvl92;

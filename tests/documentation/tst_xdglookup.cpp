@@ -3,7 +3,7 @@
 #include "documentation/documentlauncher.h"
 #include "documentation/fileassociation.h"
 
-#include "xdgsandbox.h"
+#include "support/xdgsandbox.h"
 
 #include <QFile>
 #include <QTest>

@@ -8,7 +8,7 @@
 #include "documentation/helptexts.h"
 #include "documentation/rtfreader.h"
 
-#include "app/probeform.h"
+#include "support/probeform.h"
 
 #include <QAction>
 #include <QDir>

@@ -8,8 +8,8 @@
 #include "app/registerforms.h"
 #include "documentation/viewerwait.h"
 
-#include "app/probeform.h"
-#include "xdgsandbox.h"
+#include "support/probeform.h"
+#include "support/xdgsandbox.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -30,7 +30,7 @@ QString toon(const CodeBoxes& v) {
 
 Q_DECLARE_METATYPE(SpringStap::Soort)
 
-class TestBrowseRegels : public QObject {
+class TestBrowseRules : public QObject {
     Q_OBJECT
 private slots:
     void springToets_data();
@@ -43,7 +43,7 @@ private slots:
     void drempels();
 };
 
-void TestBrowseRegels::springToets_data() {
+void TestBrowseRules::springToets_data() {
     QTest::addColumn<QString>("waarde");
     QTest::addColumn<uint>("toets");
     QTest::addColumn<SpringStap::Soort>("soort");
@@ -61,7 +61,7 @@ void TestBrowseRegels::springToets_data() {
     QTest::newRow("Backspace on one letter clears") << "b" << uint(8) << S::Wissen << "";
 }
 
-void TestBrowseRegels::springToets() {
+void TestBrowseRules::springToets() {
     QFETCH(QString, waarde);
     QFETCH(uint, toets);
     QFETCH(SpringStap::Soort, soort);
@@ -71,7 +71,7 @@ void TestBrowseRegels::springToets() {
     QCOMPARE(s.waarde, daarna);
 }
 
-void TestBrowseRegels::aanvullen_data() {
+void TestBrowseRules::aanvullen_data() {
     QTest::addColumn<QString>("voor");
     QTest::addColumn<QString>("na");
     QTest::addColumn<QString>("patroon");
@@ -86,7 +86,7 @@ void TestBrowseRegels::aanvullen_data() {
     rij("1 2 * 5 _", "1 2 * 5 *", "12*5*", "12*5 . gevonden"); // a star of an earlier jump
 }
 
-void TestBrowseRegels::aanvullen() {
+void TestBrowseRules::aanvullen() {
     QFETCH(QString, voor);
     QFETCH(QString, na);
     QFETCH(QString, patroon);
@@ -98,7 +98,7 @@ void TestBrowseRegels::aanvullen() {
              QString("Er zijn geen RVL92-codes met de zoekwaarde ") + melding);
 }
 
-void TestBrowseRegels::codeVakToets_data() {
+void TestBrowseRules::codeVakToets_data() {
     QTest::addColumn<int>("vak"); // 0..4, or -1: typed in the list
     QTest::addColumn<uint>("teken");
     QTest::addColumn<QString>("voor");
@@ -122,7 +122,7 @@ void TestBrowseRegels::codeVakToets_data() {
     rij("Backspace in the list after 12*", -1, 8, "1 2 * _ _", "1 2 _ _ _", 2, true);
 }
 
-void TestBrowseRegels::codeVakToets() {
+void TestBrowseRules::codeVakToets() {
     QFETCH(int, vak);
     QFETCH(uint, teken);
     QFETCH(QString, voor);
@@ -138,7 +138,7 @@ void TestBrowseRegels::codeVakToets() {
     QCOMPARE(s.zoekenAan, QChar(teken).isDigit() && (vak <= 0));
 }
 
-void TestBrowseRegels::drempels_data() {
+void TestBrowseRules::drempels_data() {
     QTest::addColumn<int>("lengte");
     QTest::addColumn<bool>("langBoven"); // two-line box above a list
     QTest::addColumn<bool>("langLijst"); // two-row current row, small title font
@@ -148,7 +148,7 @@ void TestBrowseRegels::drempels_data() {
     QTest::newRow("101") << 101 << true << true;
 }
 
-void TestBrowseRegels::drempels() {
+void TestBrowseRules::drempels() {
     QFETCH(int, lengte);
     QFETCH(bool, langBoven);
     QFETCH(bool, langLijst);
@@ -162,5 +162,5 @@ void TestBrowseRegels::drempels() {
     QCOMPARE(l.points, langLijst ? 6.75 : 8.25);
 }
 
-QTEST_GUILESS_MAIN(TestBrowseRegels)
-#include "tst_browseregels.moc"
+QTEST_GUILESS_MAIN(TestBrowseRules)
+#include "tst_browserules.moc"

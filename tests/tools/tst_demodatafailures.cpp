@@ -241,4 +241,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestDemodataFailures)
-#include "tst_demodata_failures.moc"
+#include "tst_demodatafailures.moc"

@@ -5,7 +5,7 @@
 // commits it through an input method), presses the screen's action and
 // compares what the user then sees with the outcome written down for it. No
 // row may raise a message box: every error of the program is shown in one.
-#include "slechteinvoerdb.h"
+#include "badinputfixture.h"
 #include "support/formdriver.h"
 
 #include "app/appstate.h"
@@ -168,7 +168,7 @@ void meldingZonderRuis(QtMsgType type, const QMessageLogContext& context, const 
 
 } // namespace
 
-class TestSlechteInvoer : public QObject {
+class TestBadInput : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -196,26 +196,26 @@ private:
     QByteArray m_databank;
 };
 
-void TestSlechteInvoer::initTestCase() {
+void TestBadInput::initTestCase() {
     vorigeMelder = qInstallMessageHandler(meldingZonderRuis);
     QVERIFY(m_dir.isValid());
-    QVERIFY(slechteinvoerdb::schrijf(m_dir.path()));
+    QVERIFY(badinputfixture::schrijf(m_dir.path()));
     appState().programDir = m_dir.path();
     registerForms();
     m_databank = databank();
 }
 
 // No input writes anything to the database.
-void TestSlechteInvoer::cleanupTestCase() {
+void TestBadInput::cleanupTestCase() {
     QCOMPARE(databank(), m_databank);
 }
 
-QByteArray TestSlechteInvoer::databank() const {
+QByteArray TestBadInput::databank() const {
     QFile f(m_dir.filePath(QStringLiteral("Programmabestanden/RVL92.MDB")));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<ontbreekt>");
 }
 
-void TestSlechteInvoer::init() {
+void TestBadInput::init() {
     resetAppState();
     msgbox::clearShown();
     // A message box that should not come is answered at once and recorded,
@@ -226,7 +226,7 @@ void TestSlechteInvoer::init() {
     forms().show(form::Startscherm);
 }
 
-void TestSlechteInvoer::cleanup() {
+void TestBadInput::cleanup() {
     QStringList boxen;
     for (const msgbox::Shown& m : msgbox::shown())
         boxen << m.title + ": " + m.text;
@@ -238,8 +238,8 @@ void TestSlechteInvoer::cleanup() {
 
 // The job-title overview: letters typed in the list jump to the first title
 // that begins with them, literally; a value never begins with a mark.
-QStringList TestSlechteInvoer::springlijst(const QString& voorvoegsel, const QString& tekst,
-                                           Wijze wijze) {
+QStringList TestBadInput::springlijst(const QString& voorvoegsel, const QString& tekst,
+                                      Wijze wijze) {
     const QString F = form::Functienamen;
     appState().gsRvl92Code = QStringLiteral("1234"); // the list starts on "Oude code"
     drive::show(F);
@@ -255,8 +255,8 @@ QStringList TestSlechteInvoer::springlijst(const QString& voorvoegsel, const QSt
 // A screen's code boxes: the digits 1 2 0 2 up to box `vak`, then the input
 // there; what the boxes, the focus and the button `knop` show before it is
 // pressed. Empty when the focus did not reach the box.
-QStringList TestSlechteInvoer::codeVakken(const QString& F, const QString& knop, int vak,
-                                          const QString& tekst, Wijze wijze) {
+QStringList TestBadInput::codeVakken(const QString& F, const QString& knop, int vak,
+                                     const QString& tekst, Wijze wijze) {
     drive::show(F);
     child(F, "txtZ1")->setFocus();
     typ(QStringLiteral("1202").left(vak - 1), Wijze::AlleToetsen);
@@ -270,7 +270,7 @@ QStringList TestSlechteInvoer::codeVakken(const QString& F, const QString& knop,
 }
 
 // The occupation overview's code boxes, then "Springen".
-QStringList TestSlechteInvoer::beroepCode(int vak, const QString& tekst, Wijze wijze) {
+QStringList TestBadInput::beroepCode(int vak, const QString& tekst, Wijze wijze) {
     appState().gsRvl92Code = QStringLiteral("33030");
     QStringList uit = codeVakken(form::Beroepen, "Springen", vak, tekst, wijze);
     if (uit.size() == 1)
@@ -281,7 +281,7 @@ QStringList TestSlechteInvoer::beroepCode(int vak, const QString& tekst, Wijze w
 // The job-title search: the input, then Enter until the search runs (a key
 // that is not a search key leaves "Zoeken" off; the first Enter switches it
 // on).
-QStringList TestSlechteInvoer::zoekTekst(const QString& tekst, Wijze wijze) {
+QStringList TestBadInput::zoekTekst(const QString& tekst, Wijze wijze) {
     const QString F = form::ZoekenFuncties;
     drive::show(F);
     auto* vak = child<QLineEdit>(F, "txtZoekstr");
@@ -296,7 +296,7 @@ QStringList TestSlechteInvoer::zoekTekst(const QString& tekst, Wijze wijze) {
 }
 
 // The code search's boxes, then "Zoeken".
-QStringList TestSlechteInvoer::zoekCode(int vak, const QString& tekst, Wijze wijze) {
+QStringList TestBadInput::zoekCode(int vak, const QString& tekst, Wijze wijze) {
     QStringList uit = codeVakken(form::ZoekenRvl92, "Zoeken", vak, tekst, wijze);
     if (uit.size() == 1)
         return uit;
@@ -305,7 +305,7 @@ QStringList TestSlechteInvoer::zoekCode(int vak, const QString& tekst, Wijze wij
 
 // The search on characteristics: typing in a drop-down list picks the entry
 // that begins with the typed text, if any; then "Zoeken".
-QStringList TestSlechteInvoer::keuzelijst(const QString& lijst, const QString& tekst) {
+QStringList TestBadInput::keuzelijst(const QString& lijst, const QString& tekst) {
     const QString F = form::ZoekenKenmerken;
     drive::show(F);
     auto* keuze = child<QComboBox>(F, lijst);
@@ -324,7 +324,7 @@ QStringList TestSlechteInvoer::keuzelijst(const QString& lijst, const QString& t
 
 // Boxes that only show the current row: typing in each of them changes
 // nothing, and the screen keeps its occupation.
-QStringList TestSlechteInvoer::alleenLezenVakken(const QString& form, const QString& tekst) {
+QStringList TestBadInput::alleenLezenVakken(const QString& form, const QString& tekst) {
     appState().gsRvl92Code = QStringLiteral("11010");
     drive::show(form);
     const QStringList voor = alleenLezen(form);
@@ -349,7 +349,7 @@ QStringList TestSlechteInvoer::alleenLezenVakken(const QString& form, const QStr
 
 // The help viewer shows a text to read; typing in it changes nothing and
 // keeps it open.
-QStringList TestSlechteInvoer::helptekst(const QString& tekst) {
+QStringList TestBadInput::helptekst(const QString& tekst) {
     drive::show(form::ZoekenFuncties);
     child<QAction>(form::ZoekenFuncties, "mnuVraagteken")->trigger();
     Form* help = forms().find(form::ShowRtfHelp);
@@ -367,7 +367,7 @@ QStringList TestSlechteInvoer::helptekst(const QString& tekst) {
 
 // Every input in every box. The rows written out below compare everything the
 // user sees; the others check what holds for any input.
-void TestSlechteInvoer::invoer_data() {
+void TestBadInput::invoer_data() {
     QTest::addColumn<QString>("vak");
     QTest::addColumn<QString>("invoer");
     QTest::addColumn<int>("wijze");
@@ -518,7 +518,7 @@ void alleInvoer(const QStringList& gezien) {
     }
 }
 
-void TestSlechteInvoer::invoer() {
+void TestBadInput::invoer() {
     QFETCH(QString, vak);
     QFETCH(QString, invoer);
     QFETCH(int, wijze);
@@ -549,5 +549,5 @@ void TestSlechteInvoer::invoer() {
         QCOMPARE(gezien, verwacht);
 }
 
-QTEST_MAIN(TestSlechteInvoer)
-#include "tst_slechteinvoer.moc"
+QTEST_MAIN(TestBadInput)
+#include "tst_badinput.moc"

@@ -10,7 +10,7 @@
 
 #include <QFile>
 
-namespace slechteinvoerdb {
+namespace badinputfixture {
 
 inline const QStringList Tekens{"'", "\"", "%",  "_", "#", "*", "?",
                                 "[", "]",  "\\", ";", "é", "ψ", "😀"};
@@ -76,4 +76,4 @@ INSERT INTO Vaardigheden VALUES ('011 Mondeling'),('012 Schriftelijk');
            help.write("{\\rtf1\\ansi Typ een deel van de functienaam.\\par}") > 0;
 }
 
-} // namespace slechteinvoerdb
+} // namespace badinputfixture

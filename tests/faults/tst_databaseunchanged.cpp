@@ -13,7 +13,7 @@
 #include "export/exportframe.h"
 #include "screens/search/keuzedialoog.h"
 
-#include "programmamap.h"
+#include "programdir.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -52,7 +52,7 @@ void kies(const QString& form, const char* combo, int i) {
 
 } // namespace
 
-class TestDatabaseOngewijzigd : public QObject {
+class TestDatabaseUnchanged : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_box;
@@ -152,7 +152,7 @@ private slots:
 
 // Every screen from the menus, every choice dialog, every export, moves and
 // jumps, help and the way out through "Afsluiten".
-void TestDatabaseOngewijzigd::sessie() {
+void TestDatabaseUnchanged::sessie() {
     const QString start = form::Startscherm;
     QVERIFY(forms().show(start));
     QVERIFY(click(start, QStringLiteral("cmdZoekprogramma")));
@@ -262,8 +262,8 @@ int main(int argc, char** argv) {
         qputenv(map, QFile::encodeName(pad));
     }
     QApplication app(argc, argv);
-    TestDatabaseOngewijzigd test;
+    TestDatabaseUnchanged test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
-#include "tst_databaseongewijzigd.moc"
+#include "tst_databaseunchanged.moc"

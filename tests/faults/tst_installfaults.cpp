@@ -12,8 +12,8 @@
 #include "export/exportframe.h"
 #include "screens/browse/browseregels.h"
 
-#include "docs/xdgsandbox.h"
-#include "programmamap.h"
+#include "programdir.h"
+#include "support/xdgsandbox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -109,7 +109,7 @@ private:
 
 } // namespace
 
-class TestStoringen : public QObject {
+class TestInstallFaults : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_box;
@@ -149,7 +149,7 @@ private slots:
     void viewer();
 };
 
-void TestStoringen::initTestCase() {
+void TestInstallFaults::initTestCase() {
     QVERIFY(m_box.isValid() && m_xdg.isValid());
     m_rechtenGelden = zonderBeheerdersrechten();
     m_dir = m_box.filePath(QStringLiteral("RVL 92"));
@@ -176,7 +176,7 @@ void TestStoringen::initTestCase() {
     QCOMPARE(m_code.size(), 5);
 }
 
-void TestStoringen::init() {
+void TestInstallFaults::init() {
     herstelRechten(m_dir);
     QVERIFY(kopieer(m_dir));
     resetAppState();
@@ -189,14 +189,14 @@ void TestStoringen::init() {
     QVERIFY(forms().show(form::Startscherm));
 }
 
-void TestStoringen::cleanup() {
+void TestInstallFaults::cleanup() {
     forms().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     herstelRechten(m_box.path());
     msgbox::clearShown();
 }
 
-QStringList TestStoringen::openScherm(const QString& f) {
+QStringList TestInstallFaults::openScherm(const QString& f) {
     msgbox::clearShown();
     // Message boxes are answered instead of waiting; an unexpected one shows
     // up in the list all the same.
@@ -239,7 +239,7 @@ QStringList TestStoringen::openScherm(const QString& f) {
     return out;
 }
 
-void TestStoringen::startschermAntwoordt() {
+void TestInstallFaults::startschermAntwoordt() {
     Form* start = forms().find(form::Startscherm);
     QVERIFY(start);
     QVERIFY(start->isVisible());
@@ -255,7 +255,7 @@ void TestStoringen::startschermAntwoordt() {
 
 // ---- the database ----
 
-void TestStoringen::databaseStoring_data() {
+void TestInstallFaults::databaseStoring_data() {
     QTest::addColumn<QString>("storing");
     // "form|message" in the order the screens are opened; "<gesloten>" a
     // screen that closed itself, "<leeg>" one that shows nothing. Screens not
@@ -371,7 +371,7 @@ void TestStoringen::databaseStoring_data() {
     QTest::newRow("read-only folder") << "alleen lezen" << QStringList{};
 }
 
-void TestStoringen::databaseStoring() {
+void TestInstallFaults::databaseStoring() {
     QFETCH(QString, storing);
     QFETCH(QStringList, verwacht);
     const QString file = db();
@@ -413,7 +413,7 @@ void TestStoringen::databaseStoring() {
 
 // Which columns of RVL the characteristics screen accepts: a Jet file may
 // spell the names in another case, and may carry more columns after them.
-void TestStoringen::kolommenVanRvl_data() {
+void TestInstallFaults::kolommenVanRvl_data() {
     QTest::addColumn<QStringList>("kolommen");
     QTest::addColumn<QString>("afwijking");
     const QStringList goed = rvlKolommen();
@@ -435,7 +435,7 @@ void TestStoringen::kolommenVanRvl_data() {
     QTest::newRow("none") << QStringList{} << "De tabel RVL mist de kolom RVL92.";
 }
 
-void TestStoringen::kolommenVanRvl() {
+void TestInstallFaults::kolommenVanRvl() {
     QFETCH(QStringList, kolommen);
     QFETCH(QString, afwijking);
     QCOMPARE(rvlKolommen().size(), 34);
@@ -444,7 +444,7 @@ void TestStoringen::kolommenVanRvl() {
 
 // ---- the installed files beside the database ----
 
-void TestStoringen::programmabestanden_data() {
+void TestInstallFaults::programmabestanden_data() {
     QTest::addColumn<QString>("bestand");   // below Programmabestanden
     QTest::addColumn<QByteArray>("inhoud"); // "-" removed, "<map>" a folder
     QTest::addColumn<QString>("help");      // the help window's text; %1 the file as shown
@@ -463,7 +463,7 @@ void TestStoringen::programmabestanden_data() {
 
 // The start screen, the about box and a data screen with its help come up; a
 // picture that cannot be read stays empty without a message.
-void TestStoringen::programmabestanden() {
+void TestInstallFaults::programmabestanden() {
     QFETCH(QString, bestand);
     QFETCH(QByteArray, inhoud);
     QFETCH(QString, help);
@@ -509,7 +509,7 @@ void TestStoringen::programmabestanden() {
 
 // ---- exports that cannot be written ----
 
-void TestStoringen::exportStoring_data() {
+void TestInstallFaults::exportStoring_data() {
     QTest::addColumn<QString>("storing");
     QTest::addColumn<QString>("melding"); // %1 the chosen file as shown
     const QString aanmaken = QStringLiteral("Het bestand kan niet worden aangemaakt:\n%1\n\nKies "
@@ -525,7 +525,7 @@ void TestStoringen::exportStoring_data() {
 // The export of the characteristics to a file that already holds an earlier
 // export: the message comes, the earlier file stays as it was and no stray
 // file is left beside it; the screen and the program run on.
-void TestStoringen::exportStoring() {
+void TestInstallFaults::exportStoring() {
     QFETCH(QString, storing);
     QFETCH(QString, melding);
     const QString map = m_box.filePath(QStringLiteral("uitvoer"));
@@ -573,7 +573,7 @@ void TestStoringen::exportStoring() {
 // A program folder nobody may write to: the save dialog proposes a folder
 // where the export can be written, also when the user has no documents
 // folder, and accepting the proposal writes the file there.
-void TestStoringen::exportUitAlleenLezenMap() {
+void TestInstallFaults::exportUitAlleenLezenMap() {
     if (!m_rechtenGelden)
         QSKIP("this process writes whatever the permissions say");
     for (const QString& d : {pb(QString()), m_dir})
@@ -598,7 +598,7 @@ void TestStoringen::exportUitAlleenLezenMap() {
 
 // ---- the document viewer ----
 
-void TestStoringen::viewer_data() {
+void TestInstallFaults::viewer_data() {
     QTest::addColumn<QString>("exec"); // the viewer's command
     QTest::addColumn<QString>("melding");
     QTest::addColumn<QStringList>("gestart"); // what the stand-in viewer was given
@@ -617,7 +617,7 @@ void TestStoringen::viewer_data() {
                                       << QStringList{"--pdf", "%1", "einde"};
 }
 
-void TestStoringen::viewer() {
+void TestInstallFaults::viewer() {
     QFETCH(QString, exec);
     QFETCH(QString, melding);
     QFETCH(QStringList, gestart);
@@ -646,5 +646,5 @@ void TestStoringen::viewer() {
     startschermAntwoordt();
 }
 
-QTEST_MAIN(TestStoringen)
-#include "tst_storingen.moc"
+QTEST_MAIN(TestInstallFaults)
+#include "tst_installfaults.moc"

@@ -5,7 +5,7 @@
 #include "screens/browse/frmberoepen.h"
 #include "screens/browse/frmfunctienamen.h"
 
-#include "browsetest.h"
+#include "browsedriver.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -54,7 +54,7 @@ void spring(const QString& form, const QString& toetsen) {
 }
 } // namespace
 
-class TestBrowseSchermen : public QObject {
+class TestBrowseScreens : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(m_omgeving.maak()); }
@@ -99,7 +99,7 @@ private:
     Omgeving m_omgeving;
 };
 
-void TestBrowseSchermen::springen_data() {
+void TestBrowseScreens::springen_data() {
     QTest::addColumn<QString>("toetsen");
     QTest::addColumn<QString>("springwaarde");
     QTest::addColumn<QString>("titel");
@@ -116,7 +116,7 @@ void TestBrowseSchermen::springen_data() {
     rij("hash literally", "pak#", "pak#", "Pak#ket");
 }
 
-void TestBrowseSchermen::springen() {
+void TestBrowseScreens::springen() {
     QFETCH(QString, toetsen);
     QFETCH(QString, springwaarde);
     QFETCH(QString, titel);
@@ -130,7 +130,7 @@ void TestBrowseSchermen::springen() {
     QCOMPARE(focus(), lijst(F));
 }
 
-void TestBrowseSchermen::vorigeVolgende() {
+void TestBrowseScreens::vorigeVolgende() {
     appState().gsRvl92Code = "31001";
     QVERIFY(show(F));
     QAction* vorige = actie(F, "mnuVorigeRvl");
@@ -164,7 +164,7 @@ void TestBrowseSchermen::vorigeVolgende() {
     QCOMPARE(appState().gsRvl92Code, QString("11101"));
 }
 
-void TestBrowseSchermen::drempels_data() {
+void TestBrowseScreens::drempels_data() {
     QTest::addColumn<QString>("toetsen"); // from the title of 101 characters
     QTest::addColumn<bool>("tweeRegels");
     QTest::addColumn<QString>("familie");
@@ -176,13 +176,13 @@ void TestBrowseSchermen::drempels_data() {
                                            << true << "MS SANS SERIF";
 }
 
-void TestBrowseSchermen::drempels() {
+void TestBrowseScreens::drempels() {
     QFETCH(QString, toetsen);
     QFETCH(bool, tweeRegels);
     QFETCH(QString, familie);
     QVERIFY(show(F));
     type(lijst(F), "lang↓");
-    QCOMPARE(huidig(F), browsedb::titel(101));
+    QCOMPARE(huidig(F), browsefixture::titel(101));
     type(lijst(F), toetsen);
     QCOMPARE(zichtbaar(F, "txtBeroepGeheel"), tweeRegels);
     QCOMPARE(zichtbaar(F, "txtBeroep"), !tweeRegels);
@@ -195,7 +195,7 @@ void TestBrowseSchermen::drempels() {
     QVERIFY(kop.bold());
 }
 
-void TestBrowseSchermen::recordselectorUit() {
+void TestBrowseScreens::recordselectorUit() {
     appState().gsRvl92Code = "11101";
     QVERIFY(show(F));
     QCOMPARE(teller(F), QString(" Record  2 van 20 "));
@@ -212,7 +212,7 @@ void TestBrowseSchermen::recordselectorUit() {
 
 // Off, no row is marked whatever moved the current row; on, exactly the
 // current row. Then an arrow key moves on without leaving a mark behind.
-void TestBrowseSchermen::recordselectorMarkeert_data() {
+void TestBrowseScreens::recordselectorMarkeert_data() {
     QTest::addColumn<QString>("naam");
     QTest::addColumn<QString>("toetsen");
     QTest::addColumn<int>("ctrlToets");
@@ -226,7 +226,7 @@ void TestBrowseSchermen::recordselectorMarkeert_data() {
                 << (aan ? scherm : "-" + scherm) << QString(toetsen) << ctrlToets;
 }
 
-void TestBrowseSchermen::recordselectorMarkeert() {
+void TestBrowseScreens::recordselectorMarkeert() {
     QFETCH(QString, naam);
     QFETCH(QString, toetsen);
     QFETCH(int, ctrlToets);
@@ -248,7 +248,7 @@ void TestBrowseSchermen::recordselectorMarkeert() {
 }
 
 // A jump that keeps the current row keeps the view as it was.
-void TestBrowseSchermen::lijstBlijftStaan_data() {
+void TestBrowseScreens::lijstBlijftStaan_data() {
     QTest::addColumn<QString>("naam");
     QTest::addColumn<QString>("code");  // gsRvl92Code when loaded
     QTest::addColumn<QString>("eerst"); // puts the row at the top
@@ -261,7 +261,7 @@ void TestBrowseSchermen::lijstBlijftStaan_data() {
                                     << "99";
 }
 
-void TestBrowseSchermen::lijstBlijftStaan() {
+void TestBrowseScreens::lijstBlijftStaan() {
     QFETCH(QString, naam);
     QFETCH(QString, code);
     QFETCH(QString, eerst);
@@ -283,7 +283,7 @@ void TestBrowseSchermen::lijstBlijftStaan() {
     QCOMPARE(g->verticalScrollBar()->value(), boven);
 }
 
-void TestBrowseSchermen::andereResolutie() {
+void TestBrowseScreens::andereResolutie() {
     // 120 dots per inch is 12 twips per pixel: no record selector anywhere.
     setDpiOverride(120, 120);
     for (const QString& scherm : {F, B, N}) {
@@ -296,7 +296,7 @@ void TestBrowseSchermen::andereResolutie() {
     QCOMPARE(appState().gbRecordselector, False);
 }
 
-void TestBrowseSchermen::terugNaAndereKeuze() {
+void TestBrowseScreens::terugNaAndereKeuze() {
     appState().gsRvl92Code = "31001";
     QVERIFY(show(F));
     ctrl(lijst(F), Qt::Key_L);
@@ -315,7 +315,7 @@ void TestBrowseSchermen::terugNaAndereKeuze() {
     QCOMPARE(huidig(B, 0), QString("12001"));
 }
 
-void TestBrowseSchermen::beroepZonderTitels() {
+void TestBrowseScreens::beroepZonderTitels() {
     appState().gsRvl92Code = "13001";
     QVERIFY(show(F));
     QVERIFY(!scherm(F)->Rs->onRow());
@@ -332,7 +332,7 @@ void TestBrowseSchermen::beroepZonderTitels() {
     QCOMPARE(tekst(form::Kenmerken, "txtRVL"), QString("31001"));
 }
 
-void TestBrowseSchermen::lijstMededeling() {
+void TestBrowseScreens::lijstMededeling() {
     const QString map = QDir::toNativeSeparators(m_omgeving.pad() + "/Gebruikersbestanden");
     const std::pair<QString, QString> schermen[] = {{F, "functienamenlijst"}, {B, "beroepenlijst"}};
     for (const auto& [scherm, lijst] : schermen) {
@@ -347,11 +347,11 @@ void TestBrowseSchermen::lijstMededeling() {
     }
 }
 
-void TestBrowseSchermen::leesfout() {
+void TestBrowseScreens::leesfout() {
     // No job-title table: both error branches report, the screen goes back to
     // where the user was, the program goes on; the occupations still open.
     QTemporaryDir anders;
-    QVERIFY(browsedb::schrijf(anders.path(), false));
+    QVERIFY(browsefixture::schrijf(anders.path(), false));
     appState().programDir = anders.path();
     QVERIFY(show(form::Zoekprogramma));
     msgbox::setNextAnswer(msgbox::Answer::Ok);
@@ -368,7 +368,7 @@ void TestBrowseSchermen::leesfout() {
     appState().programDir = m_omgeving.pad();
 }
 
-void TestBrowseSchermen::codeSprong_data() {
+void TestBrowseScreens::codeSprong_data() {
     QTest::addColumn<QString>("start");   // gsRvl92Code when loaded
     QTest::addColumn<QString>("getypt");  // from box 1 on
     QTest::addColumn<QString>("getoond"); // the boxes after "Springen"
@@ -382,7 +382,7 @@ void TestBrowseSchermen::codeSprong_data() {
     rij("current row matches: stays", "11103", "11", "1 1 * _ _", "11103");
 }
 
-void TestBrowseSchermen::codeSprong() {
+void TestBrowseScreens::codeSprong() {
     QFETCH(QString, start);
     QFETCH(QString, getypt);
     QFETCH(QString, getoond);
@@ -399,7 +399,7 @@ void TestBrowseSchermen::codeSprong() {
     QVERIFY(!forms().isLoaded(form::DialogNietGevonden));
 }
 
-void TestBrowseSchermen::codeNietGevonden_data() {
+void TestBrowseScreens::codeNietGevonden_data() {
     QTest::addColumn<QString>("getypt");
     QTest::addColumn<QString>("melding");
     QTest::newRow("99") << "99"
@@ -408,7 +408,7 @@ void TestBrowseSchermen::codeNietGevonden_data() {
                                  << "Er zijn geen RVL92-codes met de zoekwaarde 12345 gevonden";
 }
 
-void TestBrowseSchermen::codeNietGevonden() {
+void TestBrowseScreens::codeNietGevonden() {
     QFETCH(QString, getypt);
     QFETCH(QString, melding);
     appState().gsRvl92Code = "12002";
@@ -427,7 +427,7 @@ void TestBrowseSchermen::codeNietGevonden() {
     QCOMPARE(forms().active(), forms().find(B));
 }
 
-void TestBrowseSchermen::cijfersInLijst() {
+void TestBrowseScreens::cijfersInLijst() {
     QVERIFY(show(B));
     type(lijst(B), "x3");
     QCOMPARE(vakken(), QString("3 _ _ _ _"));
@@ -449,7 +449,7 @@ void TestBrowseSchermen::cijfersInLijst() {
     QCOMPARE(focus(), child(B, "txtZ1"));
 }
 
-void TestBrowseSchermen::langeBeroepsnaam() {
+void TestBrowseScreens::langeBeroepsnaam() {
     appState().gsRvl92Code = "21001";
     QVERIFY(show(B));
     QTableView* g = lijst(B);
@@ -460,11 +460,11 @@ void TestBrowseSchermen::langeBeroepsnaam() {
     QCOMPARE(g->rowHeight(6), h);
 }
 
-void TestBrowseSchermen::legeBeroepentabel() {
+void TestBrowseScreens::legeBeroepentabel() {
     // Without a current row the occupation list's activation does nothing at
     // all: the hub stays the current screen and the history stays.
     QTemporaryDir leeg;
-    QVERIFY(browsedb::schrijf(leeg.path()));
+    QVERIFY(browsefixture::schrijf(leeg.path()));
     sqlite3* db = nullptr;
     QVERIFY(sqlite3_open(QDir(leeg.path()).filePath("Programmabestanden/RVL92.MDB").toUtf8(),
                          &db) == SQLITE_OK);
@@ -480,7 +480,7 @@ void TestBrowseSchermen::legeBeroepentabel() {
     appState().programDir = m_omgeving.pad();
 }
 
-void TestBrowseSchermen::beroepenNaAndereKeuze() {
+void TestBrowseScreens::beroepenNaAndereKeuze() {
     appState().gsRvl92Code = "31001";
     QVERIFY(show(B));
     type(lijst(B), "1");
@@ -495,7 +495,7 @@ void TestBrowseSchermen::beroepenNaAndereKeuze() {
     QCOMPARE(appState().history().mid(1), QStringList({"frmKenmerken", "frmBeroepen"}));
 }
 
-void TestBrowseSchermen::titelsVolgenBeroep() {
+void TestBrowseScreens::titelsVolgenBeroep() {
     appState().gsRvl92Code = "11101";
     QVERIFY(show(N));
     QVERIFY(!forms().find(N)->isMaximized());
@@ -524,7 +524,7 @@ void TestBrowseSchermen::titelsVolgenBeroep() {
     QCOMPARE(appState().history().mid(1), QStringList({"frmBeroepen", "frmNamen", "frmKenmerken"}));
 }
 
-void TestBrowseSchermen::geenTitels() {
+void TestBrowseScreens::geenTitels() {
     // Loaded for an occupation with titles, then asked for one without, and
     // then shown for the first time for one without.
     appState().gsRvl92Code = "11101";
@@ -545,7 +545,7 @@ void TestBrowseSchermen::geenTitels() {
     }
 }
 
-void TestBrowseSchermen::alleKenmerken() {
+void TestBrowseScreens::alleKenmerken() {
     appState().gsRvl92Code = "11101";
     QVERIFY(show(K));
     const std::pair<const char*, const char*> verwacht[] = {
@@ -579,14 +579,14 @@ void TestBrowseSchermen::alleKenmerken() {
     QCOMPARE(forms().active(), forms().find(form::Startscherm));
 }
 
-void TestBrowseSchermen::langeNaam_data() {
+void TestBrowseScreens::langeNaam_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("tweeRegels");
     QTest::newRow("90 characters") << "11102" << false;
     QTest::newRow("91 characters") << "11103" << true;
 }
 
-void TestBrowseSchermen::langeNaam() {
+void TestBrowseScreens::langeNaam() {
     QFETCH(QString, code);
     QFETCH(bool, tweeRegels);
     appState().gsRvl92Code = code;
@@ -594,18 +594,18 @@ void TestBrowseSchermen::langeNaam() {
         QVERIFY(show(scherm));
         QCOMPARE(zichtbaar(scherm, "txtBeroepGeheel"), tweeRegels);
         QCOMPARE(child<QPlainTextEdit>(scherm, "txtBeroepGeheel")->toPlainText(),
-                 browsedb::beroepVan(code));
+                 browsefixture::beroepVan(code));
     }
 }
 
-void TestBrowseSchermen::codeZonderBeroep_data() {
+void TestBrowseScreens::codeZonderBeroep_data() {
     QTest::addColumn<QString>("code");
     QTest::newRow("empty") << "";
     QTest::newRow("unknown") << "99999";
     QTest::newRow("with quotes") << "1' or '1'='1";
 }
 
-void TestBrowseSchermen::codeZonderBeroep() {
+void TestBrowseScreens::codeZonderBeroep() {
     QFETCH(QString, code);
     appState().gsRvl92Code = "11103"; // shown before for an occupation
     QVERIFY(show(K));
@@ -627,7 +627,7 @@ void TestBrowseSchermen::codeZonderBeroep() {
     QCOMPARE(appState().gsRvl92Code, code);
 }
 
-void TestBrowseSchermen::databaseOntbreekt() {
+void TestBrowseScreens::databaseOntbreekt() {
     QTemporaryDir leeg;
     appState().programDir = leeg.path();
     for (const QString& scherm : {K, N, B}) {
@@ -646,5 +646,5 @@ void TestBrowseSchermen::databaseOntbreekt() {
     appState().programDir = m_omgeving.pad();
 }
 
-QTEST_MAIN(TestBrowseSchermen)
-#include "tst_browseschermen.moc"
+QTEST_MAIN(TestBrowseScreens)
+#include "tst_browsescreens.moc"

@@ -2,7 +2,7 @@
 // small stand-in viewer that records its arguments.
 #include "documentation/documentlauncher.h"
 
-#include "xdgsandbox.h"
+#include "support/xdgsandbox.h"
 
 #include <QElapsedTimer>
 #include <QFile>

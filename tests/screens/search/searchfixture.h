@@ -8,7 +8,7 @@
 
 #include <QFile>
 
-namespace zoekdb {
+namespace searchfixture {
 
 inline const QString LangBeroep = "Inspecteur " + QString(80, 'x');     // 91 characters
 inline const QString LangeTitel = "Inspecteur van " + QString(86, 'x'); // 101 characters
@@ -48,4 +48,4 @@ INSERT INTO Vaardigheden VALUES ('018 Rekenen'),('011 Mondeling'),('012 Schrifte
         programDir, [&](sqlite3* db) { return testdb::exec(db, sql.arg(LangBeroep, LangeTitel)); });
 }
 
-} // namespace zoekdb
+} // namespace searchfixture

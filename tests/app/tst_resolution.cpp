@@ -37,7 +37,7 @@ int kind(int argc, char** argv) {
 
 } // namespace
 
-class TestResolutie : public QObject {
+class TestResolution : public QObject {
     Q_OBJECT
 private slots:
     void recordselector_data() {
@@ -74,8 +74,8 @@ int main(int argc, char** argv) {
     if (argc > 1 && qstrcmp(argv[1], "--kind") == 0)
         return kind(argc, argv);
     QCoreApplication app(argc, argv);
-    TestResolutie t;
+    TestResolution t;
     return QTest::qExec(&t, argc, argv);
 }
 
-#include "tst_resolutie.moc"
+#include "tst_resolution.moc"

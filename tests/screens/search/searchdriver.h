@@ -12,9 +12,9 @@
 #include "app/registerforms.h"
 #include "screens/search/keuzedialoog.h"
 
-#include "probeform.h"
+#include "searchfixture.h"
 #include "support/formdriver.h"
-#include "zoekdb.h"
+#include "support/probeform.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,7 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace zoektest {
+namespace searchtest {
 
 // The menu items that a search result makes available.
 inline const QStringList Resultaat{"mnuExporteren", "mnuNamen", "mnuKenmerken", "mnuEersteRecord",
@@ -41,7 +41,7 @@ inline bool opzetten(const QTemporaryDir& dir) {
     registerForms();
     for (const QString& f : {form::Functienamen, form::Beroepen, form::Namen, form::Kenmerken})
         forms().registerForm(f, [f] { return new ProbeScreen(f, f); });
-    return zoekdb::schrijf(dir.path());
+    return searchfixture::schrijf(dir.path());
 }
 
 inline void begin(const QString& scherm) {
@@ -92,4 +92,4 @@ inline QStringList koppen(QTableView* grid) {
     return out;
 }
 
-} // namespace zoektest
+} // namespace searchtest

@@ -13,7 +13,7 @@ const QString Ws101 =
     QStringLiteral("(WerksoortCode1 = '101' OR WerksoortCode2 = '101' OR WerksoortCode3 = '101')");
 } // namespace
 
-class TestZoekstring : public QObject {
+class TestSearchString : public QObject {
     Q_OBJECT
 private slots:
     void zoekstring_data();
@@ -25,7 +25,7 @@ private slots:
     void kiezen();
 };
 
-void TestZoekstring::zoekstring_data() {
+void TestSearchString::zoekstring_data() {
     QTest::addColumn<QStringList>("niveau");
     QTest::addColumn<QStringList>("richting");
     QTest::addColumn<QStringList>("werksoorten");
@@ -74,7 +74,7 @@ void TestZoekstring::zoekstring_data() {
                    "WerksoortCode2 = '10 ' OR WerksoortCode3 = '10 ')");
 }
 
-void TestZoekstring::zoekstring() {
+void TestSearchString::zoekstring() {
     QFETCH(QStringList, niveau);
     QFETCH(QStringList, richting);
     QFETCH(QStringList, werksoorten);
@@ -82,13 +82,13 @@ void TestZoekstring::zoekstring() {
     QTEST(VullenZoekstring(niveau, richting, werksoorten, vaardigheden), "conditie");
 }
 
-void TestZoekstring::query() {
+void TestSearchString::query() {
     QCOMPARE(kenmerkZoekQuery(QStringLiteral(" RichtingCode = '071'")),
              QString("select RVL92, werksoortCode1, werksoort1, werksoortCode2,  werksoort2, "
                      "werksoortCode3, werksoort3, beroep  from RVL where  RichtingCode = '071'"));
 }
 
-void TestZoekstring::richtingen_data() {
+void TestSearchString::richtingen_data() {
     QTest::addColumn<QStringList>("rijen");
     QTest::addColumn<QStringList>("lijst");
     QTest::newRow("grouped, nothing above 01")
@@ -100,12 +100,12 @@ void TestZoekstring::richtingen_data() {
         << QStringList{"", "  02 Onderwijs", "", "021 Les"};
 }
 
-void TestZoekstring::richtingen() {
+void TestSearchString::richtingen() {
     QFETCH(QStringList, rijen);
     QTEST(richtingenGroeperen(rijen), "lijst");
 }
 
-void TestZoekstring::kiezen_data() {
+void TestSearchString::kiezen_data() {
     QTest::addColumn<QStringList>("voor");
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("keuze");
@@ -123,12 +123,12 @@ void TestZoekstring::kiezen_data() {
                           << QStringList{"101", "204", "305"};
 }
 
-void TestZoekstring::kiezen() {
+void TestSearchString::kiezen() {
     QFETCH(QStringList, voor);
     QFETCH(QString, code);
     QTEST(int(kiesCode(voor, code, MaxWerksoorten)), "keuze");
     QTEST(voor, "na");
 }
 
-QTEST_GUILESS_MAIN(TestZoekstring)
-#include "tst_zoekstring.moc"
+QTEST_GUILESS_MAIN(TestSearchString)
+#include "tst_searchstring.moc"

@@ -8,7 +8,7 @@
 
 #include <QDir>
 
-namespace exportdb {
+namespace exportfixture {
 
 using testdb::Row;
 
@@ -78,4 +78,4 @@ inline bool write(const QString& programDir) {
     });
 }
 
-} // namespace exportdb
+} // namespace exportfixture

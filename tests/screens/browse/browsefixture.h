@@ -7,7 +7,7 @@
 
 #include <QDir>
 
-namespace browsedb {
+namespace browsefixture {
 
 // Occupation names of exactly 90, 91, 100 and 101 characters, job titles of
 // 100 and 101.
@@ -84,4 +84,4 @@ inline bool schrijf(const QString& dir, bool metTitels = true) {
     });
 }
 
-} // namespace browsedb
+} // namespace browsefixture

@@ -6,7 +6,7 @@
 
 using namespace rvl92::zoeken;
 
-class TestZoektekst : public QObject {
+class TestSearchText : public QObject {
     Q_OBJECT
 private slots:
     void query_data();
@@ -17,7 +17,7 @@ private slots:
     void grid();
 };
 
-void TestZoektekst::query_data() {
+void TestSearchText::query_data() {
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("voorwaarde");
     QTest::newRow("one word") << "bakker"
@@ -34,7 +34,7 @@ void TestZoektekst::query_data() {
                                        << "'%x''%or%''''=''%'";
 }
 
-void TestZoektekst::query() {
+void TestSearchText::query() {
     QFETCH(QString, tekst);
     QFETCH(QString, voorwaarde);
     QCOMPARE(functieZoekQuery(tekst),
@@ -42,7 +42,7 @@ void TestZoektekst::query() {
                  voorwaarde);
 }
 
-void TestZoektekst::zoekvak_data() {
+void TestSearchText::zoekvak_data() {
     QTest::addColumn<int>("toets");
     QTest::addColumn<bool>("vakLeeg");
     QTest::addColumn<bool>("zoekenAan");
@@ -60,7 +60,7 @@ void TestZoektekst::zoekvak_data() {
     QTest::newRow("brace") << int('{') << false << true << false << false;
 }
 
-void TestZoektekst::zoekvak() {
+void TestSearchText::zoekvak() {
     QFETCH(int, toets);
     QFETCH(bool, vakLeeg);
     QFETCH(bool, zoekenAan);
@@ -69,7 +69,7 @@ void TestZoektekst::zoekvak() {
     QTEST(g.knoppenAan, "knoppenAan");
 }
 
-void TestZoektekst::grid_data() {
+void TestSearchText::grid_data() {
     QTest::addColumn<int>("toets");
     QTest::addColumn<QString>("voor");
     QTest::addColumn<bool>("zoekenAan");
@@ -85,7 +85,7 @@ void TestZoektekst::grid_data() {
     QTest::newRow("other key ignored") << int('*') << "bak" << true << "bak" << false << false;
 }
 
-void TestZoektekst::grid() {
+void TestSearchText::grid() {
     QFETCH(int, toets);
     QFETCH(QString, voor);
     QFETCH(bool, zoekenAan);
@@ -95,5 +95,5 @@ void TestZoektekst::grid() {
     QTEST(g.knoppenAan, "knoppenAan");
 }
 
-QTEST_GUILESS_MAIN(TestZoektekst)
-#include "tst_zoektekst.moc"
+QTEST_GUILESS_MAIN(TestSearchText)
+#include "tst_searchtext.moc"

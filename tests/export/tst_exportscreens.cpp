@@ -14,7 +14,7 @@
 #include "export/exportlines.h"
 #include "support/formdriver.h"
 
-#include "export/exportdb.h"
+#include "export/exportfixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -88,7 +88,7 @@ QStringList shared() {
 
 } // namespace
 
-class TestExportSchermen : public QObject {
+class TestExportScreens : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -104,7 +104,7 @@ class TestExportSchermen : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
-        QVERIFY(exportdb::write(m_dir.path()));
+        QVERIFY(exportfixture::write(m_dir.path()));
         appState().programDir = m_dir.path();
         registerForms();
     }
@@ -224,5 +224,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestExportSchermen)
-#include "tst_exportschermen.moc"
+QTEST_MAIN(TestExportScreens)
+#include "tst_exportscreens.moc"

@@ -11,7 +11,7 @@
 #include "app/modrvl92.h"
 #include "app/registerforms.h"
 
-#include "browsedb.h"
+#include "browsefixture.h"
 #include "support/formdriver.h"
 
 #include <QAction>
@@ -66,7 +66,7 @@ inline void ctrl(QWidget* w, Qt::Key toets) {
 class Omgeving {
 public:
     bool maak() {
-        if (!m_dir.isValid() || !browsedb::schrijf(m_dir.path()))
+        if (!m_dir.isValid() || !browsefixture::schrijf(m_dir.path()))
             return false;
         appState().programDir = m_dir.path();
         registerForms();

@@ -33,7 +33,7 @@ Form* noticeDialog() {
 
 } // namespace
 
-class TestSchakelSchema : public QObject {
+class TestDialogSchakelschema : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
@@ -155,5 +155,5 @@ private:
     }
 };
 
-QTEST_MAIN(TestSchakelSchema)
-#include "tst_schakelschema.moc"
+QTEST_MAIN(TestDialogSchakelschema)
+#include "tst_dialogschakelschema.moc"

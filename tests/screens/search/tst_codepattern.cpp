@@ -81,7 +81,7 @@ QString tekst(const CodeBoxes& v) {
 
 } // namespace
 
-class TestCodepatroon : public QObject {
+class TestCodePattern : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -98,13 +98,13 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TestCodepatroon::initTestCase() {
+void TestCodePattern::initTestCase() {
     QVERIFY(schrijf(m_dir.filePath(QStringLiteral("index.db")),
                     "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, beroep TEXT, "
                     "id INTEGER); CREATE INDEX f_rvl92 ON functienamen (RVL92);"));
 }
 
-void TestCodepatroon::toetsen_data() {
+void TestCodePattern::toetsen_data() {
     QTest::addColumn<QString>("voor");
     QTest::addColumn<int>("vak");
     QTest::addColumn<int>("toets");
@@ -128,7 +128,7 @@ void TestCodepatroon::toetsen_data() {
     QTest::newRow("letter, last box") << "....." << 4 << int('a') << "...._" << 4 << true;
 }
 
-void TestCodepatroon::toetsen() {
+void TestCodePattern::toetsen() {
     QFETCH(QString, voor);
     QFETCH(int, vak);
     QFETCH(int, toets);
@@ -138,7 +138,7 @@ void TestCodepatroon::toetsen() {
     QTEST(g.knoppenAan, "knoppen");
 }
 
-void TestCodepatroon::patroon_data() {
+void TestCodePattern::patroon_data() {
     QTest::addColumn<QString>("vakken");
     QTest::addColumn<QString>("patroon");
     QTest::newRow("all empty") << "....."
@@ -149,7 +149,7 @@ void TestCodepatroon::patroon_data() {
                                 << "11010";
 }
 
-void TestCodepatroon::patroon() {
+void TestCodePattern::patroon() {
     QFETCH(QString, vakken);
     QFETCH(QString, patroon);
     QCOMPARE(joinedCodeBoxes(codeVakkenVoorZoeken(::vakken(vakken))), patroon);
@@ -160,7 +160,7 @@ void TestCodepatroon::patroon() {
                                               "functienamen where  RVL92 Like '1''###'"));
 }
 
-void TestCodepatroon::snelleVormGeeftDezelfdeRijen_data() {
+void TestCodePattern::snelleVormGeeftDezelfdeRijen_data() {
     QTest::addColumn<QString>("patroon");
     for (const QString& p : Patronen)
         QTest::newRow(qPrintable(p.isEmpty() ? QStringLiteral("(leeg)") : p)) << p;
@@ -168,7 +168,7 @@ void TestCodepatroon::snelleVormGeeftDezelfdeRijen_data() {
 
 // On a table with an index on the code, a pattern with fixed leading digits is
 // read through a range; the rows and their table order stay the written ones.
-void TestCodepatroon::snelleVormGeeftDezelfdeRijen() {
+void TestCodePattern::snelleVormGeeftDezelfdeRijen() {
     QFETCH(QString, patroon);
     const QString file = m_dir.filePath(QStringLiteral("index.db"));
     rvl92::Database db;
@@ -187,7 +187,7 @@ void TestCodepatroon::snelleVormGeeftDezelfdeRijen() {
     }
 }
 
-void TestCodepatroon::indexAlleenWaarHijAllesVindt_data() {
+void TestCodePattern::indexAlleenWaarHijAllesVindt_data() {
     QTest::addColumn<QString>("schema");
     QTest::addColumn<QString>("daarna"); // run after the job titles are in
     QTest::addColumn<bool>("index");
@@ -226,7 +226,7 @@ void TestCodepatroon::indexAlleenWaarHijAllesVindt_data() {
 
 // The range is used only where it cannot miss a row; whichever form runs, the
 // rows are those of the written query.
-void TestCodepatroon::indexAlleenWaarHijAllesVindt() {
+void TestCodePattern::indexAlleenWaarHijAllesVindt() {
     QFETCH(QString, schema);
     QFETCH(QString, daarna);
     QFETCH(bool, index);
@@ -243,5 +243,5 @@ void TestCodepatroon::indexAlleenWaarHijAllesVindt() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestCodepatroon)
-#include "tst_codepatroon.moc"
+QTEST_GUILESS_MAIN(TestCodePattern)
+#include "tst_codepattern.moc"
