@@ -6,6 +6,7 @@
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/registerforms.h"
+#include "support/datarow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,14 +44,10 @@ private slots:
     void recordselector_data() {
         QTest::addColumn<QString>("setting");
         QTest::addColumn<QString>("shown"); // gbRecordselector, checked, enabled
-        QTest::newRow("96 dots per inch") << ""
-                                          << "-1 1 1";
-        QTest::newRow("QT_FONT_DPI=120") << "QT_FONT_DPI=120"
-                                         << "0 0 0";
-        QTest::newRow("scale factor 1.25") << "QT_SCALE_FACTOR=1.25"
-                                           << "0 0 0";
-        QTest::newRow("scale factor 2") << "QT_SCALE_FACTOR=2"
-                                        << "0 0 0";
+        row("96 dots per inch", "", "-1 1 1");
+        row("QT_FONT_DPI=120", "QT_FONT_DPI=120", "0 0 0");
+        row("scale factor 1.25", "QT_SCALE_FACTOR=1.25", "0 0 0");
+        row("scale factor 2", "QT_SCALE_FACTOR=2", "0 0 0");
     }
     void recordselector() {
         QFETCH(QString, setting);

@@ -2,6 +2,7 @@
 // program, desktop entries and their Exec lines, mimeapps.list files.
 #include "documentation/association.h"
 #include "documentation/fileassociation.h"
+#include "support/datarow.h"
 
 #include <QTest>
 
@@ -23,12 +24,9 @@ private slots:
     void leadingDot_data() {
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("without dot") << "pdf"
-                                     << ".pdf";
-        QTest::newRow("with dot") << ".pdf"
-                                  << ".pdf";
-        QTest::newRow("empty stays empty") << ""
-                                           << "";
+        row("without dot", "pdf", ".pdf");
+        row("with dot", ".pdf", ".pdf");
+        row("empty stays empty", "", "");
     }
     void leadingDot() {
         QFETCH(QString, extension);
@@ -47,45 +45,33 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("program");
         // No comma: everything up to and including the first ".exe".
-        QTest::newRow("quoted path, options, file")
-            << "\"C:\\Program Files\\Adobe\\Reader\\AcroRd32.exe\" /u \"%1\""
-            << "C:\\Program Files\\Adobe\\Reader\\AcroRd32.exe";
-        QTest::newRow("unquoted path and file") << "C:\\WORD\\WINWORD.EXE \"%1\""
-                                                << "C:\\WORD\\WINWORD.EXE";
-        QTest::newRow(".exe in any case") << "C:\\Viewer\\View.ExE %1"
-                                          << "C:\\Viewer\\View.ExE";
-        QTest::newRow("first .exe wins") << "C:\\a.exe.d\\b.exe %1"
-                                         << "C:\\a.exe";
+        row("quoted path, options, file",
+            "\"C:\\Program Files\\Adobe\\Reader\\AcroRd32.exe\" /u \"%1\"",
+            "C:\\Program Files\\Adobe\\Reader\\AcroRd32.exe");
+        row("unquoted path and file", "C:\\WORD\\WINWORD.EXE \"%1\"", "C:\\WORD\\WINWORD.EXE");
+        row(".exe in any case", "C:\\Viewer\\View.ExE %1", "C:\\Viewer\\View.ExE");
+        row("first .exe wins", "C:\\a.exe.d\\b.exe %1", "C:\\a.exe");
         // A comma: before the first " /", or else before the first ",".
-        QTest::newRow("comma, cut before options") << "\"C:\\Office\\WINWORD.EXE\" /n /dde,\"%1\""
-                                                   << "C:\\Office\\WINWORD.EXE\"";
-        QTest::newRow("comma without options") << "C:\\Tools\\view.exe \"%1\",0"
-                                               << "C:\\Tools\\view.exe \"%1\"";
+        row("comma, cut before options", "\"C:\\Office\\WINWORD.EXE\" /n /dde,\"%1\"",
+            "C:\\Office\\WINWORD.EXE\"");
+        row("comma without options", "C:\\Tools\\view.exe \"%1\",0", "C:\\Tools\\view.exe \"%1\"");
         // Expansion: the first placeholder found, in any case, every time it occurs.
-        QTest::newRow("ProgramFiles in lower case")
-            << "\"%programfiles%\\Reader\\reader.exe\" \"%1\""
-            << "C:\\Program Files\\Reader\\reader.exe";
-        QTest::newRow("ProgramFiles in capitals") << "%PROGRAMFILES%\\Reader\\reader.exe %1"
-                                                  << "C:\\Program Files\\Reader\\reader.exe";
-        QTest::newRow("only SystemRoot expanded")
-            << "%SystemRoot%\\viewer.exe %ProgramFiles%\\plugins"
-            << "C:\\WINDOWS\\viewer.exe";
-        QTest::newRow("SystemRoot first, ProgramFiles kept")
-            << "%ProgramFiles%\\x.exe /p %systemroot%,1"
-            << "%ProgramFiles%\\x.exe";
-        QTest::newRow("Desktop before the rest") << "%desktop%\\v.exe %MyDocuments%"
-                                                 << "C:\\Users\\an\\Desktop\\v.exe";
-        QTest::newRow("placeholder twice") << "%SystemRoot%\\v.exe /d %SYSTEMROOT%,2"
-                                           << "C:\\WINDOWS\\v.exe";
+        row("ProgramFiles in lower case", "\"%programfiles%\\Reader\\reader.exe\" \"%1\"",
+            "C:\\Program Files\\Reader\\reader.exe");
+        row("ProgramFiles in capitals", "%PROGRAMFILES%\\Reader\\reader.exe %1",
+            "C:\\Program Files\\Reader\\reader.exe");
+        row("only SystemRoot expanded", "%SystemRoot%\\viewer.exe %ProgramFiles%\\plugins",
+            "C:\\WINDOWS\\viewer.exe");
+        row("SystemRoot first, ProgramFiles kept", "%ProgramFiles%\\x.exe /p %systemroot%,1",
+            "%ProgramFiles%\\x.exe");
+        row("Desktop before the rest", "%desktop%\\v.exe %MyDocuments%",
+            "C:\\Users\\an\\Desktop\\v.exe");
+        row("placeholder twice", "%SystemRoot%\\v.exe /d %SYSTEMROOT%,2", "C:\\WINDOWS\\v.exe");
         // No program: no ":\" or no ".exe".
-        QTest::newRow("no drive") << "viewer.exe \"%1\""
-                                  << "";
-        QTest::newRow("no .exe") << "C:\\Windows\\rundll32 shimgvw.dll,ImageView \"%1\""
-                                 << "";
-        QTest::newRow("placeholder left unexpanded") << "%Unknown%\\v.exe %1"
-                                                     << "";
-        QTest::newRow("empty") << ""
-                               << "";
+        row("no drive", "viewer.exe \"%1\"", "");
+        row("no .exe", "C:\\Windows\\rundll32 shimgvw.dll,ImageView \"%1\"", "");
+        row("placeholder left unexpanded", "%Unknown%\\v.exe %1", "");
+        row("empty", "", "");
     }
     void registeredCommand() {
         QFETCH(QString, command);
@@ -96,13 +82,11 @@ private slots:
     void expansion_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("expanded");
-        QTest::newRow("every occurrence, any case") << "%SystemRoot%\\a %systemROOT%\\b"
-                                                    << "C:\\WINDOWS\\a C:\\WINDOWS\\b";
-        QTest::newRow("first in table order, not in text order")
-            << "%ProgramFiles% %MyDocuments%"
-            << "%ProgramFiles% C:\\Users\\an\\Documents";
-        QTest::newRow("nothing to expand") << "C:\\v.exe %1"
-                                           << "C:\\v.exe %1";
+        row("every occurrence, any case", "%SystemRoot%\\a %systemROOT%\\b",
+            "C:\\WINDOWS\\a C:\\WINDOWS\\b");
+        row("first in table order, not in text order", "%ProgramFiles% %MyDocuments%",
+            "%ProgramFiles% C:\\Users\\an\\Documents");
+        row("nothing to expand", "C:\\v.exe %1", "C:\\v.exe %1");
     }
     void expansion() {
         QFETCH(QString, command);
@@ -123,16 +107,11 @@ private slots:
     void barePath_data() {
         QTest::addColumn<QString>("cut");
         QTest::addColumn<QString>("bare");
-        QTest::newRow("already bare") << "C:\\R\\r.exe"
-                                      << "C:\\R\\r.exe";
-        QTest::newRow("closing quote left") << "C:\\Office\\WINWORD.EXE\""
-                                            << "C:\\Office\\WINWORD.EXE";
-        QTest::newRow("arguments left") << "C:\\Tools\\view.exe \"%1\""
-                                        << "C:\\Tools\\view.exe";
-        QTest::newRow(".exe inside a folder name") << "C:\\a.exe.d\\b.exe /x"
-                                                   << "C:\\a.exe.d\\b.exe";
-        QTest::newRow("blanks in the path") << " C:\\Program Files\\v.exe "
-                                            << "C:\\Program Files\\v.exe";
+        row("already bare", "C:\\R\\r.exe", "C:\\R\\r.exe");
+        row("closing quote left", "C:\\Office\\WINWORD.EXE\"", "C:\\Office\\WINWORD.EXE");
+        row("arguments left", "C:\\Tools\\view.exe \"%1\"", "C:\\Tools\\view.exe");
+        row(".exe inside a folder name", "C:\\a.exe.d\\b.exe /x", "C:\\a.exe.d\\b.exe");
+        row("blanks in the path", " C:\\Program Files\\v.exe ", "C:\\Program Files\\v.exe");
     }
     void barePath() {
         QFETCH(QString, cut);
@@ -168,18 +147,16 @@ private slots:
         QTest::addColumn<QString>("exec");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("plain") << "evince %U" << true << QStringList{"evince", "%U"};
-        QTest::newRow("extra blanks") << "  a   b\tc " << true << QStringList{"a", "b", "c"};
-        QTest::newRow("quoted program with blank")
-            << "\"/opt/Mijn Lezer/lezer\" --open %f" << true
-            << QStringList{"/opt/Mijn Lezer/lezer", "--open", "%f"};
-        QTest::newRow("escapes inside quotes") << "sh \"a \\\"b\\\" \\$HOME \\\\ \\`x\\`\"" << true
-                                               << QStringList{"sh", "a \"b\" $HOME \\ `x`"};
-        QTest::newRow("quote inside an argument")
-            << "--naam=\"A B\"" << true << QStringList{"--naam=A B"};
-        QTest::newRow("empty quoted argument") << "x \"\" y" << true << QStringList{"x", "", "y"};
-        QTest::newRow("unclosed quote") << "x \"y" << false << QStringList{};
-        QTest::newRow("empty") << "" << true << QStringList{};
+        row("plain", "evince %U", true, QStringList{"evince", "%U"});
+        row("extra blanks", "  a   b\tc ", true, QStringList{"a", "b", "c"});
+        row("quoted program with blank", "\"/opt/Mijn Lezer/lezer\" --open %f", true,
+            QStringList{"/opt/Mijn Lezer/lezer", "--open", "%f"});
+        row("escapes inside quotes", "sh \"a \\\"b\\\" \\$HOME \\\\ \\`x\\`\"", true,
+            QStringList{"sh", "a \"b\" $HOME \\ `x`"});
+        row("quote inside an argument", "--naam=\"A B\"", true, QStringList{"--naam=A B"});
+        row("empty quoted argument", "x \"\" y", true, QStringList{"x", "", "y"});
+        row("unclosed quote", "x \"y", false, QStringList{});
+        row("empty", "", true, QStringList{});
     }
     void execLine() {
         QFETCH(QString, exec);
@@ -194,18 +171,13 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QStringList>("expected");
         const QString file = "/home/an/Mijn documenten/Hand leiding.pdf";
-        QTest::newRow("%f as one argument")
-            << QStringList{"--open", "%f"} << QStringList{"--open", file};
-        QTest::newRow("%U") << QStringList{"%U"} << QStringList{file};
-        QTest::newRow("code inside an argument")
-            << QStringList{"--file=%f"} << QStringList{"--file=" + file};
-        QTest::newRow("no code: file at the end")
-            << QStringList{"--view"} << QStringList{"--view", file};
-        QTest::newRow("icon, name, entry and percent")
-            << QStringList{"%i", "--title=%c", "%k", "100%%", "%f"}
-            << QStringList{"--icon", "lezer", "--title=Lezer", "/apps/lezer.desktop", "100%", file};
-        QTest::newRow("deprecated codes dropped")
-            << QStringList{"%d", "%m", "%F"} << QStringList{file};
+        row("%f as one argument", QStringList{"--open", "%f"}, QStringList{"--open", file});
+        row("%U", QStringList{"%U"}, QStringList{file});
+        row("code inside an argument", QStringList{"--file=%f"}, QStringList{"--file=" + file});
+        row("no code: file at the end", QStringList{"--view"}, QStringList{"--view", file});
+        row("icon, name, entry and percent", QStringList{"%i", "--title=%c", "%k", "100%%", "%f"},
+            QStringList{"--icon", "lezer", "--title=Lezer", "/apps/lezer.desktop", "100%", file});
+        row("deprecated codes dropped", QStringList{"%d", "%m", "%F"}, QStringList{file});
     }
     void fieldCodes() {
         QFETCH(QStringList, args);

@@ -6,6 +6,7 @@
 #include "app/forms.h"
 #include "app/registerforms.h"
 #include "documentation/notices.h"
+#include "support/datarow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -76,12 +77,10 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<Notice>("expected");
         const QString dir = appState().programDir;
-        QTest::newRow("ISCO") << "cmdIsco" << notice::isco(dir);
-        QTest::newRow("LK84 beroep") << "cmdLk82Beroep" << notice::lk84NaarBeroep(dir);
-        QTest::newRow("LK84 beroepsgroep")
-            << "cmdLk84Beroepsgroep" << notice::lk84NaarBeroepsgroep(dir);
-        QTest::newRow("sociale stratificatie")
-            << "cmdSocStratificatie" << notice::socialeStratificatie(dir);
+        row("ISCO", "cmdIsco", notice::isco(dir));
+        row("LK84 beroep", "cmdLk82Beroep", notice::lk84NaarBeroep(dir));
+        row("LK84 beroepsgroep", "cmdLk84Beroepsgroep", notice::lk84NaarBeroepsgroep(dir));
+        row("sociale stratificatie", "cmdSocStratificatie", notice::socialeStratificatie(dir));
     }
     void conversionNotices() {
         QFETCH(QString, button);
@@ -111,8 +110,8 @@ private slots:
     void startScreenNotices_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("leftAligned");
-        QTest::newRow("classification scheme") << "cmdClassificatieschema" << false;
-        QTest::newRow("code lists") << "cmdCodelijsten" << true;
+        row("classification scheme", "cmdClassificatieschema", false);
+        row("code lists", "cmdCodelijsten", true);
     }
     void startScreenNotices() {
         QFETCH(QString, button);

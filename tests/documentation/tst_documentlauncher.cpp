@@ -8,6 +8,7 @@
 #include "app/registerforms.h"
 #include "documentation/viewerwait.h"
 
+#include "support/datarow.h"
 #include "support/probeform.h"
 #include "support/xdgsandbox.h"
 
@@ -99,9 +100,9 @@ private slots:
     void opening_data() {
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("prompt");
-        QTest::newRow("start screen Handleiding") << "cmdHelp" << kManualPrompt;
-        QTest::newRow("start screen Publicatietekst") << "cmdPublicatietekst" << kPublicationPrompt;
-        QTest::newRow("menu Handleiding of a screen") << "menu" << kManualPrompt;
+        row("start screen Handleiding", "cmdHelp", kManualPrompt);
+        row("start screen Publicatietekst", "cmdPublicatietekst", kPublicationPrompt);
+        row("menu Handleiding of a screen", "menu", kManualPrompt);
     }
     void opening() {
         QFETCH(QString, way);
@@ -131,14 +132,12 @@ private slots:
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("viewerArgs");
-        QTest::newRow("manual as PDF") << "cmdHelp"
-                                       << "cmdPdf" << QStringList{"--pdf", "Handleiding.pdf"};
-        QTest::newRow("manual as Word") << "cmdHelp"
-                                        << "cmdWord" << QStringList{"--word", "Handleiding.doc"};
-        QTest::newRow("publication as PDF") << "cmdPublicatietekst"
-                                            << "cmdPdf" << QStringList{"--pdf", "PubRVL.pdf"};
-        QTest::newRow("publication as Word") << "cmdPublicatietekst"
-                                             << "cmdWord" << QStringList{"--word", "PubRVL.doc"};
+        row("manual as PDF", "cmdHelp", "cmdPdf", QStringList{"--pdf", "Handleiding.pdf"});
+        row("manual as Word", "cmdHelp", "cmdWord", QStringList{"--word", "Handleiding.doc"});
+        row("publication as PDF", "cmdPublicatietekst", "cmdPdf",
+            QStringList{"--pdf", "PubRVL.pdf"});
+        row("publication as Word", "cmdPublicatietekst", "cmdWord",
+            QStringList{"--word", "PubRVL.doc"});
     }
     void opensDocument() {
         QFETCH(QString, opener);
@@ -173,14 +172,10 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("dialogStays");
-        QTest::newRow("no PDF viewer, manual") << "cmdHelp"
-                                               << "cmdPdf" << kNoPdfViewer << false;
-        QTest::newRow("no PDF viewer, publication") << "cmdPublicatietekst"
-                                                    << "cmdPdf" << kNoPdfViewer << false;
-        QTest::newRow("no Word viewer, manual") << "cmdHelp"
-                                                << "cmdWord" << kNoWordViewer << true;
-        QTest::newRow("no Word viewer, publication") << "cmdPublicatietekst"
-                                                     << "cmdWord" << kNoWordViewer << true;
+        row("no PDF viewer, manual", "cmdHelp", "cmdPdf", kNoPdfViewer, false);
+        row("no PDF viewer, publication", "cmdPublicatietekst", "cmdPdf", kNoPdfViewer, false);
+        row("no Word viewer, manual", "cmdHelp", "cmdWord", kNoWordViewer, true);
+        row("no Word viewer, publication", "cmdPublicatietekst", "cmdWord", kNoWordViewer, true);
     }
     void noViewer() {
         QFETCH(QString, opener);

@@ -3,6 +3,7 @@
 // demonstration database they were made from.
 #include "documentation/notices.h"
 #include "documentation/rtfreader.h"
+#include "support/datarow.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,9 +82,9 @@ private slots:
     void pdfs_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("minPages");
-        QTest::newRow("manual") << "Handleiding.pdf" << 5;
-        QTest::newRow("publication") << "PubRVL.pdf" << 3;
-        QTest::newRow("scheme") << "Classificatieschema RVL92.pdf" << 10;
+        row("manual", "Handleiding.pdf", 5);
+        row("publication", "PubRVL.pdf", 3);
+        row("scheme", "Classificatieschema RVL92.pdf", 10);
     }
     void pdfs() {
         QFETCH(QString, file);

@@ -2,6 +2,7 @@
 // bad input, and the help files that the build installs.
 #include "documentation/helptexts.h"
 #include "documentation/rtfreader.h"
+#include "support/datarow.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -40,54 +41,44 @@ private slots:
     void text_data() {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("paragraphs") << QByteArray(R"({\rtf1 Een\par Twee\par})") << "Een\nTwee";
-        QTest::newRow("source line ends are no text")
-            << QByteArray("{\\rtf1 Een\r\n twee\\par\n}") << "Een twee";
-        QTest::newRow("tab and line break")
-            << QByteArray(R"({\rtf1 Ctrl+O\tab Vorige\line volgende regel})")
-            << QString("Ctrl+O\tVorige") + QChar(QChar::LineSeparator) + "volgende regel";
-        QTest::newRow("windows-1252 escapes")
-            << QByteArray(R"({\rtf1\ansi caf\'e9 \'80 \'93a\'94})")
-            << QString::fromUtf8("café € “a”");
-        QTest::newRow("other code page")
-            << QByteArray(R"({\rtf1\ansi\ansicpg1250 \'9a\'e8})") << QString::fromUtf8("šč");
-        QTest::newRow("unicode with fallback")
-            << QByteArray(R"({\rtf1 \u8364?\u-3913?\uc2\u351**x})")
-            << QString::fromUtf8("€\uF0B7şx");
-        QTest::newRow("unicode fallback as hex")
-            << QByteArray(R"({\rtf1 \u233\'e9 klaar})") << QString::fromUtf8("é klaar");
-        QTest::newRow("surrogate pair")
-            << QByteArray(R"({\rtf1 \u-10179?\u-8704?})") << QString::fromUtf8("\U0001F600");
-        QTest::newRow("escaped braces and backslash")
-            << QByteArray(R"({\rtf1 \{a\}\\b})") << "{a}\\b";
-        QTest::newRow("named characters")
-            << QByteArray(
-                   R"({\rtf1 \bullet\~\endash\emdash\lquote x\rquote\ldblquote y\rdblquote})")
-            << QString::fromUtf8("•\u00A0–—‘x’“y”");
-        QTest::newRow("optional hyphen and non-breaking hyphen")
-            << QByteArray(R"({\rtf1 beroeps\-niveau 1\_2})")
-            << QString("beroepsniveau 1") + QChar(0x2011) + "2";
-        QTest::newRow("tables, info, stylesheet skipped")
-            << QByteArray(R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}{\f1 Courier;}})"
-                          R"({\colortbl;\red255\green0\blue0;}{\stylesheet{\s1 Kop;}})"
-                          R"({\info{\title Titel}{\author Iemand}}Tekst})")
-            << "Tekst";
-        QTest::newRow("destination after a line end")
-            << QByteArray("{\\rtf1 a{\r\n\\info{\\title x}}b}") << "ab";
-        QTest::newRow("starred destination skipped")
-            << QByteArray(R"({\rtf1 a{\*\generator Writer;}{\*\onbekend {geneste} tekst}b})")
-            << "ab";
-        QTest::newRow("picture with binary data skipped")
-            << QByteArray("{\\rtf1 a{\\pict\\bin4 }}{}b}c}") << "ac";
-        QTest::newRow("field shows its result")
-            << QByteArray(R"({\rtf1 {\field{\*\fldinst HYPERLINK "x"}{\fldrslt zie hier}}.})")
-            << "zie hier.";
-        QTest::newRow("unknown words ignored")
-            << QByteArray(R"({\rtf1\paperw11906\f0\cf2 tekst\zzz9 !})") << "tekst!";
-        QTest::newRow("table cells")
-            << QByteArray(R"({\rtf1 \trowd a\cell b\cell\row c})") << "a\tb\t\nc";
-        QTest::newRow("text after the document")
-            << QByteArray(R"({\rtf1 binnen}buiten)") << "binnen";
+        row("paragraphs", QByteArray(R"({\rtf1 Een\par Twee\par})"), "Een\nTwee");
+        row("source line ends are no text", QByteArray("{\\rtf1 Een\r\n twee\\par\n}"), "Een twee");
+        row("tab and line break", QByteArray(R"({\rtf1 Ctrl+O\tab Vorige\line volgende regel})"),
+            QString("Ctrl+O\tVorige") + QChar(QChar::LineSeparator) + "volgende regel");
+        row("windows-1252 escapes", QByteArray(R"({\rtf1\ansi caf\'e9 \'80 \'93a\'94})"),
+            QString::fromUtf8("café € “a”"));
+        row("other code page", QByteArray(R"({\rtf1\ansi\ansicpg1250 \'9a\'e8})"),
+            QString::fromUtf8("šč"));
+        row("unicode with fallback", QByteArray(R"({\rtf1 \u8364?\u-3913?\uc2\u351**x})"),
+            QString::fromUtf8("€\uF0B7şx"));
+        row("unicode fallback as hex", QByteArray(R"({\rtf1 \u233\'e9 klaar})"),
+            QString::fromUtf8("é klaar"));
+        row("surrogate pair", QByteArray(R"({\rtf1 \u-10179?\u-8704?})"),
+            QString::fromUtf8("\U0001F600"));
+        row("escaped braces and backslash", QByteArray(R"({\rtf1 \{a\}\\b})"), "{a}\\b");
+        row("named characters",
+            QByteArray(R"({\rtf1 \bullet\~\endash\emdash\lquote x\rquote\ldblquote y\rdblquote})"),
+            QString::fromUtf8("•\u00A0–—‘x’“y”"));
+        row("optional hyphen and non-breaking hyphen",
+            QByteArray(R"({\rtf1 beroeps\-niveau 1\_2})"),
+            QString("beroepsniveau 1") + QChar(0x2011) + "2");
+        row("tables, info, stylesheet skipped",
+            QByteArray(R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}{\f1 Courier;}})"
+                       R"({\colortbl;\red255\green0\blue0;}{\stylesheet{\s1 Kop;}})"
+                       R"({\info{\title Titel}{\author Iemand}}Tekst})"),
+            "Tekst");
+        row("destination after a line end", QByteArray("{\\rtf1 a{\r\n\\info{\\title x}}b}"), "ab");
+        row("starred destination skipped",
+            QByteArray(R"({\rtf1 a{\*\generator Writer;}{\*\onbekend {geneste} tekst}b})"), "ab");
+        row("picture with binary data skipped", QByteArray("{\\rtf1 a{\\pict\\bin4 }}{}b}c}"),
+            "ac");
+        row("field shows its result",
+            QByteArray(R"({\rtf1 {\field{\*\fldinst HYPERLINK "x"}{\fldrslt zie hier}}.})"),
+            "zie hier.");
+        row("unknown words ignored", QByteArray(R"({\rtf1\paperw11906\f0\cf2 tekst\zzz9 !})"),
+            "tekst!");
+        row("table cells", QByteArray(R"({\rtf1 \trowd a\cell b\cell\row c})"), "a\tb\t\nc");
+        row("text after the document", QByteArray(R"({\rtf1 binnen}buiten)"), "binnen");
     }
     void text() {
         QFETCH(QByteArray, rtf);
@@ -154,30 +145,24 @@ private slots:
         QTest::addColumn<QString>("expected");
         const int ok = int(RtfStatus::Ok), notRtf = int(RtfStatus::NotRtf),
                   damaged = int(RtfStatus::Damaged);
-        QTest::newRow("empty") << QByteArray() << notRtf << "";
-        QTest::newRow("plain text") << QByteArray("Gewone tekst") << notRtf << "";
-        QTest::newRow("html") << QByteArray("<html>x</html>") << notRtf << "";
-        QTest::newRow("leading blanks and BOM")
-            << QByteArray("\xEF\xBB\xBF  {\\rtf1 ja}") << ok << "ja";
-        QTest::newRow("ends early") << QByteArray(R"({\rtf1 Een\par Tw)") << damaged << "Een\nTw";
-        QTest::newRow("ends in a control word")
-            << QByteArray(R"({\rtf1 tekst\b)") << damaged << "tekst";
-        QTest::newRow("ends after backslash")
-            << QByteArray("{\\rtf1 tekst\\") << damaged << "tekst";
-        QTest::newRow("ends in a hex escape") << QByteArray(R"({\rtf1 caf\'e)") << damaged << "caf";
-        QTest::newRow("bad hex escape") << QByteArray(R"({\rtf1 a\'zzb})") << ok << "ab";
-        QTest::newRow("too many closing braces") << QByteArray(R"({\rtf1 a}})") << ok << "a";
-        QTest::newRow("unbalanced inner group")
-            << QByteArray(R"({\rtf1 a{\b b)") << damaged << "ab";
-        QTest::newRow("huge numbers")
-            << QByteArray(R"({\rtf1\fs99999999999999\li-99999999999 x\u99999999?})") << ok
-            << QString("x") + QChar(char16_t(57599)); // 99999999 as 16 bits
-        QTest::newRow("binary longer than the data")
-            << QByteArray("{\\rtf1 a\\bin99999 xyz") << damaged << "a";
-        QTest::newRow("nesting too deep") << QByteArray("{\\rtf1 a" + QByteArray(100000, '{') +
-                                                        "b" + QByteArray(100000, '}') + "}")
-                                          << damaged << "a";
-        QTest::newRow("NUL bytes") << QByteArray("{\\rtf1 a\0b}", 11) << ok << "ab";
+        row("empty", QByteArray(), notRtf, "");
+        row("plain text", QByteArray("Gewone tekst"), notRtf, "");
+        row("html", QByteArray("<html>x</html>"), notRtf, "");
+        row("leading blanks and BOM", QByteArray("\xEF\xBB\xBF  {\\rtf1 ja}"), ok, "ja");
+        row("ends early", QByteArray(R"({\rtf1 Een\par Tw)"), damaged, "Een\nTw");
+        row("ends in a control word", QByteArray(R"({\rtf1 tekst\b)"), damaged, "tekst");
+        row("ends after backslash", QByteArray("{\\rtf1 tekst\\"), damaged, "tekst");
+        row("ends in a hex escape", QByteArray(R"({\rtf1 caf\'e)"), damaged, "caf");
+        row("bad hex escape", QByteArray(R"({\rtf1 a\'zzb})"), ok, "ab");
+        row("too many closing braces", QByteArray(R"({\rtf1 a}})"), ok, "a");
+        row("unbalanced inner group", QByteArray(R"({\rtf1 a{\b b)"), damaged, "ab");
+        row("huge numbers", QByteArray(R"({\rtf1\fs99999999999999\li-99999999999 x\u99999999?})"),
+            ok, QString("x") + QChar(char16_t(57599))); // 99999999 as 16 bits
+        row("binary longer than the data", QByteArray("{\\rtf1 a\\bin99999 xyz"), damaged, "a");
+        row("nesting too deep",
+            QByteArray("{\\rtf1 a" + QByteArray(100000, '{') + "b" + QByteArray(100000, '}') + "}"),
+            damaged, "a");
+        row("NUL bytes", QByteArray("{\\rtf1 a\0b}", 11), ok, "ab");
     }
     void badInput() {
         QFETCH(QByteArray, rtf);
@@ -216,7 +201,7 @@ private slots:
         const QStringList mentions = {"Spring naar",        "Springen",  "Zoeken naar", "Zoeken",
                                       "Selectie kenmerken", "Kenmerken", "Exporteren"};
         for (int i = 0; i < helpTexts().size(); ++i)
-            QTest::newRow(qPrintable(helpTexts()[i].screen)) << helpTexts()[i].file << mentions[i];
+            row(qPrintable(helpTexts()[i].screen), helpTexts()[i].file, mentions[i]);
     }
     void installedHelpFiles() {
         QFETCH(QString, file);

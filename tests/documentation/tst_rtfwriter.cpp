@@ -3,6 +3,7 @@
 #include "documentation/rtfreader.h"
 #include "richtext.h"
 #include "rtfwriter.h"
+#include "support/datarow.h"
 
 #include <QTest>
 #include <QTextBlock>
@@ -39,10 +40,10 @@ class TestRtfWriter : public QObject {
 private slots:
     void characters_data() {
         QTest::addColumn<QString>("text");
-        QTest::newRow("ascii") << "Gewone tekst, met leestekens: ; ! ?";
-        QTest::newRow("windows-1252") << QString::fromUtf8("café één € “a” – b");
-        QTest::newRow("beyond the code page") << QString::fromUtf8("Łódź şi ∑ 😀");
-        QTest::newRow("rich-text signs") << "a \\{b\\} \\\\ c";
+        row("ascii", "Gewone tekst, met leestekens: ; ! ?");
+        row("windows-1252", QString::fromUtf8("café één € “a” – b"));
+        row("beyond the code page", QString::fromUtf8("Łódź şi ∑ 😀"));
+        row("rich-text signs", "a \\{b\\} \\\\ c");
     }
     void characters() {
         QFETCH(QString, text);

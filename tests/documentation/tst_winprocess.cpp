@@ -2,6 +2,7 @@
 // small stand-in viewer that records its arguments.
 #include "documentation/documentlauncher.h"
 
+#include "support/datarow.h"
 #include "support/xdgsandbox.h"
 
 #include <QElapsedTimer>
@@ -41,31 +42,14 @@ private slots:
     }
     void cleanup() { m_box.reset(); }
 
-    void source() { QCOMPARE(winProcessSource(), QString("Module WinProcess (0.2.0)")); }
-
-    void startAndWait() {
-        int ticks = 0;
-        QTimer tick;
-        connect(&tick, &QTimer::timeout, this, [&] { ++ticks; });
-        tick.start(50);
-        clsWinProcess process;
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(process.StartApplication("/docs/Handleiding.pdf", true));
-        QVERIFY2(clock.elapsed() >= 550, qPrintable(QString::number(clock.elapsed())));
-        // The viewer has ended, and the program's events went on meanwhile.
-        QCOMPARE(readLog(m_log), (QStringList{"--document", "/docs/Handleiding.pdf", "einde"}));
-        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
-    }
-
     // The document reaches the viewer as one argument, exactly as it is: no
     // shell ever sees it.
     void documentPassedLiterally_data() {
         QTest::addColumn<QString>("file");
-        QTest::newRow("blanks") << "/Mijn documenten/RVL 92/PubRVL.doc";
-        QTest::newRow("quotes") << R"(/a "b" 'c'/PubRVL.pdf)";
-        QTest::newRow("shell signs") << "/x/$HOME `id` $(id); rm -rf ~ | cat & *?.pdf";
-        QTest::newRow("accents") << "/café/Handleiding.pdf";
+        row("blanks", "/Mijn documenten/RVL 92/PubRVL.doc");
+        row("quotes", R"(/a "b" 'c'/PubRVL.pdf)");
+        row("shell signs", "/x/$HOME `id` $(id); rm -rf ~ | cat & *?.pdf");
+        row("accents", "/café/Handleiding.pdf");
     }
     void documentPassedLiterally() {
         QFETCH(QString, file);
@@ -90,11 +74,9 @@ private slots:
     void noViewer_data() {
         QTest::addColumn<QByteArray>("defaults");
         QTest::addColumn<QString>("file");
-        QTest::newRow("type without default")
-            << QByteArray("image/png=lezer.desktop") << "/docs/Handleiding.pdf";
-        QTest::newRow("program gone") << QByteArray("application/pdf=weg.desktop") << "/d/x.pdf";
-        QTest::newRow("unknown extension")
-            << QByteArray("application/pdf=lezer.desktop") << "/docs/Handleiding";
+        row("type without default", QByteArray("image/png=lezer.desktop"), "/docs/Handleiding.pdf");
+        row("program gone", QByteArray("application/pdf=weg.desktop"), "/d/x.pdf");
+        row("unknown extension", QByteArray("application/pdf=lezer.desktop"), "/docs/Handleiding");
     }
     void noViewer() {
         QFETCH(QByteArray, defaults);
@@ -111,24 +93,6 @@ private slots:
             QVERIFY(!e.description.isEmpty());
         }
         QVERIFY(!QFile::exists(m_log));
-    }
-
-    void programThatCannotStart() {
-        // Found as a file but not a program that runs.
-        const QString fake = m_box->path("nep-lezer");
-        QVERIFY(m_box->write("nep-lezer", "geen programma"));
-        QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        m_box->addEntry("nep.desktop", fake + " %f");
-        m_box->setDefaults({"application/pdf=nep.desktop"});
-        clsWinProcess process;
-        bool raised = false;
-        try {
-            process.StartApplication("/docs/PubRVL.pdf", true);
-        } catch (const WinProcessError& e) {
-            raised = true;
-            QCOMPARE(e.source, QString("Module WinProcess (0.2.0)"));
-        }
-        QVERIFY(raised);
     }
 
     void waitForUnknownProcess() {

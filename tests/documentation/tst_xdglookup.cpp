@@ -3,6 +3,7 @@
 #include "documentation/documentlauncher.h"
 #include "documentation/fileassociation.h"
 
+#include "support/datarow.h"
 #include "support/xdgsandbox.h"
 
 #include <QFile>
@@ -54,26 +55,16 @@ private slots:
     void precedence_data() {
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("expectedEntry");
-        QTest::newRow("config home before data home") << "config"
-                                                      << "b.desktop";
-        QTest::newRow("desktop's own list first") << "desktop"
-                                                  << "c.desktop";
-        QTest::newRow("missing entry skipped") << "missing"
-                                               << "b.desktop";
-        QTest::newRow("hidden entry skipped") << "hidden"
-                                              << "b.desktop";
-        QTest::newRow("TryExec not found skipped") << "tryexec"
-                                                   << "b.desktop";
-        QTest::newRow("program not found skipped") << "noprogram"
-                                                   << "b.desktop";
-        QTest::newRow("added association") << "added"
-                                           << "b.desktop";
-        QTest::newRow("removed association not used") << "removed"
-                                                      << "c.desktop";
-        QTest::newRow("desktop database cache") << "cache"
-                                                << "c.desktop";
-        QTest::newRow("entry in a subfolder") << "subfolder"
-                                              << "kde/a.desktop";
+        row("config home before data home", "config", "b.desktop");
+        row("desktop's own list first", "desktop", "c.desktop");
+        row("missing entry skipped", "missing", "b.desktop");
+        row("hidden entry skipped", "hidden", "b.desktop");
+        row("TryExec not found skipped", "tryexec", "b.desktop");
+        row("program not found skipped", "noprogram", "b.desktop");
+        row("added association", "added", "b.desktop");
+        row("removed association not used", "removed", "c.desktop");
+        row("desktop database cache", "cache", "c.desktop");
+        row("entry in a subfolder", "subfolder", "kde/a.desktop");
     }
     void precedence() {
         QFETCH(QString, setup);
@@ -137,9 +128,9 @@ private slots:
 
     void nothingAssociated_data() {
         QTest::addColumn<QString>("extension");
-        QTest::newRow("no defaults at all") << ".pdf";
-        QTest::newRow("unknown extension") << ".qqq";
-        QTest::newRow("no extension") << "";
+        row("no defaults at all", ".pdf");
+        row("unknown extension", ".qqq");
+        row("no extension", "");
     }
     void nothingAssociated() {
         QFETCH(QString, extension);

@@ -7,6 +7,7 @@
 #include "support/fixturedb.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace exportfixture {
 
@@ -76,6 +77,19 @@ inline bool write(const QString& programDir) {
                               "INSERT INTO Vaardigheden VALUES ('201 Deeg kneden');");
         return ok;
     });
+}
+
+// The lines as written: each ended by CR LF.
+inline QByteArray crlf(const QList<QByteArray>& lines) {
+    QByteArray out;
+    for (const QByteArray& l : lines)
+        out += l + "\r\n";
+    return out;
+}
+
+inline QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 } // namespace exportfixture

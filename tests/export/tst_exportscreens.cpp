@@ -29,6 +29,8 @@
 using namespace rvl92;
 using namespace rvl92::exports;
 using drive::child;
+using exportfixture::contents;
+using exportfixture::crlf;
 
 namespace {
 
@@ -57,18 +59,6 @@ QStringList captions(const QString& form) {
     for (int c = 0; c < g->model()->columnCount(); ++c)
         if (!g->isColumnHidden(c))
             out << g->model()->headerData(c, Qt::Horizontal).toString();
-    return out;
-}
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-QByteArray crlf(const QList<QByteArray>& lines) {
-    QByteArray out;
-    for (const QByteArray& l : lines)
-        out += l + "\r\n";
     return out;
 }
 
@@ -118,8 +108,7 @@ private slots:
     }
     void cleanup() {
         QVERIFY(!msgbox::hasPendingAnswers());
-        forms().unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        drive::unloadAll();
     }
 
     // The job-title search: the file follows the grid; afterwards the grid

@@ -26,7 +26,7 @@
 #include <unistd.h>
 #endif
 
-namespace programmamap {
+namespace programdir {
 
 using namespace rvl92;
 
@@ -115,4 +115,4 @@ using drive::child;
 using drive::click;
 using drive::menu;
 
-} // namespace programmamap
+} // namespace programdir

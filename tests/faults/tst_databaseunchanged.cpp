@@ -14,6 +14,7 @@
 #include "screens/search/keuzedialoog.h"
 
 #include "programdir.h"
+#include "support/datarow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,7 +24,7 @@
 #include <QTimer>
 
 using namespace rvl92;
-using namespace programmamap;
+using namespace programdir;
 
 namespace {
 
@@ -47,8 +48,6 @@ void kies(const QString& form, const char* combo, int i) {
     c->setCurrentIndex(i);
     emit c->activated(i);
 }
-
-// Closes the not-found message, if one came up.
 
 } // namespace
 
@@ -104,10 +103,9 @@ private slots:
 
     void ongewijzigd_data() {
         QTest::addColumn<int>("rechten");
-        QTest::newRow("read-only file")
-            << int(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        QTest::newRow("writable file")
-            << int(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        row("read-only file", int(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        row("writable file",
+            int(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
     }
     void ongewijzigd() {
         QFETCH(int, rechten);
@@ -134,8 +132,7 @@ private slots:
             msgbox::setNextAnswer(msgbox::Answer::Ok);
         sessie();
         if (QTest::currentTestFailed())
-            forms().unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            drive::unloadAll();
 
         QCOMPARE(forms().loaded().size(), 0);
         QCOMPARE(m_exportsGemaakt, 5);

@@ -2,6 +2,8 @@
 // a Dutch message, a non-zero exit code, no half-written database and no
 // change to a database that was already there.
 
+#include "support/datarow.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -48,25 +50,22 @@ private slots:
     void badArguments_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("firstLine");
-        QTest::newRow("geen uitvoer") << QStringList{}
-                                      << "rvl92-demodata: Geef met --uit aan welk databasebestand "
-                                         "gemaakt moet worden.";
-        QTest::newRow("--uit zonder waarde")
-            << QStringList{"--uit"} << "rvl92-demodata: Bij --uit hoort een waarde.";
-        QTest::newRow("onbekend argument") << QStringList{"--uit", "x.db", "--snel"}
-                                           << "rvl92-demodata: Onbekend argument: --snel";
-        QTest::newRow("te weinig beroepen")
-            << QStringList{"--uit", "x.db", "--beroepen", "2"}
-            << "rvl92-demodata: Ongeldige waarde voor --beroepen: \"2\" (verwacht een geheel getal "
-               "van 3 tot en met 9999).";
-        QTest::newRow("geen getal")
-            << QStringList{"--uit=x.db", "--functienamen=veel"}
-            << "rvl92-demodata: Ongeldige waarde voor --functienamen: \"veel\" (verwacht een "
-               "geheel getal van 1 tot en met 5000000).";
-        QTest::newRow("negatief zaad")
-            << QStringList{"--uit", "x.db", "--zaad", "-1"}
-            << "rvl92-demodata: Ongeldige waarde voor --zaad: \"-1\" (verwacht een geheel getal "
-               "van 0 tot en met 18446744073709551615).";
+        row("geen uitvoer", QStringList{},
+            "rvl92-demodata: Geef met --uit aan welk databasebestand "
+            "gemaakt moet worden.");
+        row("--uit zonder waarde", QStringList{"--uit"},
+            "rvl92-demodata: Bij --uit hoort een waarde.");
+        row("onbekend argument", QStringList{"--uit", "x.db", "--snel"},
+            "rvl92-demodata: Onbekend argument: --snel");
+        row("te weinig beroepen", QStringList{"--uit", "x.db", "--beroepen", "2"},
+            "rvl92-demodata: Ongeldige waarde voor --beroepen: \"2\" (verwacht een geheel getal "
+            "van 3 tot en met 9999).");
+        row("geen getal", QStringList{"--uit=x.db", "--functienamen=veel"},
+            "rvl92-demodata: Ongeldige waarde voor --functienamen: \"veel\" (verwacht een "
+            "geheel getal van 1 tot en met 5000000).");
+        row("negatief zaad", QStringList{"--uit", "x.db", "--zaad", "-1"},
+            "rvl92-demodata: Ongeldige waarde voor --zaad: \"-1\" (verwacht een geheel getal "
+            "van 0 tot en met 18446744073709551615).");
     }
 
     void badArguments() {
@@ -99,14 +98,11 @@ private slots:
     void unwritableTarget_data() {
         QTest::addColumn<QString>("target");  // relative to a fresh directory
         QTest::addColumn<QString>("message"); // %1: that directory
-        QTest::newRow("map bestaat niet")
-            << "nergens/RVL92.MDB"
-            << "rvl92-demodata: Kan in de map %1/nergens geen bestand aanmaken.\n";
-        QTest::newRow("map is een bestand")
-            << "bestand/RVL92.MDB"
-            << "rvl92-demodata: Kan in de map %1/bestand geen bestand aanmaken.\n";
-        QTest::newRow("doel is een map") << "map"
-                                         << "rvl92-demodata: %1/map is een map, geen bestand.\n";
+        row("map bestaat niet", "nergens/RVL92.MDB",
+            "rvl92-demodata: Kan in de map %1/nergens geen bestand aanmaken.\n");
+        row("map is een bestand", "bestand/RVL92.MDB",
+            "rvl92-demodata: Kan in de map %1/bestand geen bestand aanmaken.\n");
+        row("doel is een map", "map", "rvl92-demodata: %1/map is een map, geen bestand.\n");
     }
 
     void unwritableTarget() {
@@ -132,50 +128,33 @@ private slots:
         QTest::addColumn<QString>("errorAt");     // the line the message names; empty: none
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("code dubbel")
-            << "werksoorten.txt"
-            << "102 Analyseren en onderzoeken"
-            << "101 Analyseren en onderzoeken"
-            << "101 Analyseren en onderzoeken"
-            << "code 101 komt niet na 101 (de codes staan oplopend en komen "
-               "één keer voor).";
-        QTest::newRow("richting zonder hoofdrichting")
-            << "richtingen.txt"
-            << "01 Algemeen"
-            << ""
-            << "011 Algemene vorming"
-            << "richting 011 staat niet direct onder haar hoofdrichting 01.";
-        QTest::newRow("onbekende werksoort")
-            << "beroepsklassen.txt"
-            << "3 | agrarisch | agrarische beroepen | 303 305 307 310 | 021 041 043 058 061 062 "
-               "067 077"
-            << "3 | agrarisch | agrarische beroepen | 303 399 | 021"
-            << "3 | agrarisch | agrarische beroepen | 303 399 | 021"
-            << "onbekende werksoort 399.";
-        QTest::newRow("veld ontbreekt") << "beroepsniveaus.txt"
-                                        << "3 | Middelbaar beroepsniveau | middelbare | 32"
-                                        << "3 | Middelbaar beroepsniveau | middelbare"
-                                        << "3 | Middelbaar beroepsniveau | middelbare"
-                                        << "verwacht 4 velden gescheiden door \"|\".";
-        QTest::newRow("rol bij onbekende specialisatie")
-            << "vakgebieden.txt"
-            << "2 = veeverzorger/dierverzorger; melker [melkvee, geiten, schapen]"
-            << "2 = veeverzorger/dierverzorger; melker [melkvee, kippen]"
-            << "[veehouderij]"
-            << "rol melker noemt \"kippen\", dat niet bij de vakken van veehouderij staat.";
-        QTest::newRow("beroep op niveau zonder groep")
-            << "bijzondere_beroepen.txt"
-            << "infra | 4 | coördinator | planning en uitvoering van onderhoud aan bruggen, "
-               "sluizen "
-               "en andere kunstwerken"
-            << "infra | 7 | coördinator | bruggen"
-            << "infra | 7 | coördinator | bruggen"
-            << "vakgebied infra heeft geen rollen op beroepsniveau 7.";
-        QTest::newRow("lijst ontbreekt") << "kwalificaties.txt"
-                                         << ""
-                                         << ""
-                                         << ""
-                                         << "Woordenlijst %1 ontbreekt.";
+        row("code dubbel", "werksoorten.txt", "102 Analyseren en onderzoeken",
+            "101 Analyseren en onderzoeken", "101 Analyseren en onderzoeken",
+            "code 101 komt niet na 101 (de codes staan oplopend en komen "
+            "één keer voor).");
+        row("richting zonder hoofdrichting", "richtingen.txt", "01 Algemeen", "",
+            "011 Algemene vorming", "richting 011 staat niet direct onder haar hoofdrichting 01.");
+        row("onbekende werksoort", "beroepsklassen.txt",
+            "3 | agrarisch | agrarische beroepen | 303 305 307 310 | 021 041 043 058 061 062 "
+            "067 077",
+            "3 | agrarisch | agrarische beroepen | 303 399 | 021",
+            "3 | agrarisch | agrarische beroepen | 303 399 | 021", "onbekende werksoort 399.");
+        row("veld ontbreekt", "beroepsniveaus.txt",
+            "3 | Middelbaar beroepsniveau | middelbare | 32",
+            "3 | Middelbaar beroepsniveau | middelbare",
+            "3 | Middelbaar beroepsniveau | middelbare",
+            "verwacht 4 velden gescheiden door \"|\".");
+        row("rol bij onbekende specialisatie", "vakgebieden.txt",
+            "2 = veeverzorger/dierverzorger; melker [melkvee, geiten, schapen]",
+            "2 = veeverzorger/dierverzorger; melker [melkvee, kippen]", "[veehouderij]",
+            "rol melker noemt \"kippen\", dat niet bij de vakken van veehouderij staat.");
+        row("beroep op niveau zonder groep", "bijzondere_beroepen.txt",
+            "infra | 4 | coördinator | planning en uitvoering van onderhoud aan bruggen, "
+            "sluizen "
+            "en andere kunstwerken",
+            "infra | 7 | coördinator | bruggen", "infra | 7 | coördinator | bruggen",
+            "vakgebied infra heeft geen rollen op beroepsniveau 7.");
+        row("lijst ontbreekt", "kwalificaties.txt", "", "", "", "Woordenlijst %1 ontbreekt.");
     }
 
     // The message names file and line; a database already at the target stays.

@@ -230,8 +230,7 @@ void TestBadInput::cleanup() {
     QStringList boxen;
     for (const msgbox::Shown& m : msgbox::shown())
         boxen << m.title + ": " + m.text;
-    forms().unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    drive::unloadAll();
     msgbox::clearShown();
     QVERIFY2(boxen.isEmpty(), qPrintable(boxen.join('\n')));
 }

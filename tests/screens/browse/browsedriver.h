@@ -79,10 +79,7 @@ public:
         clearDpiOverride();
         forms().show(form::Startscherm);
     }
-    static void einde() {
-        forms().unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    static void einde() { drive::unloadAll(); }
 
 private:
     QTemporaryDir m_dir;

@@ -53,8 +53,7 @@ inline void begin(const QString& scherm) {
 }
 
 inline void einde() {
-    forms().unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    drive::unloadAll();
 }
 
 // Those of the named items that are enabled.

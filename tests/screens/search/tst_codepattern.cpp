@@ -3,6 +3,7 @@
 #include "screens/search/codepatroon.h"
 
 #include "data/database.h"
+#include "support/datarow.h"
 #include "support/fixturedb.h"
 
 #include <QTemporaryDir>
@@ -84,164 +85,146 @@ QString tekst(const CodeBoxes& v) {
 class TestCodePattern : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void toetsen_data();
-    void toetsen();
-    void patroon_data();
-    void patroon();
-    void snelleVormGeeftDezelfdeRijen_data();
-    void snelleVormGeeftDezelfdeRijen();
-    void indexAlleenWaarHijAllesVindt_data();
-    void indexAlleenWaarHijAllesVindt();
+    void initTestCase() {
+        QVERIFY(schrijf(m_dir.filePath(QStringLiteral("index.db")),
+                        "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, beroep TEXT, "
+                        "id INTEGER); CREATE INDEX f_rvl92 ON functienamen (RVL92);"));
+    }
+
+    void toetsen_data() {
+        QTest::addColumn<QString>("voor");
+        QTest::addColumn<int>("vak");
+        QTest::addColumn<int>("toets");
+        QTest::addColumn<QString>("na");
+        QTest::addColumn<int>("focus");
+        QTest::addColumn<bool>("knoppen");
+        row("digit, first box", ".....", 0, int('3'), "3....", 1, true);
+        row("digit replaces", "129..", 2, int('5'), "125..", 3, true);
+        row("digit, last box: focus stays", "1234.", 4, int('9'), "12349", 4, true);
+        row("blank is any digit", ".....", 0, 32, "#....", 1, true);
+        row("backspace, first box", "1....", 0, 8, ".....", 0, true);
+        row("backspace, middle: previous emptied", "123..", 2, 8, "1.3..", 1, false);
+        row("backspace, last box filled", "12345", 4, 8, "1234.", 4, false);
+        row("backspace, last box empty", "1234.", 4, 8, "123..", 3, false);
+        row("Enter, first box", "1....", 0, 13, "1....", 1, true);
+        row("Enter elsewhere: other key", "123..", 2, 13, "12_..", 2, false);
+        row("letter, first box", ".....", 0, int('a'), "_....", 0, true);
+        row("quote, middle box", "1....", 1, int('\''), "1_...", 1, false);
+        row("letter, last box", ".....", 4, int('a'), "...._", 4, true);
+    }
+
+    void toetsen() {
+        QFETCH(QString, voor);
+        QFETCH(int, vak);
+        QFETCH(int, toets);
+        const CodeToetsGevolg g = codeVakToets(vakken(voor), vak, toets);
+        QTEST(tekst(g.vakken), "na");
+        QTEST(g.focus, "focus");
+        QTEST(g.knoppenAan, "knoppen");
+    }
+
+    void patroon_data() {
+        QTest::addColumn<QString>("vakken");
+        QTest::addColumn<QString>("patroon");
+        row("all empty", ".....", "#####");
+        row("blanks and empties", "1_3.5", "1#3#5");
+        row("whole code", "11010", "11010");
+    }
+
+    void patroon() {
+        QFETCH(QString, vakken);
+        QFETCH(QString, patroon);
+        QCOMPARE(joinedCodeBoxes(codeVakkenVoorZoeken(::vakken(vakken))), patroon);
+        QCOMPARE(codeZoekQuery(patroon),
+                 "select RVL92, functienaam, beroep  from functienamen where  RVL92 Like '" +
+                     patroon + "'");
+        QCOMPARE(codeZoekQuery(u"1'###"), QString("select RVL92, functienaam, beroep  from "
+                                                  "functienamen where  RVL92 Like '1''###'"));
+    }
+
+    void snelleVormGeeftDezelfdeRijen_data() {
+        QTest::addColumn<QString>("patroon");
+        for (const QString& p : Patronen)
+            row(qPrintable(p.isEmpty() ? QStringLiteral("(leeg)") : p), p);
+    }
+
+    // On a table with an index on the code, a pattern with fixed leading digits is
+    // read through a range; the rows and their table order stay the written ones.
+    void snelleVormGeeftDezelfdeRijen() {
+        QFETCH(QString, patroon);
+        const QString file = m_dir.filePath(QStringLiteral("index.db"));
+        rvl92::Database db;
+        rvl92::DbError err;
+        QVERIFY2(db.open(file, &err), qPrintable(err.description));
+        QVERIFY(db.hasTextIndex("functienamen", "RVL92"));
+
+        const Uitvoering snel = codeZoekUitvoering(patroon, true);
+        QCOMPARE(snel.sql != codeZoekQuery(patroon), !vasteBeginCijfers(patroon).isEmpty());
+        QCOMPARE(rijen(snel.sql, snel.volgorde, db),
+                 rijen(codeZoekQuery(patroon), rvl92::Recordset::Order::AsReturned, db));
+        if (snel.sql != codeZoekQuery(patroon)) {
+            const QString p = plan(db, snel.sql);
+            QVERIFY2(p.contains("INDEX f_rvl92") && !p.contains("SCAN") && !p.contains("TEMP"),
+                     qPrintable(p));
+        }
+    }
+
+    void indexAlleenWaarHijAllesVindt_data() {
+        QTest::addColumn<QString>("schema");
+        QTest::addColumn<QString>("daarna"); // run after the job titles are in
+        QTest::addColumn<bool>("index");
+        const QString tabel = "CREATE TABLE functienamen (RVL92 %1, Functienaam TEXT, beroep TEXT, "
+                              "id INTEGER%2);";
+        const QString index = "CREATE INDEX f_rvl92 ON functienamen (RVL92);";
+        row("text", tabel.arg("TEXT", "") + index, "", true);
+        row("varchar, index in other case",
+            tabel.arg("VARCHAR(5)", "") + "CREATE INDEX i ON functienamen (rvl92);", "", true);
+        row("integer primary key", tabel.arg("TEXT", " PRIMARY KEY") + index, "", true);
+        row("no index", tabel.arg("TEXT", ""), "", false);
+        // Without text affinity a number stays a number: Like reads it as text,
+        // a range of text never holds it.
+        row("no type, a number stored", tabel.arg("", "") + index,
+            "INSERT INTO functienamen VALUES (34567,'Getal','b',20);", false);
+        row("a blob stored", tabel.arg("TEXT", "") + index,
+            "INSERT INTO functienamen VALUES (x'3334353637','Blob','b',21);", false);
+        row("nocase column", tabel.arg("TEXT COLLATE NOCASE", "") + index, "", false);
+        row("nocase index",
+            tabel.arg("TEXT", "") + "CREATE INDEX i ON functienamen (RVL92 COLLATE NOCASE);", "",
+            false);
+        row("partial index",
+            tabel.arg("TEXT", "") + "CREATE INDEX i ON functienamen (RVL92) WHERE id > 0;", "",
+            false);
+        row("index led by another column",
+            tabel.arg("TEXT", "") + "CREATE INDEX i ON functienamen (Functienaam, RVL92);", "",
+            false);
+        row("without rowid",
+            tabel.arg("TEXT", " PRIMARY KEY").chopped(1) + " WITHOUT ROWID;" + index, "", false);
+        row("a column named rowid",
+            QString(tabel).replace(" id ", " rowid ").arg("TEXT", "") + index, "", false);
+    }
+
+    // The range is used only where it cannot miss a row; whichever form runs, the
+    // rows are those of the written query.
+    void indexAlleenWaarHijAllesVindt() {
+        QFETCH(QString, schema);
+        QFETCH(QString, daarna);
+        QFETCH(bool, index);
+        const QString file = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".db");
+        QVERIFY(schrijf(file, schema, daarna));
+        rvl92::Database db;
+        rvl92::DbError err;
+        QVERIFY2(db.open(file, &err), qPrintable(err.description));
+        QCOMPARE(db.hasTextIndex("functienamen", "RVL92"), index);
+        for (const QString& p : {QStringLiteral("34###"), QStringLiteral("#####")}) {
+            const Uitvoering u = codeZoekUitvoering(p, index);
+            QCOMPARE(rijen(u.sql, u.volgorde, db),
+                     rijen(codeZoekQuery(p), rvl92::Recordset::Order::AsReturned, db));
+        }
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TestCodePattern::initTestCase() {
-    QVERIFY(schrijf(m_dir.filePath(QStringLiteral("index.db")),
-                    "CREATE TABLE functienamen (RVL92 TEXT, Functienaam TEXT, beroep TEXT, "
-                    "id INTEGER); CREATE INDEX f_rvl92 ON functienamen (RVL92);"));
-}
-
-void TestCodePattern::toetsen_data() {
-    QTest::addColumn<QString>("voor");
-    QTest::addColumn<int>("vak");
-    QTest::addColumn<int>("toets");
-    QTest::addColumn<QString>("na");
-    QTest::addColumn<int>("focus");
-    QTest::addColumn<bool>("knoppen");
-    QTest::newRow("digit, first box") << "....." << 0 << int('3') << "3...." << 1 << true;
-    QTest::newRow("digit replaces") << "129.." << 2 << int('5') << "125.." << 3 << true;
-    QTest::newRow("digit, last box: focus stays")
-        << "1234." << 4 << int('9') << "12349" << 4 << true;
-    QTest::newRow("blank is any digit") << "....." << 0 << 32 << "#...." << 1 << true;
-    QTest::newRow("backspace, first box") << "1...." << 0 << 8 << "....." << 0 << true;
-    QTest::newRow("backspace, middle: previous emptied")
-        << "123.." << 2 << 8 << "1.3.." << 1 << false;
-    QTest::newRow("backspace, last box filled") << "12345" << 4 << 8 << "1234." << 4 << false;
-    QTest::newRow("backspace, last box empty") << "1234." << 4 << 8 << "123.." << 3 << false;
-    QTest::newRow("Enter, first box") << "1...." << 0 << 13 << "1...." << 1 << true;
-    QTest::newRow("Enter elsewhere: other key") << "123.." << 2 << 13 << "12_.." << 2 << false;
-    QTest::newRow("letter, first box") << "....." << 0 << int('a') << "_...." << 0 << true;
-    QTest::newRow("quote, middle box") << "1...." << 1 << int('\'') << "1_..." << 1 << false;
-    QTest::newRow("letter, last box") << "....." << 4 << int('a') << "...._" << 4 << true;
-}
-
-void TestCodePattern::toetsen() {
-    QFETCH(QString, voor);
-    QFETCH(int, vak);
-    QFETCH(int, toets);
-    const CodeToetsGevolg g = codeVakToets(vakken(voor), vak, toets);
-    QTEST(tekst(g.vakken), "na");
-    QTEST(g.focus, "focus");
-    QTEST(g.knoppenAan, "knoppen");
-}
-
-void TestCodePattern::patroon_data() {
-    QTest::addColumn<QString>("vakken");
-    QTest::addColumn<QString>("patroon");
-    QTest::newRow("all empty") << "....."
-                               << "#####";
-    QTest::newRow("blanks and empties") << "1_3.5"
-                                        << "1#3#5";
-    QTest::newRow("whole code") << "11010"
-                                << "11010";
-}
-
-void TestCodePattern::patroon() {
-    QFETCH(QString, vakken);
-    QFETCH(QString, patroon);
-    QCOMPARE(joinedCodeBoxes(codeVakkenVoorZoeken(::vakken(vakken))), patroon);
-    QCOMPARE(codeZoekQuery(patroon),
-             "select RVL92, functienaam, beroep  from functienamen where  RVL92 Like '" + patroon +
-                 "'");
-    QCOMPARE(codeZoekQuery(u"1'###"), QString("select RVL92, functienaam, beroep  from "
-                                              "functienamen where  RVL92 Like '1''###'"));
-}
-
-void TestCodePattern::snelleVormGeeftDezelfdeRijen_data() {
-    QTest::addColumn<QString>("patroon");
-    for (const QString& p : Patronen)
-        QTest::newRow(qPrintable(p.isEmpty() ? QStringLiteral("(leeg)") : p)) << p;
-}
-
-// On a table with an index on the code, a pattern with fixed leading digits is
-// read through a range; the rows and their table order stay the written ones.
-void TestCodePattern::snelleVormGeeftDezelfdeRijen() {
-    QFETCH(QString, patroon);
-    const QString file = m_dir.filePath(QStringLiteral("index.db"));
-    rvl92::Database db;
-    rvl92::DbError err;
-    QVERIFY2(db.open(file, &err), qPrintable(err.description));
-    QVERIFY(db.hasTextIndex("functienamen", "RVL92"));
-
-    const Uitvoering snel = codeZoekUitvoering(patroon, true);
-    QCOMPARE(snel.sql != codeZoekQuery(patroon), !vasteBeginCijfers(patroon).isEmpty());
-    QCOMPARE(rijen(snel.sql, snel.volgorde, db),
-             rijen(codeZoekQuery(patroon), rvl92::Recordset::Order::AsReturned, db));
-    if (snel.sql != codeZoekQuery(patroon)) {
-        const QString p = plan(db, snel.sql);
-        QVERIFY2(p.contains("INDEX f_rvl92") && !p.contains("SCAN") && !p.contains("TEMP"),
-                 qPrintable(p));
-    }
-}
-
-void TestCodePattern::indexAlleenWaarHijAllesVindt_data() {
-    QTest::addColumn<QString>("schema");
-    QTest::addColumn<QString>("daarna"); // run after the job titles are in
-    QTest::addColumn<bool>("index");
-    const QString tabel = "CREATE TABLE functienamen (RVL92 %1, Functienaam TEXT, beroep TEXT, "
-                          "id INTEGER%2);";
-    const QString index = "CREATE INDEX f_rvl92 ON functienamen (RVL92);";
-    QTest::newRow("text") << tabel.arg("TEXT", "") + index << "" << true;
-    QTest::newRow("varchar, index in other case")
-        << tabel.arg("VARCHAR(5)", "") + "CREATE INDEX i ON functienamen (rvl92);"
-        << "" << true;
-    QTest::newRow("integer primary key") << tabel.arg("TEXT", " PRIMARY KEY") + index << "" << true;
-    QTest::newRow("no index") << tabel.arg("TEXT", "") << "" << false;
-    // Without text affinity a number stays a number: Like reads it as text,
-    // a range of text never holds it.
-    QTest::newRow("no type, a number stored")
-        << tabel.arg("", "") + index << "INSERT INTO functienamen VALUES (34567,'Getal','b',20);"
-        << false;
-    QTest::newRow("a blob stored")
-        << tabel.arg("TEXT", "") + index
-        << "INSERT INTO functienamen VALUES (x'3334353637','Blob','b',21);" << false;
-    QTest::newRow("nocase column") << tabel.arg("TEXT COLLATE NOCASE", "") + index << "" << false;
-    QTest::newRow("nocase index") << tabel.arg("TEXT", "") +
-                                         "CREATE INDEX i ON functienamen (RVL92 COLLATE NOCASE);"
-                                  << "" << false;
-    QTest::newRow("partial index")
-        << tabel.arg("TEXT", "") + "CREATE INDEX i ON functienamen (RVL92) WHERE id > 0;"
-        << "" << false;
-    QTest::newRow("index led by another column")
-        << tabel.arg("TEXT", "") + "CREATE INDEX i ON functienamen (Functienaam, RVL92);"
-        << "" << false;
-    QTest::newRow("without rowid")
-        << tabel.arg("TEXT", " PRIMARY KEY").chopped(1) + " WITHOUT ROWID;" + index << "" << false;
-    QTest::newRow("a column named rowid")
-        << QString(tabel).replace(" id ", " rowid ").arg("TEXT", "") + index << "" << false;
-}
-
-// The range is used only where it cannot miss a row; whichever form runs, the
-// rows are those of the written query.
-void TestCodePattern::indexAlleenWaarHijAllesVindt() {
-    QFETCH(QString, schema);
-    QFETCH(QString, daarna);
-    QFETCH(bool, index);
-    const QString file = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".db");
-    QVERIFY(schrijf(file, schema, daarna));
-    rvl92::Database db;
-    rvl92::DbError err;
-    QVERIFY2(db.open(file, &err), qPrintable(err.description));
-    QCOMPARE(db.hasTextIndex("functienamen", "RVL92"), index);
-    for (const QString& p : {QStringLiteral("34###"), QStringLiteral("#####")}) {
-        const Uitvoering u = codeZoekUitvoering(p, index);
-        QCOMPARE(rijen(u.sql, u.volgorde, db),
-                 rijen(codeZoekQuery(p), rvl92::Recordset::Order::AsReturned, db));
-    }
-}
 
 QTEST_GUILESS_MAIN(TestCodePattern)
 #include "tst_codepattern.moc"
