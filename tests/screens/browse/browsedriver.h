@@ -22,7 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace bt {
+namespace browsedriver {
 
 using namespace rvl92;
 
@@ -85,4 +85,4 @@ private:
     QTemporaryDir m_dir;
 };
 
-} // namespace bt
+} // namespace browsedriver

@@ -16,7 +16,7 @@
 #include <QSignalSpy>
 
 using namespace rvl92;
-using namespace bt;
+using namespace browsedriver;
 
 namespace {
 const QString F = form::Functienamen;
