@@ -8,7 +8,6 @@
 #include "app/modrvl92.h"
 #include "app/registerforms.h"
 #include "app/startup.h"
-#include "documentation/notices.h"
 #include "screens/search/keuzedialoog.h"
 #include "support/formdriver.h"
 
@@ -431,24 +430,6 @@ private slots:
         click(form::About, "cmdOK");
         QVERIFY(!forms().isLoaded(form::About));
         QCOMPARE(appState().history(), before);
-    }
-
-    void codeListNotice() {
-        click(form::Startscherm, "cmdCodelijsten");
-        Form* dlg = forms().find(form::DialogExporteren);
-        QVERIFY(dlg);
-        QCOMPARE(dlg->windowTitle(), QString("Codelijsten"));
-        QVERIFY(!enabled(form::Startscherm));
-        const QString text = child<QLabel>(form::DialogExporteren, "lblText")->text();
-        const QStringList lines = text.split("\r\n");
-        QCOMPARE(lines[0], "In " + QDir::toNativeSeparators(RVL92_TREE_DIR "/Codelijsten RVL/"));
-        QCOMPARE(lines[1],
-                 QString("zijn de codelijsten en bijbehorende recordbeschrijvingen te vinden "));
-        QCOMPARE(lines[2], QString());
-        QCOMPARE(lines.mid(3, 12), notice::codelijsten());
-        QCOMPARE(lines.size(), 16); // the last name ends with CRLF too
-        click(form::DialogExporteren, "OKButton");
-        QVERIFY(enabled(form::Startscherm));
     }
 
 private:

@@ -119,6 +119,10 @@ private slots:
         click(form::Startscherm, qPrintable(button));
         QVERIFY(noticeDialog());
         const QString text = noticeDialog()->findChild<QLabel*>("lblText")->text();
+        const QString dir = appState().programDir;
+        QCOMPARE(noticeDialog()->windowTitle(), leftAligned
+                                                    ? notice::codelijsten(dir).caption
+                                                    : notice::classificatieschema(dir).caption);
         if (leftAligned) {
             QCOMPARE(text, notice::codelijsten(appState().programDir).text);
             // The twelve list names on lines of their own, below an empty line.
