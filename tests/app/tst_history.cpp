@@ -1,5 +1,6 @@
 #include "app/appstate.h"
 #include "app/options.h"
+#include "support/datarow.h"
 
 #include <QTest>
 
@@ -28,211 +29,160 @@ QString tail(const AppState& s) {
 class TestHistory : public QObject {
     Q_OBJECT
 private slots:
-    void toevoegen_data();
-    void toevoegen();
-    void toevoegenWhenFull();
-    void verwijderen_data();
-    void verwijderen();
-    void vorigScherm_data();
-    void vorigScherm();
-    void resolution_data();
-    void resolution();
-    void options_data();
-    void options();
+    void toevoegen_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("index");
+        row("empty history", "", "A", "A", 1);
+        row("appended", "A B", "C", "A B C", 3);
+        row("already last: unchanged", "A B", "B", "A B", 2);
+        row("moved to the end, gap closed", "A B C", "A", "B C A", 3);
+        row("middle moved to the end", "A B C D", "B", "A C D B", 4);
+        // Names are compared exactly: the name strings are always written alike.
+        row("exact comparison", "frmZoekenRVL92", "frmZoekenRvl92", "frmZoekenRVL92 frmZoekenRvl92",
+            2);
+    }
+
+    void toevoegen() {
+        QFETCH(QString, before);
+        QFETCH(QString, current);
+        QFETCH(QString, after);
+        QFETCH(int, index);
+        AppState s = withHistory(before, current);
+        HistorieToevoegen(s);
+        QCOMPARE(tail(s), after);
+        QCOMPARE(int(s.giHistorieIndex), index);
+        QCOMPARE(s.gsSchermHistorie[0], screen::Start);
+        // Twice in a row changes nothing.
+        HistorieToevoegen(s);
+        QCOMPARE(tail(s), after);
+        QCOMPARE(int(s.giHistorieIndex), index);
+    }
+
+    void toevoegenWhenFull() {
+        AppState s = withHistory("A B C D E F G H I J", "J");
+        HistorieToevoegen(s); // last entry (U): stays
+        QCOMPARE(int(s.giHistorieIndex), 10);
+        s.gsHuidigScherm = "C";
+        HistorieToevoegen(s); // moved to entry U
+        QCOMPARE(tail(s), QString("A B D E F G H I J C"));
+        QCOMPARE(int(s.giHistorieIndex), 10);
+        s.gsHuidigScherm = "K";
+        HistorieToevoegen(s); // full and absent: nothing changes
+        QCOMPARE(tail(s), QString("A B D E F G H I J C"));
+        QCOMPARE(int(s.giHistorieIndex), 10);
+    }
+
+    void verwijderen_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("index");
+        row("middle of three", "A B C", "B", "A C", 1);
+        row("last", "A B C", "C", "A B", 2);
+        row("first", "A B C", "A", "B C", 0);
+        row("only", "A", "A", "", 0);
+        row("absent: unchanged", "A B", "X", "A B", 2);
+        row("full history, first", "A B C D E F G H I J", "A", "B C D E F G H I J", 0);
+        row("full history, last", "A B C D E F G H I J", "J", "A B C D E F G H I", 9);
+    }
+
+    void verwijderen() {
+        QFETCH(QString, before);
+        QFETCH(QString, current);
+        QFETCH(QString, after);
+        QFETCH(int, index);
+        AppState s = withHistory(before, current);
+        HistorieVerwijderen(s);
+        QCOMPARE(tail(s), after);
+        QCOMPARE(int(s.giHistorieIndex), index);
+        // No gaps: every entry after the last used one is empty.
+        const int used = int(s.history().size());
+        for (int i = used; i <= AppState::HistoryUpper; ++i)
+            QVERIFY(s.gsSchermHistorie[i].isEmpty());
+    }
+
+    void vorigScherm_data() {
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("loaded"); // forms loaded, by form name
+        QTest::addColumn<QString>("expected");
+        row("previous screen", "frmFunctienamen frmKenmerken", "frmKenmerken",
+            "frmStartschermViewRvl frmFunctienamen frmKenmerken", "frmFunctienamen");
+        row("form name differs in case", "frmZoekenRVL92 frmKenmerken", "frmKenmerken",
+            "frmStartschermViewRvl frmZoekenRvl92 frmKenmerken", "frmZoekenRVL92");
+        row("back to the start screen", "frmZoekprogramma", "frmZoekprogramma",
+            "frmStartschermViewRvl frmZoekprogramma", screen::Start);
+        row("current not in history", "frmFunctienamen", "frmBeroepen",
+            "frmStartschermViewRvl frmFunctienamen", "");
+        row("previous not loaded", "frmFunctienamen frmKenmerken", "frmKenmerken",
+            "frmStartschermViewRvl frmKenmerken", "");
+    }
+
+    void vorigScherm() {
+        QFETCH(QString, history);
+        QFETCH(QString, current);
+        QFETCH(QString, loaded);
+        QFETCH(QString, expected);
+        const QStringList forms = loaded.split(' ');
+        const AppState s = withHistory(history, current);
+        const QString got = previousScreenName(s, [&](const QString& name) {
+            for (const QString& f : forms)
+                if (sameName(f, name))
+                    return true;
+            return false;
+        });
+        QCOMPARE(got, expected);
+    }
+
+    void resolution_data() {
+        QTest::addColumn<double>("dpiX");
+        QTest::addColumn<double>("dpiY");
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<bool>("standard");
+        row("96 dpi", 96.0, 96.0, 15, true);
+        row("120 dpi", 120.0, 120.0, 12, false);
+        row("144 dpi", 144.0, 144.0, 10, false);
+        row("rounds to 15", 95.0, 97.0, 15, true);
+        row("one direction off", 96.0, 120.0, 15, false);
+        row("no dpi", 0.0, 0.0, 0, false);
+    }
+
+    void resolution() {
+        QFETCH(double, dpiX);
+        QFETCH(double, dpiY);
+        QFETCH(int, twips);
+        QFETCH(bool, standard);
+        QCOMPARE(twipsPerPixel(dpiX), twips);
+        QCOMPARE(isStandardResolution(dpiX, dpiY), standard);
+    }
+
+    void options_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<bool>("quit");
+        QTest::addColumn<QString>("error");
+        row("none", QStringList{"rvl92"}, "", false, "");
+        row("map", QStringList{"rvl92", "--programmamap", "/opt/RVL 92"}, "/opt/RVL 92", false, "");
+        row("map with =", QStringList{"rvl92", "--programmamap=/x"}, "/x", false, "");
+        row("quit after start", QStringList{"rvl92", "--afsluiten-na-start"}, "", true, "");
+        row("map without dir", QStringList{"rvl92", "--programmamap"}, "", false,
+            "Bij --programmamap ontbreekt de map.");
+        row("unknown", QStringList{"rvl92", "--x"}, "", false, "Onbekende optie: --x");
+    }
+
+    void options() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, dir);
+        QFETCH(bool, quit);
+        QFETCH(QString, error);
+        const StartOptions o = parseStartOptions(args);
+        QCOMPARE(o.programDir, dir);
+        QCOMPARE(o.quitAfterStart, quit);
+        QCOMPARE(o.error, error);
+    }
 };
-
-void TestHistory::toevoegen_data() {
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("index");
-    QTest::newRow("empty history") << ""
-                                   << "A"
-                                   << "A" << 1;
-    QTest::newRow("appended") << "A B"
-                              << "C"
-                              << "A B C" << 3;
-    QTest::newRow("already last: unchanged") << "A B"
-                                             << "B"
-                                             << "A B" << 2;
-    QTest::newRow("moved to the end, gap closed") << "A B C"
-                                                  << "A"
-                                                  << "B C A" << 3;
-    QTest::newRow("middle moved to the end") << "A B C D"
-                                             << "B"
-                                             << "A C D B" << 4;
-    // Names are compared exactly: the name strings are always written alike.
-    QTest::newRow("exact comparison") << "frmZoekenRVL92"
-                                      << "frmZoekenRvl92"
-                                      << "frmZoekenRVL92 frmZoekenRvl92" << 2;
-}
-
-void TestHistory::toevoegen() {
-    QFETCH(QString, before);
-    QFETCH(QString, current);
-    QFETCH(QString, after);
-    QFETCH(int, index);
-    AppState s = withHistory(before, current);
-    HistorieToevoegen(s);
-    QCOMPARE(tail(s), after);
-    QCOMPARE(int(s.giHistorieIndex), index);
-    QCOMPARE(s.gsSchermHistorie[0], screen::Start);
-    // Twice in a row changes nothing.
-    HistorieToevoegen(s);
-    QCOMPARE(tail(s), after);
-    QCOMPARE(int(s.giHistorieIndex), index);
-}
-
-void TestHistory::toevoegenWhenFull() {
-    AppState s = withHistory("A B C D E F G H I J", "J");
-    HistorieToevoegen(s); // last entry (U): stays
-    QCOMPARE(int(s.giHistorieIndex), 10);
-    s.gsHuidigScherm = "C";
-    HistorieToevoegen(s); // moved to entry U
-    QCOMPARE(tail(s), QString("A B D E F G H I J C"));
-    QCOMPARE(int(s.giHistorieIndex), 10);
-    s.gsHuidigScherm = "K";
-    HistorieToevoegen(s); // full and absent: nothing changes
-    QCOMPARE(tail(s), QString("A B D E F G H I J C"));
-    QCOMPARE(int(s.giHistorieIndex), 10);
-}
-
-void TestHistory::verwijderen_data() {
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("index");
-    QTest::newRow("middle of three") << "A B C"
-                                     << "B"
-                                     << "A C" << 1;
-    QTest::newRow("last") << "A B C"
-                          << "C"
-                          << "A B" << 2;
-    QTest::newRow("first") << "A B C"
-                           << "A"
-                           << "B C" << 0;
-    QTest::newRow("only") << "A"
-                          << "A"
-                          << "" << 0;
-    QTest::newRow("absent: unchanged") << "A B"
-                                       << "X"
-                                       << "A B" << 2;
-    QTest::newRow("full history, first") << "A B C D E F G H I J"
-                                         << "A"
-                                         << "B C D E F G H I J" << 0;
-    QTest::newRow("full history, last") << "A B C D E F G H I J"
-                                        << "J"
-                                        << "A B C D E F G H I" << 9;
-}
-
-void TestHistory::verwijderen() {
-    QFETCH(QString, before);
-    QFETCH(QString, current);
-    QFETCH(QString, after);
-    QFETCH(int, index);
-    AppState s = withHistory(before, current);
-    HistorieVerwijderen(s);
-    QCOMPARE(tail(s), after);
-    QCOMPARE(int(s.giHistorieIndex), index);
-    // No gaps: every entry after the last used one is empty.
-    const int used = int(s.history().size());
-    for (int i = used; i <= AppState::HistoryUpper; ++i)
-        QVERIFY(s.gsSchermHistorie[i].isEmpty());
-}
-
-void TestHistory::vorigScherm_data() {
-    QTest::addColumn<QString>("history");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QString>("loaded"); // forms loaded, by form name
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("previous screen") << "frmFunctienamen frmKenmerken"
-                                     << "frmKenmerken"
-                                     << "frmStartschermViewRvl frmFunctienamen frmKenmerken"
-                                     << "frmFunctienamen";
-    QTest::newRow("form name differs in case")
-        << "frmZoekenRVL92 frmKenmerken"
-        << "frmKenmerken"
-        << "frmStartschermViewRvl frmZoekenRvl92 frmKenmerken"
-        << "frmZoekenRVL92";
-    QTest::newRow("back to the start screen")
-        << "frmZoekprogramma"
-        << "frmZoekprogramma"
-        << "frmStartschermViewRvl frmZoekprogramma" << screen::Start;
-    QTest::newRow("current not in history") << "frmFunctienamen"
-                                            << "frmBeroepen"
-                                            << "frmStartschermViewRvl frmFunctienamen"
-                                            << "";
-    QTest::newRow("previous not loaded") << "frmFunctienamen frmKenmerken"
-                                         << "frmKenmerken"
-                                         << "frmStartschermViewRvl frmKenmerken"
-                                         << "";
-}
-
-void TestHistory::vorigScherm() {
-    QFETCH(QString, history);
-    QFETCH(QString, current);
-    QFETCH(QString, loaded);
-    QFETCH(QString, expected);
-    const QStringList forms = loaded.split(' ');
-    const AppState s = withHistory(history, current);
-    const QString got = previousScreenName(s, [&](const QString& name) {
-        for (const QString& f : forms)
-            if (sameName(f, name))
-                return true;
-        return false;
-    });
-    QCOMPARE(got, expected);
-}
-
-void TestHistory::resolution_data() {
-    QTest::addColumn<double>("dpiX");
-    QTest::addColumn<double>("dpiY");
-    QTest::addColumn<int>("twips");
-    QTest::addColumn<bool>("standard");
-    QTest::newRow("96 dpi") << 96.0 << 96.0 << 15 << true;
-    QTest::newRow("120 dpi") << 120.0 << 120.0 << 12 << false;
-    QTest::newRow("144 dpi") << 144.0 << 144.0 << 10 << false;
-    QTest::newRow("rounds to 15") << 95.0 << 97.0 << 15 << true;
-    QTest::newRow("one direction off") << 96.0 << 120.0 << 15 << false;
-    QTest::newRow("no dpi") << 0.0 << 0.0 << 0 << false;
-}
-
-void TestHistory::resolution() {
-    QFETCH(double, dpiX);
-    QFETCH(double, dpiY);
-    QFETCH(int, twips);
-    QFETCH(bool, standard);
-    QCOMPARE(twipsPerPixel(dpiX), twips);
-    QCOMPARE(isStandardResolution(dpiX, dpiY), standard);
-}
-
-void TestHistory::options_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("dir");
-    QTest::addColumn<bool>("quit");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("none") << QStringList{"rvl92"} << "" << false << "";
-    QTest::newRow("map") << QStringList{"rvl92", "--programmamap", "/opt/RVL 92"} << "/opt/RVL 92"
-                         << false << "";
-    QTest::newRow("map with =") << QStringList{"rvl92", "--programmamap=/x"} << "/x" << false << "";
-    QTest::newRow("quit after start")
-        << QStringList{"rvl92", "--afsluiten-na-start"} << "" << true << "";
-    QTest::newRow("map without dir") << QStringList{"rvl92", "--programmamap"} << "" << false
-                                     << "Bij --programmamap ontbreekt de map.";
-    QTest::newRow("unknown") << QStringList{"rvl92", "--x"} << "" << false
-                             << "Onbekende optie: --x";
-}
-
-void TestHistory::options() {
-    QFETCH(QStringList, args);
-    QFETCH(QString, dir);
-    QFETCH(bool, quit);
-    QFETCH(QString, error);
-    const StartOptions o = parseStartOptions(args);
-    QCOMPARE(o.programDir, dir);
-    QCOMPARE(o.quitAfterStart, quit);
-    QCOMPARE(o.error, error);
-}
 
 QTEST_GUILESS_MAIN(TestHistory)
 #include "tst_history.moc"

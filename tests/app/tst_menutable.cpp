@@ -1,4 +1,5 @@
 #include "app/menutable.h"
+#include "support/datarow.h"
 
 #include <QSet>
 #include <QTest>
@@ -29,7 +30,7 @@ private slots:
     void sharedShape_data() {
         QTest::addColumn<QString>("form");
         for (const QString& f : kForms)
-            QTest::newRow(qPrintable(f)) << f;
+            row(qPrintable(f), f);
     }
     void sharedShape() {
         QFETCH(QString, form);

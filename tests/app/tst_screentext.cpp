@@ -1,4 +1,5 @@
 #include "app/screentext.h"
+#include "support/datarow.h"
 
 #include <QTest>
 
@@ -10,12 +11,12 @@ private slots:
     void texts_data() {
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("counter") << recordCounterText(1, 10000) << " Record  1 van 10000 ";
-        QTest::newRow("counter last") << recordCounterText(12, 12) << " Record  12 van 12 ";
-        QTest::newRow("load error") << errorText("Load! ", 3024, "Het bestand ontbreekt.")
-                                    << "Load! 3024 Het bestand ontbreekt.";
-        QTest::newRow("activate error")
-            << errorText("Activate! ", 1, "no such table: RVL") << "Activate! 1 no such table: RVL";
+        row("counter", recordCounterText(1, 10000), " Record  1 van 10000 ");
+        row("counter last", recordCounterText(12, 12), " Record  12 van 12 ");
+        row("load error", errorText("Load! ", 3024, "Het bestand ontbreekt."),
+            "Load! 3024 Het bestand ontbreekt.");
+        row("activate error", errorText("Activate! ", 1, "no such table: RVL"),
+            "Activate! 1 no such table: RVL");
     }
     void texts() {
         QFETCH(QString, actual);

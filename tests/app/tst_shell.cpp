@@ -8,17 +8,16 @@
 #include "app/modrvl92.h"
 #include "app/registerforms.h"
 #include "app/startup.h"
-#include "documentation/notices.h"
 #include "screens/search/choicedialog.h"
 #include "support/formdriver.h"
 
-#include "probeform.h"
+#include "support/datarow.h"
+#include "support/probeform.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -50,454 +49,392 @@ bool enabled(const QString& form) {
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() {
+        appState().programDir = QStringLiteral(RVL92_TREE_DIR);
+        registerForms();
+        const std::pair<QString, QString> probes[] = {
+            {form::Functienamen, screen::Functienamen},
+            {form::Beroepen, screen::Beroepen},
+            {form::Kenmerken, screen::Kenmerken},
+            {form::ZoekenRvl92, screen::ZoekenRvl92},
+            {form::ZoekenFuncties, screen::ZoekenFuncties},
+            {form::ZoekenKenmerken, screen::ZoekenKenmerken}};
+        for (const auto& probe : probes) {
+            forms().registerForm(
+                probe.first, [f = probe.first, s = probe.second] { return new ProbeScreen(f, s); });
+        }
+        forms().setOnMainUnloaded([this] { m_mainUnloaded = true; });
+    }
 
-    void startScreenTexts();
-    void qtSpeaksDutch();
-    void exitFromStartScreen_data();
-    void exitFromStartScreen();
-    void exitConfirmationFromDataScreen();
-    void exitConfirmationWithoutCaller();
-    void dialogWaysOut_data();
-    void dialogWaysOut();
-    void windowTitles_data();
-    void windowTitles();
-    void messageDialogsDisableCaller_data();
-    void messageDialogsDisableCaller();
-    void nietGevondenReturnsToSearchText();
-    void minimiseAndMaximise();
-    void focusHandBack();
-    void otherResolutionSwitchesSelectorOff();
-    void hubRecordselectorOnEveryScreen();
-    void hubShortcuts();
-    void hubOpensListsWithoutCode();
-    void vorigSchermAcrossCase();
-    void aboutBox();
-    void codeListNotice();
+    void init() {
+        resetAppState();
+        msgbox::clearShown();
+        clearDpiOverride();
+        probeLog().clear();
+        m_mainUnloaded = false;
+        QVERIFY(forms().show(form::Startscherm));
+    }
+
+    void cleanup() {
+        drive::unloadAll();
+        QVERIFY(!msgbox::hasPendingAnswers());
+    }
+
+    void startScreenTexts() {
+        Form* start = forms().find(form::Startscherm);
+        QCOMPARE(start->windowTitle(), QString("Startscherm RVL92"));
+        QCOMPARE(child<QLabel>(form::Startscherm, "lblTekst1")->text(),
+                 QString("Ravelstelsel 1992\r\nVerbeterde editie 2001"));
+        const std::pair<const char*, const char*> buttons[] = {
+            {"cmdZoekprogramma", "&Zoekprogramma en classificatielijsten"},
+            {"cmdHelp", "&Handleiding"},
+            {"cmdInfo", "&Info"},
+            {"cmdSluiten", "&Afsluiten"},
+            {"cmdPublicatietekst", "&Publicatietekst"},
+            {"cmdClassificatieschema", "&Classificatieschema RVL92"},
+            {"cmdCodelijsten", "C&odelijsten"},
+            {"cmdConversie", "&Schakelschema's naar andere classificaties"}};
+        for (const auto& [name, caption] : buttons) {
+            auto* b = child<QPushButton>(form::Startscherm, name);
+            QCOMPARE(b->text(), QString::fromUtf8(caption));
+            // The caption keeps a margin to the button's edges.
+            const int text = b->fontMetrics().horizontalAdvance(b->text().remove('&'));
+            QVERIFY2(b->width() >= text + 2 * b->fontMetrics().height(), name);
+        }
+        QCOMPARE(child<QGroupBox>(form::Startscherm, "fraDocumentatie")->title(),
+                 QString(" Documentatie "));
+        QVERIFY(child<QGroupBox>(form::Startscherm, "Frame1"));
+        QCOMPARE(appState().gsHuidigScherm, QString("frmStartschermViewRVL"));
+        QCOMPARE(appState().gsSchermHistorie[0], QString("frmStartschermViewRVL"));
+        QCOMPARE(appState().gbRecordselector, True);
+        // The logo of the installed tree is shown when it is there.
+        if (QFile::exists(Form::programFile("Programmabestanden/KVD Logo.bmp")))
+            QVERIFY(!child<QLabel>(form::Startscherm, "Image1")->pixmap().isNull());
+    }
+
+    void qtSpeaksDutch() {
+        // Qt's own buttons ("Yes", "Cancel") come from its Dutch translation.
+        QVERIFY(installDutchTranslations(*qApp));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Ja"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuleren"));
+    }
+
+    void exitFromStartScreen_data() {
+        QTest::addColumn<bool>("yes");
+        row("No leaves everything", false);
+        row("Yes ends the program", true);
+    }
+
+    void exitFromStartScreen() {
+        QFETCH(bool, yes);
+        forms().show(form::Zoekprogramma);
+        forms().show(form::Functienamen);
+        msgbox::setNextAnswer(yes ? msgbox::Answer::Yes : msgbox::Answer::No);
+        click(form::Startscherm, "cmdSluiten");
+        QCOMPARE(msgbox::shown().size(), 1);
+        QCOMPARE(msgbox::shown()[0].title, QString("Afsluiten RVL92"));
+        QCOMPARE(msgbox::shown()[0].text, QString("Weet u zeker dat u RVL92 wilt afsluiten"));
+        if (!yes) {
+            QCOMPARE(forms().loaded().size(), 3);
+            QVERIFY(!m_mainUnloaded);
+            QVERIFY(probeLog().isEmpty());
+        } else {
+            QVERIFY(forms().loaded().isEmpty());
+            QVERIFY(m_mainUnloaded);
+            QCOMPARE(probeLog(), QStringList({"frmFunctienamen:CloseData"}));
+        }
+    }
+
+    void exitConfirmationFromDataScreen() {
+        forms().show(form::Zoekprogramma);
+        forms().show(form::Kenmerken);
+        forms().show(form::Functienamen);
+        action(form::Functienamen, "mnuSluiten")->trigger();
+        QVERIFY(forms().isLoaded(form::DialogYesNo));
+        QCOMPARE(forms().active(), forms().find(form::DialogYesNo));
+        QCOMPARE(child<QLabel>(form::DialogYesNo, "lblText")->text(),
+                 QString("Weet u zeker dat u RVL92 wilt afsluiten"));
+        QCOMPARE(child<QPushButton>(form::DialogYesNo, "cmdYes")->text(), QString("Ja"));
+        QCOMPARE(child<QPushButton>(form::DialogYesNo, "cmdNo")->text(), QString("Nee"));
+        QVERIFY(forms().find(form::DialogYesNo)->windowTitle().isEmpty());
+        QVERIFY(!enabled(form::Functienamen));
+
+        click(form::DialogYesNo, "cmdNo");
+        QVERIFY(!forms().isLoaded(form::DialogYesNo));
+        QVERIFY(enabled(form::Functienamen));
+        QCOMPARE(forms().active(), forms().find(form::Functienamen));
+
+        // "Ja" ends the program with several data screens loaded; each closes its data first.
+        forms().show(form::Zoekprogramma);
+        action(form::Zoekprogramma, "mnuAfsluiten")->trigger();
+        QVERIFY(!enabled(form::Zoekprogramma));
+        click(form::DialogYesNo, "cmdYes");
+        QVERIFY(forms().loaded().isEmpty());
+        QVERIFY(m_mainUnloaded);
+        QCOMPARE(probeLog().count("frmKenmerken:CloseData"), 1);
+        QCOMPARE(probeLog().count("frmFunctienamen:CloseData"), 1);
+    }
+
+    void exitConfirmationWithoutCaller() {
+        forms().show(form::DialogYesNo);
+        appState().gsHuidigScherm = QStringLiteral("frmBestaatNiet");
+        click(form::DialogYesNo, "cmdNo");
+        QVERIFY(forms().isLoaded(form::DialogYesNo)); // no such screen: the dialog stays
+    }
+
+    // Every dialog that disables its caller, left in every way there is: the
+    // caller is enabled again and takes the next key.
+    void dialogWaysOut_data() {
+        QTest::addColumn<QString>("caller");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("button"); // its cancelling button or menu item
+        QTest::addColumn<QString>("way");
+        const std::tuple<QString, QString, QString> dialogs[] = {
+            {form::Functienamen, form::DialogNietGevonden, "OKButton"},
+            {form::Functienamen, form::DialogExporteren, "OKButton"},
+            {form::Functienamen, form::DialogYesNo, "cmdNo"},
+            {form::Functienamen, form::ShowRtfHelp, "mnuAfsluitenScherm"},
+            {form::ZoekenKenmerken, form::DialogNiveau, "cmdNo"},
+            {form::ZoekenKenmerken, form::DialogRichting, "cmdNo"},
+            {form::ZoekenKenmerken, form::DialoogWerksoorten, "cmdCancel"},
+            {form::ZoekenKenmerken, form::DialoogVaardigheden, "cmdCancel"}};
+        for (const auto& [caller, dialog, button] : dialogs)
+            for (const char* way : {"button", "Escape", "close button", "other window", "unloaded"})
+                QTest::addRow("%s, %s", qPrintable(dialog), way)
+                    << caller << dialog << button << way;
+    }
+
+    void dialogWaysOut() {
+        QFETCH(QString, caller);
+        QFETCH(QString, dialog);
+        QFETCH(QString, button);
+        QFETCH(QString, way);
+        Form* screen = forms().show(caller);
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        QPointer<Form> dlg = forms().show(dialog);
+        QVERIFY(dlg && QTest::qWaitForWindowActive(dlg) && dlg);
+        QVERIFY(!screen->isEnabled());
+
+        if (way == "button" && dialog == form::ShowRtfHelp)
+            action(dialog, qPrintable(button))->trigger();
+        else if (way == "button")
+            click(dialog, qPrintable(button));
+        else if (way == "Escape")
+            QTest::keyClick(dlg, Qt::Key_Escape);
+        else if (way == "close button") // or Alt+F4: the window system closes the window
+            QVERIFY(dlg->windowHandle()->close());
+        else if (way == "other window")
+            forms().show(form::Startscherm);
+        else
+            forms().unload(dlg);
+
+        QVERIFY(!forms().isLoaded(dialog));
+        QVERIFY(screen->isEnabled());
+        QTest::keyClick(screen, Qt::Key_A);
+        QCOMPARE(probeLog().filter(":Key").join('|'), caller + ":Key a");
+    }
+
+    // What the window system is given as title: exactly the caption, and for a
+    // dialog without one a title bar that stays empty, not the program's name.
+    void windowTitles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        row("start screen", form::Startscherm, "Startscherm RVL92");
+        row("hub", form::Zoekprogramma, "Zoekprogramma en classificatielijsten");
+        row("about box", form::About, "RVL92 Informatie");
+        row("conversions", form::DialogSchakelSchema, "Schakelschema's naar andere classificaties");
+        row("work types", form::DialoogWerksoorten, "Vervangen werksoorten");
+        row("exit confirmation", form::DialogYesNo, "");
+        row("message", form::DialogNietGevonden, "");
+        row("level choice", form::DialogNiveau, "");
+    }
+
+    void windowTitles() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        setApplicationIdentity();
+        QCOMPARE(QCoreApplication::applicationName(), QString("RVL92"));
+        QCOMPARE(QGuiApplication::desktopFileName(), QString("rvl92"));
+        // No display name of its own, which Qt would append to every title: the
+        // display name follows the application name.
+        QCoreApplication::setApplicationName(QStringLiteral("anders"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QString("anders"));
+        setApplicationIdentity();
+
+        Form* f = forms().show(name);
+        QVERIFY(f && f->windowHandle());
+        const QString title = f->windowHandle()->title();
+        if (caption.isEmpty()) {
+            QVERIFY(f->windowTitle().isEmpty());
+            QVERIFY2(!title.isEmpty() && title.trimmed().isEmpty(), qPrintable(title));
+        } else {
+            QCOMPARE(title, caption);
+        }
+    }
+
+    void messageDialogsDisableCaller_data() {
+        QTest::addColumn<QString>("caller"); // form to show first ("" = start screen)
+        QTest::addColumn<QString>("dialog");
+        for (const QString& d : {form::DialogNietGevonden, form::DialogExporteren}) {
+            QTest::addRow("start screen, %s", qPrintable(d)) << QString() << d;
+            QTest::addRow("code search, %s", qPrintable(d)) << form::ZoekenRvl92 << d;
+        }
+    }
+
+    void messageDialogsDisableCaller() {
+        QFETCH(QString, caller);
+        QFETCH(QString, dialog);
+        const QString callerForm = caller.isEmpty() ? form::Startscherm : caller;
+        if (!caller.isEmpty())
+            forms().show(caller);
+        // Both callers write a screen name that differs from the form name in case.
+        QVERIFY(appState().gsHuidigScherm != callerForm);
+        QVERIFY(sameName(appState().gsHuidigScherm, callerForm));
+
+        auto* dlg = static_cast<MessageDialog*>(forms().load(dialog));
+        QVERIFY(!enabled(callerForm));
+        dlg->setWidthTwips(5190);
+        const QString text =
+            QStringLiteral("Er zijn geen functies met de opgegeven zoekwaarde gevonden");
+        dlg->setText(text);
+        forms().show(dlg);
+        // A fixed dialog at least as wide as written, its line unbroken.
+        QCOMPARE(dlg->minimumSize(), dlg->maximumSize());
+        QVERIFY(
+            !(dlg->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(dlg->width() >= Form::twipsToPixels(5190));
+        auto* label = child<QLabel>(dialog, "lblText");
+        QVERIFY(!label->wordWrap());
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
+        QCOMPARE(child<QPushButton>(dialog, "OKButton")->text(), QString("OK"));
+        click(dialog, "OKButton");
+        QVERIFY(!forms().isLoaded(dialog));
+        QVERIFY(enabled(callerForm));
+        QCOMPARE(forms().active(), forms().find(callerForm));
+    }
+
+    void minimiseAndMaximise() {
+        Form* start = forms().find(form::Startscherm);
+        Form* normal = forms().show(form::Functienamen);
+        Form* maxed = forms().show(form::Kenmerken);
+        maxed->setWindowState(Qt::WindowMaximized);
+        start->setWindowState(Qt::WindowMinimized);
+        QVERIFY(!normal->isVisible());
+        QVERIFY(maxed->isVisible());
+        start->setWindowState(Qt::WindowMaximized);
+        QVERIFY(normal->windowState() & Qt::WindowMaximized);
+        // What the minimise hid is visible again, not lost from view.
+        QVERIFY(normal->isVisible());
+        QCOMPARE(appState().gsSchermHistorie[0], QString("frmStartschermViewRVL"));
+    }
+
+    void focusHandBack() {
+        Form* start = forms().find(form::Startscherm);
+        Form* hub = forms().show(form::Zoekprogramma);
+        QCOMPARE(appState().gsHuidigScherm, screen::Zoekprogramma);
+        QEvent act(QEvent::WindowActivate);
+        QApplication::sendEvent(start, &act);
+        QCOMPARE(forms().active(), hub); // back to the current data screen
+
+        appState().gsHuidigScherm = screen::Start;
+        QApplication::sendEvent(start, &act);
+        QCOMPARE(forms().active(), start);
+
+        // A current screen that is not in the history: the start screen keeps the
+        // focus and the name stays (the walk ends at the first free entry).
+        forms().show(hub);
+        appState().gsHuidigScherm = screen::Beroepen;
+        QApplication::sendEvent(start, &act);
+        QCOMPARE(forms().active(), start);
+        QCOMPARE(appState().gsHuidigScherm, screen::Beroepen);
+        // With a full history the walk runs through and the start screen becomes current.
+        for (int i = 1; i <= AppState::HistoryUpper; ++i)
+            appState().gsSchermHistorie[i] = QStringLiteral("frmOnbekend%1").arg(i);
+        forms().show(hub);
+        appState().gsHuidigScherm = screen::Beroepen;
+        QApplication::sendEvent(start, &act);
+        QCOMPARE(appState().gsHuidigScherm, screen::Start);
+    }
+
+    void otherResolutionSwitchesSelectorOff() {
+        forms().unloadAll();
+        setDpiOverride(120, 120);
+        forms().show(form::Startscherm);
+        QCOMPARE(appState().gbRecordselector, True); // the start screen switches it on anyway
+        forms().show(form::Zoekprogramma);
+        forms().show(form::Functienamen);
+        QCOMPARE(appState().gbRecordselector, False);
+        for (const QString& f : {form::Zoekprogramma, form::Functienamen}) {
+            QAction* a = action(f, "mnuRecordselector");
+            QVERIFY(!a->isChecked());
+            QVERIFY(!a->isEnabled());
+        }
+    }
+
+    void hubRecordselectorOnEveryScreen() {
+        forms().show(form::Functienamen);
+        forms().show(form::Zoekprogramma);
+        action(form::Zoekprogramma, "mnuRecordselector")->trigger();
+        QCOMPARE(appState().gbRecordselector, False);
+        QVERIFY(!action(form::Functienamen, "mnuRecordselector")->isChecked());
+        QVERIFY(!action(form::Zoekprogramma, "mnuRecordselector")->isChecked());
+        action(form::Zoekprogramma, "mnuRecordselector")->trigger();
+        QCOMPARE(appState().gbRecordselector, True);
+        QVERIFY(action(form::Functienamen, "mnuRecordselector")->isChecked());
+    }
+
+    void hubShortcuts() {
+        Form* hub = forms().show(form::Zoekprogramma);
+        QVERIFY(QTest::qWaitForWindowActive(hub));
+        const QStringList before = appState().history();
+        QTest::keyClick(hub, Qt::Key_X, Qt::ControlModifier); // disabled: nothing
+        QCOMPARE(forms().active(), hub);
+        QCOMPARE(appState().history(), before);
+        QTest::keyClick(hub, Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(forms().active(), forms().find(form::Startscherm));
+        QCOMPARE(appState().gsHuidigScherm, screen::Start);
+    }
+
+    void hubOpensListsWithoutCode() {
+        forms().show(form::Zoekprogramma);
+        action(form::Zoekprogramma, "mnuBeroepen")->trigger();
+        QCOMPARE(forms().active(), forms().find(form::Beroepen));
+        QCOMPARE(appState().gsRvl92Code, QString());
+        QCOMPARE(appState().history(),
+                 QStringList({"frmStartschermViewRVL", "frmZoekprogramma", "frmBeroepen"}));
+    }
+
+    void vorigSchermAcrossCase() {
+        forms().show(form::Zoekprogramma);
+        forms().show(form::ZoekenRvl92);
+        forms().show(form::Kenmerken);
+        action(form::Kenmerken, "mnuVorigeScherm")->trigger();
+        QCOMPARE(forms().active(), forms().find(form::ZoekenRvl92));
+        QCOMPARE(appState().gsHuidigScherm, screen::ZoekenRvl92);
+        // And from the hub's successor back to the hub, then to the start screen.
+        action(form::ZoekenRvl92, "mnuVorigScherm")->trigger();
+        QCOMPARE(forms().active(), forms().find(form::Kenmerken));
+    }
+
+    void aboutBox() {
+        click(form::Startscherm, "cmdInfo");
+        Form* about = forms().find(form::About);
+        QVERIFY(about);
+        QCOMPARE(about->windowTitle(), QString("RVL92 Informatie"));
+        QCOMPARE(child<QLabel>(form::About, "lblTitle")->text(),
+                 QString("RVL 1992;  verbeterde editie 2001"));
+        QCOMPARE(child<QLabel>(form::About, "lbl3")->text(), QString("Voor meer informatie:"));
+        QCOMPARE(child<QLabel>(form::About, "lblCopy")->text(), QString());
+        QVERIFY(enabled(form::Startscherm)); // the about box does not disable the start screen
+        const QStringList before = appState().history();
+        click(form::About, "cmdOK");
+        QVERIFY(!forms().isLoaded(form::About));
+        QCOMPARE(appState().history(), before);
+    }
 
 private:
     bool m_mainUnloaded = false;
 };
-
-void TestShell::initTestCase() {
-    appState().programDir = QStringLiteral(RVL92_TREE_DIR);
-    registerForms();
-    const std::pair<QString, QString> probes[] = {{form::Functienamen, screen::Functienamen},
-                                                  {form::Beroepen, screen::Beroepen},
-                                                  {form::Kenmerken, screen::Kenmerken},
-                                                  {form::ZoekenRvl92, screen::ZoekenRvl92},
-                                                  {form::ZoekenFuncties, screen::ZoekenFuncties},
-                                                  {form::ZoekenKenmerken, screen::ZoekenKenmerken}};
-    for (const auto& probe : probes) {
-        forms().registerForm(probe.first, [f = probe.first, s = probe.second] {
-            auto* p = new ProbeScreen(f, s);
-            if (sameName(f, form::ZoekenFuncties)) {
-                auto* box = new QLineEdit(QStringLiteral("bakker"), p);
-                box->setObjectName(QStringLiteral("txtZoekstr"));
-            }
-            return p;
-        });
-    }
-    forms().setOnMainUnloaded([this] { m_mainUnloaded = true; });
-}
-
-void TestShell::init() {
-    resetAppState();
-    msgbox::clearShown();
-    clearDpiOverride();
-    probeLog().clear();
-    m_mainUnloaded = false;
-    QVERIFY(forms().show(form::Startscherm));
-}
-
-void TestShell::cleanup() {
-    forms().unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!msgbox::hasPendingAnswers());
-}
-
-void TestShell::startScreenTexts() {
-    Form* start = forms().find(form::Startscherm);
-    QCOMPARE(start->windowTitle(), QString("Startscherm RVL92"));
-    QCOMPARE(child<QLabel>(form::Startscherm, "lblTekst1")->text(),
-             QString("Ravelstelsel 1992\r\nVerbeterde editie 2001"));
-    const std::pair<const char*, const char*> buttons[] = {
-        {"cmdZoekprogramma", "&Zoekprogramma en classificatielijsten"},
-        {"cmdHelp", "&Handleiding"},
-        {"cmdInfo", "&Info"},
-        {"cmdSluiten", "&Afsluiten"},
-        {"cmdPublicatietekst", "&Publicatietekst"},
-        {"cmdClassificatieschema", "&Classificatieschema RVL92"},
-        {"cmdCodelijsten", "C&odelijsten"},
-        {"cmdConversie", "&Schakelschema's naar andere classificaties"}};
-    for (const auto& [name, caption] : buttons) {
-        auto* b = child<QPushButton>(form::Startscherm, name);
-        QCOMPARE(b->text(), QString::fromUtf8(caption));
-        // The caption keeps a margin to the button's edges.
-        const int text = b->fontMetrics().horizontalAdvance(b->text().remove('&'));
-        QVERIFY2(b->width() >= text + 2 * b->fontMetrics().height(), name);
-    }
-    QCOMPARE(child<QGroupBox>(form::Startscherm, "fraDocumentatie")->title(),
-             QString(" Documentatie "));
-    QVERIFY(child<QGroupBox>(form::Startscherm, "Frame1"));
-    QCOMPARE(appState().gsHuidigScherm, QString("frmStartschermViewRVL"));
-    QCOMPARE(appState().gsSchermHistorie[0], QString("frmStartschermViewRVL"));
-    QCOMPARE(appState().gbRecordselector, True);
-    // The logo of the installed tree is shown when it is there.
-    if (QFile::exists(Form::programFile("Programmabestanden/KVD Logo.bmp")))
-        QVERIFY(!child<QLabel>(form::Startscherm, "Image1")->pixmap().isNull());
-}
-
-void TestShell::qtSpeaksDutch() {
-    // Qt's own buttons ("Yes", "Cancel") come from its Dutch translation.
-    QVERIFY(installDutchTranslations(*qApp));
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Ja"));
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuleren"));
-}
-
-void TestShell::exitFromStartScreen_data() {
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("No leaves everything") << false;
-    QTest::newRow("Yes ends the program") << true;
-}
-
-void TestShell::exitFromStartScreen() {
-    QFETCH(bool, yes);
-    forms().show(form::Zoekprogramma);
-    forms().show(form::Functienamen);
-    msgbox::setNextAnswer(yes ? msgbox::Answer::Yes : msgbox::Answer::No);
-    click(form::Startscherm, "cmdSluiten");
-    QCOMPARE(msgbox::shown().size(), 1);
-    QCOMPARE(msgbox::shown()[0].title, QString("Afsluiten RVL92"));
-    QCOMPARE(msgbox::shown()[0].text, QString("Weet u zeker dat u RVL92 wilt afsluiten"));
-    if (!yes) {
-        QCOMPARE(forms().loaded().size(), 3);
-        QVERIFY(!m_mainUnloaded);
-        QVERIFY(probeLog().isEmpty());
-    } else {
-        QVERIFY(forms().loaded().isEmpty());
-        QVERIFY(m_mainUnloaded);
-        QCOMPARE(probeLog(), QStringList({"frmFunctienamen:CloseData"}));
-    }
-}
-
-void TestShell::exitConfirmationFromDataScreen() {
-    forms().show(form::Zoekprogramma);
-    forms().show(form::Kenmerken);
-    forms().show(form::Functienamen);
-    action(form::Functienamen, "mnuSluiten")->trigger();
-    QVERIFY(forms().isLoaded(form::DialogYesNo));
-    QCOMPARE(forms().active(), forms().find(form::DialogYesNo));
-    QCOMPARE(child<QLabel>(form::DialogYesNo, "lblText")->text(),
-             QString("Weet u zeker dat u RVL92 wilt afsluiten"));
-    QCOMPARE(child<QPushButton>(form::DialogYesNo, "cmdYes")->text(), QString("Ja"));
-    QCOMPARE(child<QPushButton>(form::DialogYesNo, "cmdNo")->text(), QString("Nee"));
-    QVERIFY(forms().find(form::DialogYesNo)->windowTitle().isEmpty());
-    QVERIFY(!enabled(form::Functienamen));
-
-    click(form::DialogYesNo, "cmdNo");
-    QVERIFY(!forms().isLoaded(form::DialogYesNo));
-    QVERIFY(enabled(form::Functienamen));
-    QCOMPARE(forms().active(), forms().find(form::Functienamen));
-
-    // "Ja" ends the program with several data screens loaded; each closes its data first.
-    forms().show(form::Zoekprogramma);
-    action(form::Zoekprogramma, "mnuAfsluiten")->trigger();
-    QVERIFY(!enabled(form::Zoekprogramma));
-    click(form::DialogYesNo, "cmdYes");
-    QVERIFY(forms().loaded().isEmpty());
-    QVERIFY(m_mainUnloaded);
-    QCOMPARE(probeLog().count("frmKenmerken:CloseData"), 1);
-    QCOMPARE(probeLog().count("frmFunctienamen:CloseData"), 1);
-}
-
-void TestShell::exitConfirmationWithoutCaller() {
-    forms().show(form::DialogYesNo);
-    appState().gsHuidigScherm = QStringLiteral("frmBestaatNiet");
-    click(form::DialogYesNo, "cmdNo");
-    QVERIFY(forms().isLoaded(form::DialogYesNo)); // no such screen: the dialog stays
-}
-
-// Every dialog that disables its caller, left in every way there is: the
-// caller is enabled again and takes the next key.
-void TestShell::dialogWaysOut_data() {
-    QTest::addColumn<QString>("caller");
-    QTest::addColumn<QString>("dialog");
-    QTest::addColumn<QString>("button"); // its cancelling button or menu item
-    QTest::addColumn<QString>("way");
-    const std::tuple<QString, QString, QString> dialogs[] = {
-        {form::Functienamen, form::DialogNietGevonden, "OKButton"},
-        {form::Functienamen, form::DialogExporteren, "OKButton"},
-        {form::Functienamen, form::DialogYesNo, "cmdNo"},
-        {form::Functienamen, form::ShowRtfHelp, "mnuAfsluitenScherm"},
-        {form::ZoekenKenmerken, form::DialogNiveau, "cmdNo"},
-        {form::ZoekenKenmerken, form::DialogRichting, "cmdNo"},
-        {form::ZoekenKenmerken, form::DialoogWerksoorten, "cmdCancel"},
-        {form::ZoekenKenmerken, form::DialoogVaardigheden, "cmdCancel"}};
-    for (const auto& [caller, dialog, button] : dialogs)
-        for (const char* way : {"button", "Escape", "close button", "other window", "unloaded"})
-            QTest::addRow("%s, %s", qPrintable(dialog), way) << caller << dialog << button << way;
-}
-
-void TestShell::dialogWaysOut() {
-    QFETCH(QString, caller);
-    QFETCH(QString, dialog);
-    QFETCH(QString, button);
-    QFETCH(QString, way);
-    Form* screen = forms().show(caller);
-    QVERIFY(QTest::qWaitForWindowActive(screen));
-    QPointer<Form> dlg = forms().show(dialog);
-    QVERIFY(dlg && QTest::qWaitForWindowActive(dlg) && dlg);
-    QVERIFY(!screen->isEnabled());
-
-    if (way == "button" && dialog == form::ShowRtfHelp)
-        action(dialog, qPrintable(button))->trigger();
-    else if (way == "button")
-        click(dialog, qPrintable(button));
-    else if (way == "Escape")
-        QTest::keyClick(dlg, Qt::Key_Escape);
-    else if (way == "close button") // or Alt+F4: the window system closes the window
-        QVERIFY(dlg->windowHandle()->close());
-    else if (way == "other window")
-        forms().show(form::Startscherm);
-    else
-        forms().unload(dlg);
-
-    QVERIFY(!forms().isLoaded(dialog));
-    QVERIFY(screen->isEnabled());
-    QTest::keyClick(screen, Qt::Key_A);
-    QCOMPARE(probeLog().filter(":Key").join('|'), caller + ":Key a");
-}
-
-// What the window system is given as title: exactly the caption, and for a
-// dialog without one a title bar that stays empty, not the program's name.
-void TestShell::windowTitles_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("start screen") << form::Startscherm << "Startscherm RVL92";
-    QTest::newRow("hub") << form::Zoekprogramma << "Zoekprogramma en classificatielijsten";
-    QTest::newRow("about box") << form::About << "RVL92 Informatie";
-    QTest::newRow("conversions") << form::DialogSchakelSchema
-                                 << "Schakelschema's naar andere classificaties";
-    QTest::newRow("work types") << form::DialoogWerksoorten << "Vervangen werksoorten";
-    QTest::newRow("exit confirmation") << form::DialogYesNo << "";
-    QTest::newRow("message") << form::DialogNietGevonden << "";
-    QTest::newRow("level choice") << form::DialogNiveau << "";
-}
-
-void TestShell::windowTitles() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    setApplicationIdentity();
-    QCOMPARE(QCoreApplication::applicationName(), QString("RVL92"));
-    QCOMPARE(QGuiApplication::desktopFileName(), QString("rvl92"));
-    // No display name of its own, which Qt would append to every title: the
-    // display name follows the application name.
-    QCoreApplication::setApplicationName(QStringLiteral("anders"));
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QString("anders"));
-    setApplicationIdentity();
-
-    Form* f = forms().show(name);
-    QVERIFY(f && f->windowHandle());
-    const QString title = f->windowHandle()->title();
-    if (caption.isEmpty()) {
-        QVERIFY(f->windowTitle().isEmpty());
-        QVERIFY2(!title.isEmpty() && title.trimmed().isEmpty(), qPrintable(title));
-    } else {
-        QCOMPARE(title, caption);
-    }
-}
-
-void TestShell::messageDialogsDisableCaller_data() {
-    QTest::addColumn<QString>("caller"); // form to show first ("" = start screen)
-    QTest::addColumn<QString>("dialog");
-    for (const QString& d : {form::DialogNietGevonden, form::DialogExporteren}) {
-        QTest::addRow("start screen, %s", qPrintable(d)) << QString() << d;
-        QTest::addRow("code search, %s", qPrintable(d)) << form::ZoekenRvl92 << d;
-    }
-}
-
-void TestShell::messageDialogsDisableCaller() {
-    QFETCH(QString, caller);
-    QFETCH(QString, dialog);
-    const QString callerForm = caller.isEmpty() ? form::Startscherm : caller;
-    if (!caller.isEmpty())
-        forms().show(caller);
-    // Both callers write a screen name that differs from the form name in case.
-    QVERIFY(appState().gsHuidigScherm != callerForm);
-    QVERIFY(sameName(appState().gsHuidigScherm, callerForm));
-
-    auto* dlg = static_cast<MessageDialog*>(forms().load(dialog));
-    QVERIFY(!enabled(callerForm));
-    dlg->setWidthTwips(5190);
-    const QString text =
-        QStringLiteral("Er zijn geen functies met de opgegeven zoekwaarde gevonden");
-    dlg->setText(text);
-    forms().show(dlg);
-    // A fixed dialog at least as wide as written, its line unbroken.
-    QCOMPARE(dlg->minimumSize(), dlg->maximumSize());
-    QVERIFY(!(dlg->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QVERIFY(dlg->width() >= Form::twipsToPixels(5190));
-    auto* label = child<QLabel>(dialog, "lblText");
-    QVERIFY(!label->wordWrap());
-    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
-    QCOMPARE(child<QPushButton>(dialog, "OKButton")->text(), QString("OK"));
-    click(dialog, "OKButton");
-    QVERIFY(!forms().isLoaded(dialog));
-    QVERIFY(enabled(callerForm));
-    QCOMPARE(forms().active(), forms().find(callerForm));
-}
-
-void TestShell::nietGevondenReturnsToSearchText() {
-    forms().show(form::ZoekenFuncties);
-    forms().show(form::DialogNietGevonden);
-    QVERIFY(!enabled(form::ZoekenFuncties));
-    click(form::DialogNietGevonden, "OKButton");
-    auto* box = child<QLineEdit>(form::ZoekenFuncties, "txtZoekstr");
-    QVERIFY(enabled(form::ZoekenFuncties));
-    QCOMPARE(forms().active(), forms().find(form::ZoekenFuncties));
-    QCOMPARE(box->cursorPosition(), 6);
-    QCOMPARE(forms().find(form::ZoekenFuncties)->focusWidget(), box);
-}
-
-void TestShell::minimiseAndMaximise() {
-    Form* start = forms().find(form::Startscherm);
-    Form* normal = forms().show(form::Functienamen);
-    Form* maxed = forms().show(form::Kenmerken);
-    maxed->setWindowState(Qt::WindowMaximized);
-    start->setWindowState(Qt::WindowMinimized);
-    QVERIFY(!normal->isVisible());
-    QVERIFY(maxed->isVisible());
-    start->setWindowState(Qt::WindowMaximized);
-    QVERIFY(normal->windowState() & Qt::WindowMaximized);
-    // What the minimise hid is visible again, not lost from view.
-    QVERIFY(normal->isVisible());
-    QCOMPARE(appState().gsSchermHistorie[0], QString("frmStartschermViewRVL"));
-}
-
-void TestShell::focusHandBack() {
-    Form* start = forms().find(form::Startscherm);
-    Form* hub = forms().show(form::Zoekprogramma);
-    QCOMPARE(appState().gsHuidigScherm, screen::Zoekprogramma);
-    QEvent act(QEvent::WindowActivate);
-    QApplication::sendEvent(start, &act);
-    QCOMPARE(forms().active(), hub); // back to the current data screen
-
-    appState().gsHuidigScherm = screen::Start;
-    QApplication::sendEvent(start, &act);
-    QCOMPARE(forms().active(), start);
-
-    // A current screen that is not in the history: the start screen keeps the
-    // focus and the name stays (the walk ends at the first free entry).
-    forms().show(hub);
-    appState().gsHuidigScherm = screen::Beroepen;
-    QApplication::sendEvent(start, &act);
-    QCOMPARE(forms().active(), start);
-    QCOMPARE(appState().gsHuidigScherm, screen::Beroepen);
-    // With a full history the walk runs through and the start screen becomes current.
-    for (int i = 1; i <= AppState::HistoryUpper; ++i)
-        appState().gsSchermHistorie[i] = QStringLiteral("frmOnbekend%1").arg(i);
-    forms().show(hub);
-    appState().gsHuidigScherm = screen::Beroepen;
-    QApplication::sendEvent(start, &act);
-    QCOMPARE(appState().gsHuidigScherm, screen::Start);
-}
-
-void TestShell::otherResolutionSwitchesSelectorOff() {
-    forms().unloadAll();
-    setDpiOverride(120, 120);
-    forms().show(form::Startscherm);
-    QCOMPARE(appState().gbRecordselector, True); // the start screen switches it on anyway
-    forms().show(form::Zoekprogramma);
-    forms().show(form::Functienamen);
-    QCOMPARE(appState().gbRecordselector, False);
-    for (const QString& f : {form::Zoekprogramma, form::Functienamen}) {
-        QAction* a = action(f, "mnuRecordselector");
-        QVERIFY(!a->isChecked());
-        QVERIFY(!a->isEnabled());
-    }
-}
-
-void TestShell::hubRecordselectorOnEveryScreen() {
-    forms().show(form::Functienamen);
-    forms().show(form::Zoekprogramma);
-    action(form::Zoekprogramma, "mnuRecordselector")->trigger();
-    QCOMPARE(appState().gbRecordselector, False);
-    QVERIFY(!action(form::Functienamen, "mnuRecordselector")->isChecked());
-    QVERIFY(!action(form::Zoekprogramma, "mnuRecordselector")->isChecked());
-    action(form::Zoekprogramma, "mnuRecordselector")->trigger();
-    QCOMPARE(appState().gbRecordselector, True);
-    QVERIFY(action(form::Functienamen, "mnuRecordselector")->isChecked());
-}
-
-void TestShell::hubShortcuts() {
-    Form* hub = forms().show(form::Zoekprogramma);
-    QVERIFY(QTest::qWaitForWindowActive(hub));
-    const QStringList before = appState().history();
-    QTest::keyClick(hub, Qt::Key_X, Qt::ControlModifier); // disabled: nothing
-    QCOMPARE(forms().active(), hub);
-    QCOMPARE(appState().history(), before);
-    QTest::keyClick(hub, Qt::Key_H, Qt::ControlModifier);
-    QCOMPARE(forms().active(), forms().find(form::Startscherm));
-    QCOMPARE(appState().gsHuidigScherm, screen::Start);
-}
-
-void TestShell::hubOpensListsWithoutCode() {
-    forms().show(form::Zoekprogramma);
-    action(form::Zoekprogramma, "mnuBeroepen")->trigger();
-    QCOMPARE(forms().active(), forms().find(form::Beroepen));
-    QCOMPARE(appState().gsRvl92Code, QString());
-    QCOMPARE(appState().history(),
-             QStringList({"frmStartschermViewRVL", "frmZoekprogramma", "frmBeroepen"}));
-}
-
-void TestShell::vorigSchermAcrossCase() {
-    forms().show(form::Zoekprogramma);
-    forms().show(form::ZoekenRvl92);
-    forms().show(form::Kenmerken);
-    action(form::Kenmerken, "mnuVorigeScherm")->trigger();
-    QCOMPARE(forms().active(), forms().find(form::ZoekenRvl92));
-    QCOMPARE(appState().gsHuidigScherm, screen::ZoekenRvl92);
-    // And from the hub's successor back to the hub, then to the start screen.
-    action(form::ZoekenRvl92, "mnuVorigScherm")->trigger();
-    QCOMPARE(forms().active(), forms().find(form::Kenmerken));
-}
-
-void TestShell::aboutBox() {
-    click(form::Startscherm, "cmdInfo");
-    Form* about = forms().find(form::About);
-    QVERIFY(about);
-    QCOMPARE(about->windowTitle(), QString("RVL92 Informatie"));
-    QCOMPARE(child<QLabel>(form::About, "lblTitle")->text(),
-             QString("RVL 1992;  verbeterde editie 2001"));
-    QCOMPARE(child<QLabel>(form::About, "lbl3")->text(), QString("Voor meer informatie:"));
-    QCOMPARE(child<QLabel>(form::About, "lblCopy")->text(), QString());
-    QVERIFY(enabled(form::Startscherm)); // the about box does not disable the start screen
-    const QStringList before = appState().history();
-    click(form::About, "cmdOK");
-    QVERIFY(!forms().isLoaded(form::About));
-    QCOMPARE(appState().history(), before);
-}
-
-void TestShell::codeListNotice() {
-    click(form::Startscherm, "cmdCodelijsten");
-    Form* dlg = forms().find(form::DialogExporteren);
-    QVERIFY(dlg);
-    QCOMPARE(dlg->windowTitle(), QString("Codelijsten"));
-    QVERIFY(!enabled(form::Startscherm));
-    const QString text = child<QLabel>(form::DialogExporteren, "lblText")->text();
-    const QStringList lines = text.split("\r\n");
-    QCOMPARE(lines[0], "In " + QDir::toNativeSeparators(RVL92_TREE_DIR "/Codelijsten RVL/"));
-    QCOMPARE(lines[1],
-             QString("zijn de codelijsten en bijbehorende recordbeschrijvingen te vinden "));
-    QCOMPARE(lines[2], QString());
-    QCOMPARE(lines.mid(3, 12), notice::codeLists());
-    QCOMPARE(lines.size(), 16); // the last name ends with CRLF too
-    click(form::DialogExporteren, "OKButton");
-    QVERIFY(enabled(form::Startscherm));
-}
 
 QTEST_MAIN(TestShell)
 #include "tst_shell.moc"

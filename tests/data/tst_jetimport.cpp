@@ -1,6 +1,7 @@
 #include "data/jetformat.h"
 #include "data/jetimport.h"
 #include "data/jettablewriter.h"
+#include "support/datarow.h"
 
 #include <QDir>
 #include <QFile>
@@ -166,14 +167,14 @@ private slots:
     void dateTime_data() {
         QTest::addColumn<double>("days");
         QTest::addColumn<QString>("text");
-        QTest::newRow("day zero") << 0.0 << "1899-12-30 00:00:00";
-        QTest::newRow("noon") << 36526.5 << "2000-01-01 12:00:00";
+        row("day zero", 0.0, "1899-12-30 00:00:00");
+        row("noon", 36526.5, "2000-01-01 12:00:00");
         // Before day zero the time of day still counts forwards.
-        QTest::newRow("negative") << -1.25 << "1899-12-29 06:00:00";
-        QTest::newRow("rounds to midnight") << 1.9999999 << "1900-01-01 00:00:00";
-        QTest::newRow("last day") << 2958465.5 << "9999-12-31 12:00:00";
-        QTest::newRow("no date") << 1e9 << "";
-        QTest::newRow("not a number") << qQNaN() << "";
+        row("negative", -1.25, "1899-12-29 06:00:00");
+        row("rounds to midnight", 1.9999999, "1900-01-01 00:00:00");
+        row("last day", 2958465.5, "9999-12-31 12:00:00");
+        row("no date", 1e9, "");
+        row("not a number", qQNaN(), "");
     }
     void dateTime() {
         QFETCH(double, days);
@@ -189,7 +190,7 @@ private slots:
     void fixtures_data() {
         QTest::addColumn<int>("index");
         for (int i = 0; i < int(std::size(fixtureTables)); ++i)
-            QTest::newRow(fixtureTables[i].tag) << i;
+            row(fixtureTables[i].tag, i);
     }
     void fixtures() {
         QFETCH(int, index);
@@ -235,23 +236,6 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
-    void multilingualText() {
-        Db db;
-        QVERIFY(importJetFile(fixtureDir + "/testUnicodeCompV2003.mdb", db.handle, nullptr));
-        QString everyLatin1Char;
-        for (char16_t c = 1; c <= 0xff; ++c)
-            everyLatin1Char += QChar(c);
-        QStringList actual;
-        for (const QStringList& row : tableRows(db.handle, "Table"))
-            actual << row.value(1);
-        QCOMPARE(actual, QStringList({"only ascii chars", "ääkkösiä", "Мир",
-                                      // with oxia, not tonos, as the file has it
-                                      QString::fromUtf16(u"ϰαὶ τ\u1F79τ' ἐγὼ Κ\u1F7Bϰλωπα"),
-                                      "漢字仮名交じり文",
-                                      QString::fromUtf16(u"3L9\u001D52\u0002_AB(¥\u0005!!V"),
-                                      "ümlaut", everyLatin1Char}));
-    }
-
     // No fixture holds a zero-length text: one is made by marking the empty
     // column data3 of the overflow fixture's first row as present.
     void zeroLengthTextIsNotNull() {
@@ -285,20 +269,17 @@ private slots:
         const QString notADatabase = "Het bestand %1 is geen database van RVL92.";
         const QString damaged =
             "Het databasebestand %1 is beschadigd of onvolledig en kan niet worden gelezen.";
-        QTest::newRow("missing") << QByteArray() << dberr::FileNotFound
-                                 << "Het databasebestand %1 is niet gevonden.";
-        QTest::newRow("folder")
-            << QByteArray("/") << dberr::CannotOpen
-            << "Het databasebestand %1 kan niet worden gelezen: het is een map.";
-        QTest::newRow("SQLite file")
-            << QByteArray("SQLite format 3\x00", 16) + pages << dberr::NotADatabase << notADatabase;
-        QTest::newRow("text") << QByteArray("Geen database.") << dberr::NotADatabase
-                              << notADatabase;
-        QTest::newRow("Jet header, garbage") << pages << dberr::JetUnreadable << damaged;
-        QTest::newRow("not whole pages") << pages.chopped(100) << dberr::JetUnreadable << damaged;
-        QTest::newRow("unknown version")
-            << QByteArray(pages).replace(0x14, 1, "\x47") << dberr::JetUnreadable
-            << "Het databasebestand %1 heeft een versie die dit programma niet kan lezen.";
+        row("missing", QByteArray(), dberr::FileNotFound,
+            "Het databasebestand %1 is niet gevonden.");
+        row("folder", QByteArray("/"), dberr::CannotOpen,
+            "Het databasebestand %1 kan niet worden gelezen: het is een map.");
+        row("SQLite file", QByteArray("SQLite format 3\x00", 16) + pages, dberr::NotADatabase,
+            notADatabase);
+        row("text", QByteArray("Geen database."), dberr::NotADatabase, notADatabase);
+        row("Jet header, garbage", pages, dberr::JetUnreadable, damaged);
+        row("not whole pages", pages.chopped(100), dberr::JetUnreadable, damaged);
+        row("unknown version", QByteArray(pages).replace(0x14, 1, "\x47"), dberr::JetUnreadable,
+            "Het databasebestand %1 heeft een versie die dit programma niet kan lezen.");
     }
     void refused() {
         QFETCH(QByteArray, content);
@@ -316,16 +297,6 @@ private slots:
         QCOMPARE(error.number, number);
         QCOMPARE(error.description, description.arg(shownPath(path)));
         QCOMPARE(tableCount(db.handle), 0);
-    }
-
-    void emptyFileHasNoTables() {
-        Db db;
-        DbError error;
-        const QString path = fixtureDir + "/emptyJet4.mdb";
-        QVERIFY(!importJetFile(path, db.handle, &error));
-        QCOMPARE(error.number, dberr::JetNoTables);
-        QCOMPARE(error.description,
-                 QString("Het databasebestand %1 bevat geen tabellen.").arg(shownPath(path)));
     }
 
     void failureLeavesConnectionAsItWas() {
@@ -433,14 +404,6 @@ private slots:
         QCOMPARE(
             query(imported.handle, "SELECT * FROM RVL where RVL92 = '" + code.mid(1) + "'").size(),
             1);
-    }
-
-    void benchmarkLargestFixture() {
-        const QString path = fixtureDir + "/testUnicodeCompV2003.mdb";
-        QBENCHMARK {
-            Db db;
-            QVERIFY(importJetFile(path, db.handle, nullptr));
-        }
     }
 };
 

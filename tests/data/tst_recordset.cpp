@@ -1,6 +1,7 @@
 #include "data/database.h"
 #include "data/recordset.h"
 
+#include "support/datarow.h"
 #include "support/fixturedb.h"
 
 #include <QFile>
@@ -13,484 +14,414 @@ using namespace rvl92;
 class TestRecordset : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        m_db = m_dir.filePath("small.db");
+        QVERIFY(testdb::writeSmall(m_db));
+        DbError err;
+        QVERIFY2(m_conn.open(m_db, &err), qPrintable(err.description));
+    }
 
-    void openFailures_data();
-    void openFailures();
-    void formatToldByContent_data();
-    void formatToldByContent();
-    void opensFromReadOnlyFolderWithOddName();
-    void neverWritesTheFile();
+    // An SQLite header with nothing sound behind it is refused, the file named.
+    // (Missing, empty and foreign files are in the installation's fault table.)
+    void damagedFileIsRefused() {
+        QByteArray content("SQLite format 3\0", 16);
+        content.append(QByteArray(84, '\x01'));
+        const QString file = m_dir.filePath("beschadigd.MDB");
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        f.close();
+        Database db;
+        DbError err;
+        QVERIFY(!db.open(file, &err));
+        QVERIFY(!db.isOpen());
+        QCOMPARE(err.number, int(dberr::NotADatabase));
+        QVERIFY(err.description.contains(QDir::toNativeSeparators(file)));
+    }
 
-    void queryErrorsComeBackAsNumberAndText_data();
-    void queryErrorsComeBackAsNumberAndText();
-    void nullStaysDistinctFromEmpty();
-    void holdsEveryValueAsSqliteGivesIt_data();
-    void holdsEveryValueAsSqliteGivesIt();
-    void fieldsByNameIgnoreCase();
-    void rowsInKeyOrder_data();
-    void rowsInKeyOrder();
+    void formatToldByContent_data() {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<int>("format");
+        QByteArray jet(4, '\0');
+        jet += "Standard Jet DB";
+        jet += QByteArray(40, '\0');
+        QByteArray ace(4, '\0');
+        ace += "Standard ACE DB";
+        ace += QByteArray(40, '\0');
+        row("sqlite", QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\0'),
+            int(Database::Format::SQLite));
+        row("jet", jet, int(Database::Format::Jet));
+        row("ace", ace, int(Database::Format::Jet));
+        row("text", QByteArray("Standard Jet DB at the start"), int(Database::Format::Unknown));
+        row("empty", QByteArray(), int(Database::Format::Empty));
+    }
 
-    void moves();
-    void emptyResultIsBofAndEof();
-    void absolutePosition();
-    void find_data();
-    void find();
-    void findTreatsTypedTextLiterally_data();
-    void findTreatsTypedTextLiterally();
-    void reopenEmitsReset();
-    void twoConnectionsAreIndependent();
+    void formatToldByContent() {
+        QFETCH(QByteArray, head);
+        QFETCH(int, format);
+        // The name says nothing: an SQLite file called .MDB, a Jet file called .db.
+        const QString file =
+            m_dir.filePath(QStringLiteral("fmt-%1.db").arg(QTest::currentDataTag()));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(head);
+        f.close();
+        QCOMPARE(int(Database::detectFormat(file)), format);
+        QCOMPARE(int(Database::detectFormat(m_dir.filePath("bestaat-niet.MDB"))),
+                 int(Database::Format::Missing));
+    }
+
+    void opensFromReadOnlyFolderWithOddName() {
+        // Blanks and an apostrophe in the path, a folder nobody may write to.
+        const QString dir = m_dir.filePath("Program Files/RVL's map/Programmabestanden");
+        QVERIFY(QDir().mkpath(dir));
+        QVERIFY(QFile::copy(m_db, dir + "/RVL92.MDB"));
+        QFile::setPermissions(dir + "/RVL92.MDB", QFile::ReadOwner | QFile::ReadGroup);
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+        Database db;
+        DbError err;
+        const bool ok = db.openProgramDatabase(m_dir.filePath("Program Files/RVL's map"), &err);
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY2(ok, qPrintable(err.description));
+        Recordset rs;
+        QVERIFY(rs.open("select count(*) from functienamen", db, &err));
+        QCOMPARE(rs.text(0), QStringLiteral("9"));
+        QCOMPARE(db.fileName(), QFileInfo(dir + "/RVL92.MDB").absoluteFilePath());
+    }
+
+    void neverWritesTheFile() {
+        const QString file = m_dir.filePath("ro.db");
+        QVERIFY(QFile::copy(m_db, file));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray before = f.readAll();
+        f.close();
+        {
+            Database db;
+            DbError err;
+            QVERIFY(db.open(file, &err));
+            Recordset rs;
+            // Writing through the connection is refused and nothing changes.
+            QVERIFY(!rs.open("DELETE FROM functienamen", db, &err));
+            QVERIFY(err.isError());
+            QVERIFY(!rs.open("CREATE TABLE x(a)", db, &err));
+            QVERIFY(rs.open("select * from functienamen", db, &err));
+        }
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        QVERIFY(!QFile::exists(file + "-journal"));
+        QVERIFY(!QFile::exists(file + "-wal"));
+    }
+
+    void queryErrorsComeBackAsNumberAndText_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("inDescription");
+        row("missing table", "select * from bestaatniet", "no such table: bestaatniet");
+        row("missing column", "select bestaatniet from RVL", "no such column: bestaatniet");
+        row("syntax", "select from", "syntax error");
+        row("empty text", "", "De opdracht bevat geen query.");
+    }
+
+    void queryErrorsComeBackAsNumberAndText() {
+        QFETCH(QString, sql);
+        QFETCH(QString, inDescription);
+        DbError err;
+        Recordset rs;
+        QVERIFY(!rs.open(sql, m_conn, &err));
+        QVERIFY(err.number != 0);
+        QVERIFY2(err.description.contains(inDescription), qPrintable(err.description));
+        QVERIFY(!rs.isOpen());
+        QCOMPARE(rs.state(), 0);
+
+        Database closed;
+        QVERIFY(!rs.open("select 1", closed, &err));
+        QCOMPARE(err.number, int(dberr::NotOpen));
+    }
+
+    void nullStaysDistinctFromEmpty() {
+        DbError err;
+        Recordset rs;
+        QVERIFY(
+            rs.open("select Functienaam from functienamen where RVL92 = '66060'", m_conn, &err));
+        QCOMPARE(rs.recordCount(), 2);
+        QCOMPARE(rs.value(0), std::nullopt);
+        QCOMPARE(rs.text(0), QString());
+        QVERIFY(rs.isNullAt(0, 0));
+        rs.moveNext();
+        QCOMPARE(rs.value(0), std::optional<QString>(QString("")));
+        QVERIFY(!rs.isNullAt(1, 0));
+    }
+
+    void holdsEveryValueAsSqliteGivesIt_data() {
+        QTest::addColumn<QString>("sql");
+        row("tables", "select * from functienamen");
+        row("kinds of value", "select NULL, '', x'', 12, 1.5, 'a' || char(0) || 'b', "
+                              "'\u00e9t\u00e9', x'00ff'");
+        // Some megabytes in values of every length: the store grows many times
+        // on the way and must keep every byte and every NULL where it was.
+        row("growing store",
+            "with recursive n(i) as (select 1 union all select i + 1 from n where i < 40000) "
+            "select i, case when i % 7 = 0 then null when i % 11 = 0 then '' "
+            "else substr(printf('%0300d', i) || char(233), 1 + i % 290) end, "
+            "case when i % 13 = 0 then null else printf('%d', i * i) end from n");
+    }
+
+    void holdsEveryValueAsSqliteGivesIt() {
+        QFETCH(QString, sql);
+        DbError err;
+        Recordset rs;
+        QVERIFY2(rs.open(sql, m_conn, &err), qPrintable(err.description));
+
+        sqlite3_stmt* st = nullptr;
+        QCOMPARE(sqlite3_prepare_v2(m_conn.handle(), sql.toUtf8().constData(), -1, &st, nullptr),
+                 SQLITE_OK);
+        const int cols = sqlite3_column_count(st);
+        QCOMPARE(rs.fieldCount(), cols);
+        int row = 0;
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            for (int c = 0; c < cols; ++c) {
+                const bool isNull = sqlite3_column_type(st, c) == SQLITE_NULL;
+                const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
+                const QByteArray expected(v ? v : "", v ? sqlite3_column_bytes(st, c) : 0);
+                if (rs.isNullAt(row, c) != isNull || rs.rawAt(row, c).toByteArray() != expected) {
+                    sqlite3_finalize(st);
+                    QFAIL(qPrintable(QStringLiteral("row %1, column %2").arg(row).arg(c)));
+                }
+            }
+            ++row;
+        }
+        sqlite3_finalize(st);
+        QCOMPARE(rs.recordCount(), row);
+    }
+
+    void fieldsByNameIgnoreCase() {
+        DbError err;
+        Recordset rs;
+        // The screens spell column names in varying case.
+        QVERIFY(rs.open(" select RVL92, Functienaam, beroep, id from functienamen", m_conn, &err));
+        QCOMPARE(rs.fieldCount(), 4);
+        QCOMPARE(rs.fieldIndex("functienaam"), 1);
+        QCOMPARE(rs.fieldIndex("ID"), 3);
+        QCOMPARE(rs.fieldIndex("bestaatniet"), -1);
+        QCOMPARE(rs.text("FUNCTIENAAM"), QStringLiteral("Bakker"));
+        QCOMPARE(rs.text("id"), QStringLiteral("7"));
+    }
+
+    void rowsInKeyOrder_data() {
+        QTest::addColumn<QString>("rows"); // values rows (value, key)
+        QTest::addColumn<QString>("expected");
+        row("in order already", "('a',1),('b',2),('c',3)", "a,b,c");
+        row("ascending runs, as from an index", "('c',5),('d',9),('a',1),('e',12),('b',3)",
+            "a,b,c,d,e");
+        row("keys far apart", "('c',9000000000000),('a',-5),('b',42)", "a,b,c");
+        row("NULL values stay with their row", "(NULL,2),('x',1),('',3)", "x,<NULL>,");
+        row("a repeated key keeps the statement's order", "('b',2),('a',1),('c',2)", "a,b,c");
+        row("no rows", "('a',1)) where (0", "");
+    }
+
+    // A statement read through an index gives its rows by the index; its last
+    // column puts them back in the order asked for, and is no field itself.
+    void rowsInKeyOrder() {
+        QFETCH(QString, rows);
+        QFETCH(QString, expected);
+        Recordset rs;
+        DbError err;
+        QVERIFY2(rs.open("select * from (values " + rows + ")", m_conn, &err,
+                         Recordset::Order::ByKeyColumn),
+                 qPrintable(err.description));
+        QCOMPARE(rs.fieldCount(), 1);
+        QStringList got;
+        for (int r = 0; r < rs.recordCount(); ++r)
+            got << rs.valueAt(r, 0).value_or("<NULL>");
+        QCOMPARE(got.join(','), expected);
+        // Moves and finds go by the new order.
+        if (rs.recordCount() > 0) {
+            QVERIFY(rs.moveLast());
+            const QString last = rs.text(0);
+            QVERIFY(rs.moveFirst());
+            QVERIFY(rs.find({0, FindCriterion::Op::Equals, last}));
+            QCOMPARE(rs.currentRow(), rs.recordCount() - 1);
+        }
+    }
+
+    void moves() {
+        DbError err;
+        Recordset rs;
+        QVERIFY(rs.open("select RVL92 from RVL order by RVL92", m_conn, &err));
+        QCOMPARE(rs.recordCount(), 3);
+        QCOMPARE(rs.text(0), "11010");
+        QVERIFY(!rs.bof() && !rs.eof());
+        QVERIFY(rs.movePrevious());
+        QVERIFY(rs.bof());
+        QCOMPARE(rs.value(0), std::nullopt);
+        QVERIFY(!rs.movePrevious()); // no further than BOF
+        QVERIFY(rs.moveNext());
+        QCOMPARE(rs.text(0), "11010");
+        QVERIFY(rs.moveLast());
+        QCOMPARE(rs.text(0), "33030");
+        QVERIFY(rs.moveNext());
+        QVERIFY(rs.eof());
+        QVERIFY(!rs.moveNext());
+        QVERIFY(rs.moveFirst());
+        QVERIFY(rs.move(2));
+        QCOMPARE(rs.text(0), "33030");
+        QVERIFY(!rs.move(5));
+        QCOMPARE(rs.text(0), "33030");
+        QVERIFY(rs.move(-2));
+        QCOMPARE(rs.text(0), "11010");
+    }
+
+    void emptyResultIsBofAndEof() {
+        DbError err;
+        Recordset rs;
+        QVERIFY(rs.open("select * from RVL where RVL92 = '1101'", m_conn, &err));
+        QCOMPARE(rs.recordCount(), 0);
+        QVERIFY(rs.bof());
+        QVERIFY(rs.eof());
+        QCOMPARE(rs.absolutePosition(), Recordset::PosUnknown);
+        QVERIFY(!rs.moveFirst());
+        QVERIFY(!rs.moveLast());
+        QVERIFY(!rs.find({0, FindCriterion::Op::Equals, "11010"}));
+        QCOMPARE(rs.value(0), std::nullopt);
+        QCOMPARE(rs.fieldCount(), 3); // the columns are known all the same
+    }
+
+    void absolutePosition() {
+        DbError err;
+        Recordset rs;
+        QVERIFY(rs.open("select * from functienamen", m_conn, &err));
+        QCOMPARE(rs.absolutePosition(), 1);
+        QVERIFY(rs.setAbsolutePosition(4));
+        QCOMPARE(rs.text(1), "Chef d'équipe");
+        QCOMPARE(rs.absolutePosition(), 4);
+        QVERIFY(!rs.setAbsolutePosition(0));
+        QVERIFY(!rs.setAbsolutePosition(10));
+        QCOMPARE(rs.absolutePosition(), 4);
+        rs.moveLast();
+        rs.moveNext();
+        QCOMPARE(rs.absolutePosition(), Recordset::PosEOF);
+        rs.moveFirst();
+        rs.movePrevious();
+        QCOMPARE(rs.absolutePosition(), Recordset::PosBOF);
+        rs.close();
+        QCOMPARE(rs.absolutePosition(), Recordset::PosUnknown);
+    }
+
+    void find_data() {
+        using Op = FindCriterion::Op;
+        QTest::addColumn<int>("startPos");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("op");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("skip");
+        QTest::addColumn<bool>("backward");
+        QTest::addColumn<int>("expectedPos"); // PosEOF / PosBOF when not found
+
+        // Table: 1 Bakker/11010, 2 bakker (banket)/22020, 3 Broodbakker/11010,
+        // 4 Chef d'équipe, 5 Écoleur, 6 ecru-verver/11010, 7 100% inspecteur #1,
+        // 8 NULL, 9 "".
+        row("current row counts", 1, 0, int(Op::Equals), "11010", 0, false, 1);
+        row("skip current", 1, 0, int(Op::Equals), "11010", 1, false, 3);
+        row("next of code", 3, 0, int(Op::Equals), "11010", 1, false, 6);
+        row("last of code: EOF", 6, 0, int(Op::Equals), "11010", 1, false, int(Recordset::PosEOF));
+        row("previous of code", 6, 0, int(Op::Equals), "11010", 1, true, 3);
+        row("first of code: BOF", 1, 0, int(Op::Equals), "11010", 1, true, int(Recordset::PosBOF));
+        row("prefix any case", 1, 1, int(Op::Prefix), "BRO", 0, false, 3);
+        row("prefix accent capital", 1, 1, int(Op::Prefix), "éc", 0, false, 5);
+        row("prefix plain e is not é", 1, 1, int(Op::Prefix), "ec", 0, false, 6);
+        row("prefix from later row", 4, 1, int(Op::Prefix), "bak", 0, false,
+            int(Recordset::PosEOF));
+        row("equals is whole value", 1, 1, int(Op::Equals), "bakker", 0, false, 1);
+        row("contains", 1, 1, int(Op::Contains), "BANKET", 0, false, 2);
+        row("like pattern", 1, 0, int(Op::Like), "#####", 1, false, 2);
+        row("like code equality", 2, 0, int(Op::Like), "33030", 0, false, 4);
+        row("null never matches", 1, 1, int(Op::Equals), "", 0, false, 9);
+        row("bad column", 1, 9, int(Op::Equals), "x", 0, false, 1);
+    }
+
+    void find() {
+        QFETCH(int, startPos);
+        QFETCH(int, column);
+        QFETCH(int, op);
+        QFETCH(QString, value);
+        QFETCH(int, skip);
+        QFETCH(bool, backward);
+        QFETCH(int, expectedPos);
+        DbError err;
+        Recordset rs;
+        QVERIFY(rs.open("select RVL92, Functienaam from functienamen", m_conn, &err));
+        QVERIFY(rs.setAbsolutePosition(startPos));
+        const bool found =
+            rs.find({column, FindCriterion::Op(op), value}, skip,
+                    backward ? Recordset::Direction::Backward : Recordset::Direction::Forward);
+        QCOMPARE(rs.absolutePosition(), expectedPos);
+        QCOMPARE(found, expectedPos > 0 && column < rs.fieldCount());
+    }
+
+    void findTreatsTypedTextLiterally_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("expectedPos");
+        row("quote", "Chef d'", 4);
+        row("percent", "100%", 7);
+        row("percent alone matches no other row", "%", int(Recordset::PosEOF));
+        row("star", "*", int(Recordset::PosEOF));
+        row("hash", "100% inspecteur #", 7);
+        row("hash is not digit wildcard", "#", int(Recordset::PosEOF));
+        row("bracket", "[", int(Recordset::PosEOF));
+        row("underscore", "_", int(Recordset::PosEOF));
+    }
+
+    void findTreatsTypedTextLiterally() {
+        QFETCH(QString, typed);
+        QFETCH(int, expectedPos);
+        DbError err;
+        Recordset rs;
+        QVERIFY(rs.open("select RVL92, Functienaam from functienamen", m_conn, &err));
+        rs.find({1, FindCriterion::Op::Prefix, typed});
+        QCOMPARE(rs.absolutePosition(), expectedPos);
+    }
+
+    void reopenEmitsReset() {
+        DbError err;
+        Recordset rs;
+        QSignalSpy about(&rs, &Recordset::aboutToReset);
+        QSignalSpy reset(&rs, &Recordset::reset);
+        QSignalSpy moved(&rs, &Recordset::positionChanged);
+        QVERIFY(rs.open("select * from RVL", m_conn, &err));
+        QVERIFY(rs.open("select * from functienamen", m_conn, &err)); // closes the first
+        QCOMPARE(about.count(), 3);
+        QCOMPARE(reset.count(), 3);
+        QCOMPARE(rs.recordCount(), 9);
+        rs.moveLast();
+        QCOMPARE(moved.count(), 1);
+        QCOMPARE(moved.last().at(0).toInt(), 8);
+        // A failing query leaves the result closed, not the old one half-open.
+        QVERIFY(!rs.open("select * from nergens", m_conn, &err));
+        QVERIFY(!rs.isOpen());
+        QCOMPARE(rs.recordCount(), 0);
+    }
+
+    void twoConnectionsAreIndependent() {
+        Database a, b;
+        DbError err;
+        QVERIFY(a.open(m_db, &err));
+        QVERIFY(b.open(m_db, &err));
+        Recordset ra, rb;
+        QVERIFY(ra.open("select * from functienamen", a, &err));
+        QVERIFY(rb.open("select * from functienamen", b, &err));
+        ra.moveLast();
+        QCOMPARE(rb.absolutePosition(), 1);
+        a.close();
+        QVERIFY(rb.open("select * from RVL", b, &err));
+        // A recordset holds its rows after its connection closed.
+        QCOMPARE(ra.recordCount(), 9);
+    }
 
 private:
     QTemporaryDir m_dir;
     QString m_db;
     Database m_conn; // shared by the tests that only read
 };
-
-void TestRecordset::initTestCase() {
-    QVERIFY(m_dir.isValid());
-    m_db = m_dir.filePath("small.db");
-    QVERIFY(testdb::writeSmall(m_db));
-    DbError err;
-    QVERIFY2(m_conn.open(m_db, &err), qPrintable(err.description));
-}
-
-void TestRecordset::openFailures_data() {
-    QTest::addColumn<QByteArray>("content"); // "-" = no file
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("description"); // %1 = the file, native separators
-    QTest::newRow("missing") << QByteArray("-") << int(dberr::FileNotFound)
-                             << "Het databasebestand %1 is niet gevonden.";
-    QTest::newRow("empty") << QByteArray() << int(dberr::NotADatabase)
-                           << "Het databasebestand %1 is leeg.";
-    QTest::newRow("garbage") << QByteArray("dit is geen database, maar tekst")
-                             << int(dberr::NotADatabase)
-                             << "Het bestand %1 is geen database van RVL92.";
-    QByteArray truncated("SQLite format 3\0", 16);
-    truncated.append(QByteArray(84, '\x01'));
-    QTest::newRow("damaged sqlite") << truncated << int(dberr::NotADatabase) << QString();
-}
-
-void TestRecordset::openFailures() {
-    QFETCH(QByteArray, content);
-    QFETCH(int, number);
-    QFETCH(QString, description);
-    const QString file = m_dir.filePath(QStringLiteral("fail-%1.MDB").arg(QTest::currentDataTag()));
-    if (content != "-") {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
-    }
-    Database db;
-    DbError err;
-    QVERIFY(!db.open(file, &err));
-    QVERIFY(!db.isOpen());
-    QCOMPARE(err.number, number);
-    if (!description.isEmpty())
-        QCOMPARE(err.description, description.arg(QDir::toNativeSeparators(file)));
-    else
-        QVERIFY(err.description.contains(QDir::toNativeSeparators(file)));
-}
-
-void TestRecordset::formatToldByContent_data() {
-    QTest::addColumn<QByteArray>("head");
-    QTest::addColumn<int>("format");
-    QByteArray jet(4, '\0');
-    jet += "Standard Jet DB";
-    jet += QByteArray(40, '\0');
-    QByteArray ace(4, '\0');
-    ace += "Standard ACE DB";
-    ace += QByteArray(40, '\0');
-    QTest::newRow("sqlite") << QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\0')
-                            << int(Database::Format::SQLite);
-    QTest::newRow("jet") << jet << int(Database::Format::Jet);
-    QTest::newRow("ace") << ace << int(Database::Format::Jet);
-    QTest::newRow("text") << QByteArray("Standard Jet DB at the start")
-                          << int(Database::Format::Unknown);
-    QTest::newRow("empty") << QByteArray() << int(Database::Format::Empty);
-}
-
-void TestRecordset::formatToldByContent() {
-    QFETCH(QByteArray, head);
-    QFETCH(int, format);
-    // The name says nothing: an SQLite file called .MDB, a Jet file called .db.
-    const QString file = m_dir.filePath(QStringLiteral("fmt-%1.db").arg(QTest::currentDataTag()));
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(head);
-    f.close();
-    QCOMPARE(int(Database::detectFormat(file)), format);
-    QCOMPARE(int(Database::detectFormat(m_dir.filePath("bestaat-niet.MDB"))),
-             int(Database::Format::Missing));
-}
-
-void TestRecordset::opensFromReadOnlyFolderWithOddName() {
-    // Blanks and an apostrophe in the path, a folder nobody may write to.
-    const QString dir = m_dir.filePath("Program Files/RVL's map/Programmabestanden");
-    QVERIFY(QDir().mkpath(dir));
-    QVERIFY(QFile::copy(m_db, dir + "/RVL92.MDB"));
-    QFile::setPermissions(dir + "/RVL92.MDB", QFile::ReadOwner | QFile::ReadGroup);
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
-    Database db;
-    DbError err;
-    const bool ok = db.openProgramDatabase(m_dir.filePath("Program Files/RVL's map"), &err);
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY2(ok, qPrintable(err.description));
-    Recordset rs;
-    QVERIFY(rs.open("select count(*) from functienamen", db, &err));
-    QCOMPARE(rs.text(0), QStringLiteral("9"));
-    QCOMPARE(db.fileName(), QFileInfo(dir + "/RVL92.MDB").absoluteFilePath());
-}
-
-void TestRecordset::neverWritesTheFile() {
-    const QString file = m_dir.filePath("ro.db");
-    QVERIFY(QFile::copy(m_db, file));
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray before = f.readAll();
-    f.close();
-    {
-        Database db;
-        DbError err;
-        QVERIFY(db.open(file, &err));
-        Recordset rs;
-        // Writing through the connection is refused and nothing changes.
-        QVERIFY(!rs.open("DELETE FROM functienamen", db, &err));
-        QVERIFY(err.isError());
-        QVERIFY(!rs.open("CREATE TABLE x(a)", db, &err));
-        QVERIFY(rs.open("select * from functienamen", db, &err));
-    }
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), before);
-    QVERIFY(!QFile::exists(file + "-journal"));
-    QVERIFY(!QFile::exists(file + "-wal"));
-}
-
-void TestRecordset::queryErrorsComeBackAsNumberAndText_data() {
-    QTest::addColumn<QString>("sql");
-    QTest::addColumn<QString>("inDescription");
-    QTest::newRow("missing table") << "select * from bestaatniet"
-                                   << "no such table: bestaatniet";
-    QTest::newRow("missing column") << "select bestaatniet from RVL"
-                                    << "no such column: bestaatniet";
-    QTest::newRow("syntax") << "select from"
-                            << "syntax error";
-    QTest::newRow("empty text") << ""
-                                << "De opdracht bevat geen query.";
-}
-
-void TestRecordset::queryErrorsComeBackAsNumberAndText() {
-    QFETCH(QString, sql);
-    QFETCH(QString, inDescription);
-    DbError err;
-    Database& db = m_conn;
-    Recordset rs;
-    QVERIFY(!rs.open(sql, db, &err));
-    QVERIFY(err.number != 0);
-    QVERIFY2(err.description.contains(inDescription), qPrintable(err.description));
-    QVERIFY(!rs.isOpen());
-    QCOMPARE(rs.state(), 0);
-
-    Database closed;
-    QVERIFY(!rs.open("select 1", closed, &err));
-    QCOMPARE(err.number, int(dberr::NotOpen));
-}
-
-void TestRecordset::nullStaysDistinctFromEmpty() {
-    DbError err;
-    Database& db = m_conn;
-    Recordset rs;
-    QVERIFY(rs.open("select Functienaam from functienamen where RVL92 = '66060'", db, &err));
-    QCOMPARE(rs.recordCount(), 2);
-    QCOMPARE(rs.value(0), std::nullopt);
-    QCOMPARE(rs.text(0), QString());
-    QVERIFY(rs.isNullAt(0, 0));
-    rs.moveNext();
-    QCOMPARE(rs.value(0), std::optional<QString>(QString("")));
-    QVERIFY(!rs.isNullAt(1, 0));
-}
-
-void TestRecordset::holdsEveryValueAsSqliteGivesIt_data() {
-    QTest::addColumn<QString>("sql");
-    QTest::newRow("tables") << "select * from functienamen";
-    QTest::newRow("kinds of value") << "select NULL, '', x'', 12, 1.5, 'a' || char(0) || 'b', "
-                                       "'\u00e9t\u00e9', x'00ff'";
-    // Some megabytes in values of every length: the store grows many times
-    // on the way and must keep every byte and every NULL where it was.
-    QTest::newRow("growing store")
-        << "with recursive n(i) as (select 1 union all select i + 1 from n where i < 40000) "
-           "select i, case when i % 7 = 0 then null when i % 11 = 0 then '' "
-           "else substr(printf('%0300d', i) || char(233), 1 + i % 290) end, "
-           "case when i % 13 = 0 then null else printf('%d', i * i) end from n";
-}
-
-void TestRecordset::holdsEveryValueAsSqliteGivesIt() {
-    QFETCH(QString, sql);
-    DbError err;
-    Database& db = m_conn;
-    Recordset rs;
-    QVERIFY2(rs.open(sql, db, &err), qPrintable(err.description));
-
-    sqlite3_stmt* st = nullptr;
-    QCOMPARE(sqlite3_prepare_v2(db.handle(), sql.toUtf8().constData(), -1, &st, nullptr),
-             SQLITE_OK);
-    const int cols = sqlite3_column_count(st);
-    QCOMPARE(rs.fieldCount(), cols);
-    int row = 0;
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        for (int c = 0; c < cols; ++c) {
-            const bool isNull = sqlite3_column_type(st, c) == SQLITE_NULL;
-            const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
-            const QByteArray expected(v ? v : "", v ? sqlite3_column_bytes(st, c) : 0);
-            if (rs.isNullAt(row, c) != isNull || rs.rawAt(row, c).toByteArray() != expected) {
-                sqlite3_finalize(st);
-                QFAIL(qPrintable(QStringLiteral("row %1, column %2").arg(row).arg(c)));
-            }
-        }
-        ++row;
-    }
-    sqlite3_finalize(st);
-    QCOMPARE(rs.recordCount(), row);
-}
-
-void TestRecordset::fieldsByNameIgnoreCase() {
-    DbError err;
-    Database& db = m_conn;
-    Recordset rs;
-    // The screens spell column names in varying case.
-    QVERIFY(rs.open(" select RVL92, Functienaam, beroep, id from functienamen", db, &err));
-    QCOMPARE(rs.fieldCount(), 4);
-    QCOMPARE(rs.fieldIndex("functienaam"), 1);
-    QCOMPARE(rs.fieldIndex("ID"), 3);
-    QCOMPARE(rs.fieldIndex("bestaatniet"), -1);
-    QCOMPARE(rs.text("FUNCTIENAAM"), QStringLiteral("Bakker"));
-    QCOMPARE(rs.text("id"), QStringLiteral("7"));
-}
-
-void TestRecordset::rowsInKeyOrder_data() {
-    QTest::addColumn<QString>("rows"); // values rows (value, key)
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("in order already") << "('a',1),('b',2),('c',3)"
-                                      << "a,b,c";
-    QTest::newRow("ascending runs, as from an index") << "('c',5),('d',9),('a',1),('e',12),('b',3)"
-                                                      << "a,b,c,d,e";
-    QTest::newRow("keys far apart") << "('c',9000000000000),('a',-5),('b',42)"
-                                    << "a,b,c";
-    QTest::newRow("NULL values stay with their row") << "(NULL,2),('x',1),('',3)"
-                                                     << "x,<NULL>,";
-    QTest::newRow("a repeated key keeps the statement's order") << "('b',2),('a',1),('c',2)"
-                                                                << "a,b,c";
-    QTest::newRow("no rows") << "('a',1)) where (0"
-                             << "";
-}
-
-// A statement read through an index gives its rows by the index; its last
-// column puts them back in the order asked for, and is no field itself.
-void TestRecordset::rowsInKeyOrder() {
-    QFETCH(QString, rows);
-    QFETCH(QString, expected);
-    Recordset rs;
-    DbError err;
-    QVERIFY2(
-        rs.open("select * from (values " + rows + ")", m_conn, &err, Recordset::Order::ByKeyColumn),
-        qPrintable(err.description));
-    QCOMPARE(rs.fieldCount(), 1);
-    QStringList got;
-    for (int r = 0; r < rs.recordCount(); ++r)
-        got << rs.valueAt(r, 0).value_or("<NULL>");
-    QCOMPARE(got.join(','), expected);
-    // Moves and finds go by the new order.
-    if (rs.recordCount() > 0) {
-        QVERIFY(rs.moveLast());
-        const QString last = rs.text(0);
-        QVERIFY(rs.moveFirst());
-        QVERIFY(rs.find({0, FindCriterion::Op::Equals, last}));
-        QCOMPARE(rs.currentRow(), rs.recordCount() - 1);
-    }
-}
-
-void TestRecordset::moves() {
-    DbError err;
-    Database& db = m_conn;
-    Recordset rs;
-    QVERIFY(rs.open("select RVL92 from RVL order by RVL92", db, &err));
-    QCOMPARE(rs.recordCount(), 3);
-    QCOMPARE(rs.text(0), "11010");
-    QVERIFY(!rs.bof() && !rs.eof());
-    QVERIFY(rs.movePrevious());
-    QVERIFY(rs.bof());
-    QCOMPARE(rs.value(0), std::nullopt);
-    QVERIFY(!rs.movePrevious()); // no further than BOF
-    QVERIFY(rs.moveNext());
-    QCOMPARE(rs.text(0), "11010");
-    QVERIFY(rs.moveLast());
-    QCOMPARE(rs.text(0), "33030");
-    QVERIFY(rs.moveNext());
-    QVERIFY(rs.eof());
-    QVERIFY(!rs.moveNext());
-    QVERIFY(rs.moveFirst());
-    QVERIFY(rs.move(2));
-    QCOMPARE(rs.text(0), "33030");
-    QVERIFY(!rs.move(5));
-    QCOMPARE(rs.text(0), "33030");
-    QVERIFY(rs.move(-2));
-    QCOMPARE(rs.text(0), "11010");
-}
-
-void TestRecordset::emptyResultIsBofAndEof() {
-    DbError err;
-    Database& db = m_conn;
-    Recordset rs;
-    QVERIFY(rs.open("select * from RVL where RVL92 = '1101'", db, &err));
-    QCOMPARE(rs.recordCount(), 0);
-    QVERIFY(rs.bof());
-    QVERIFY(rs.eof());
-    QCOMPARE(rs.absolutePosition(), Recordset::PosUnknown);
-    QVERIFY(!rs.moveFirst());
-    QVERIFY(!rs.moveLast());
-    QVERIFY(!rs.find({0, FindCriterion::Op::Equals, "11010"}));
-    QCOMPARE(rs.value(0), std::nullopt);
-    QCOMPARE(rs.fieldCount(), 3); // the columns are known all the same
-}
-
-void TestRecordset::absolutePosition() {
-    DbError err;
-    Database& db = m_conn;
-    Recordset rs;
-    QVERIFY(rs.open("select * from functienamen", db, &err));
-    QCOMPARE(rs.absolutePosition(), 1);
-    QVERIFY(rs.setAbsolutePosition(4));
-    QCOMPARE(rs.text(1), "Chef d'équipe");
-    QCOMPARE(rs.absolutePosition(), 4);
-    QVERIFY(!rs.setAbsolutePosition(0));
-    QVERIFY(!rs.setAbsolutePosition(10));
-    QCOMPARE(rs.absolutePosition(), 4);
-    rs.moveLast();
-    rs.moveNext();
-    QCOMPARE(rs.absolutePosition(), Recordset::PosEOF);
-    rs.moveFirst();
-    rs.movePrevious();
-    QCOMPARE(rs.absolutePosition(), Recordset::PosBOF);
-    rs.close();
-    QCOMPARE(rs.absolutePosition(), Recordset::PosUnknown);
-}
-
-void TestRecordset::find_data() {
-    using Op = FindCriterion::Op;
-    QTest::addColumn<int>("startPos");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("op");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<int>("skip");
-    QTest::addColumn<bool>("backward");
-    QTest::addColumn<int>("expectedPos"); // PosEOF / PosBOF when not found
-
-    // Table: 1 Bakker/11010, 2 bakker (banket)/22020, 3 Broodbakker/11010,
-    // 4 Chef d'équipe, 5 Écoleur, 6 ecru-verver/11010, 7 100% inspecteur #1,
-    // 8 NULL, 9 "".
-    QTest::newRow("current row counts") << 1 << 0 << int(Op::Equals) << "11010" << 0 << false << 1;
-    QTest::newRow("skip current") << 1 << 0 << int(Op::Equals) << "11010" << 1 << false << 3;
-    QTest::newRow("next of code") << 3 << 0 << int(Op::Equals) << "11010" << 1 << false << 6;
-    QTest::newRow("last of code: EOF")
-        << 6 << 0 << int(Op::Equals) << "11010" << 1 << false << int(Recordset::PosEOF);
-    QTest::newRow("previous of code") << 6 << 0 << int(Op::Equals) << "11010" << 1 << true << 3;
-    QTest::newRow("first of code: BOF")
-        << 1 << 0 << int(Op::Equals) << "11010" << 1 << true << int(Recordset::PosBOF);
-    QTest::newRow("prefix any case") << 1 << 1 << int(Op::Prefix) << "BRO" << 0 << false << 3;
-    QTest::newRow("prefix accent capital") << 1 << 1 << int(Op::Prefix) << "éc" << 0 << false << 5;
-    QTest::newRow("prefix plain e is not é")
-        << 1 << 1 << int(Op::Prefix) << "ec" << 0 << false << 6;
-    QTest::newRow("prefix from later row")
-        << 4 << 1 << int(Op::Prefix) << "bak" << 0 << false << int(Recordset::PosEOF);
-    QTest::newRow("equals is whole value")
-        << 1 << 1 << int(Op::Equals) << "bakker" << 0 << false << 1;
-    QTest::newRow("contains") << 1 << 1 << int(Op::Contains) << "BANKET" << 0 << false << 2;
-    QTest::newRow("like pattern") << 1 << 0 << int(Op::Like) << "#####" << 1 << false << 2;
-    QTest::newRow("like code equality") << 2 << 0 << int(Op::Like) << "33030" << 0 << false << 4;
-    QTest::newRow("null never matches") << 1 << 1 << int(Op::Equals) << "" << 0 << false << 9;
-    QTest::newRow("bad column") << 1 << 9 << int(Op::Equals) << "x" << 0 << false << 1;
-}
-
-void TestRecordset::find() {
-    QFETCH(int, startPos);
-    QFETCH(int, column);
-    QFETCH(int, op);
-    QFETCH(QString, value);
-    QFETCH(int, skip);
-    QFETCH(bool, backward);
-    QFETCH(int, expectedPos);
-    DbError err;
-    Database& db = m_conn;
-    Recordset rs;
-    QVERIFY(rs.open("select RVL92, Functienaam from functienamen", db, &err));
-    QVERIFY(rs.setAbsolutePosition(startPos));
-    const bool found =
-        rs.find({column, FindCriterion::Op(op), value}, skip,
-                backward ? Recordset::Direction::Backward : Recordset::Direction::Forward);
-    QCOMPARE(rs.absolutePosition(), expectedPos);
-    QCOMPARE(found, expectedPos > 0 && column < rs.fieldCount());
-}
-
-void TestRecordset::findTreatsTypedTextLiterally_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("expectedPos");
-    QTest::newRow("quote") << "Chef d'" << 4;
-    QTest::newRow("percent") << "100%" << 7;
-    QTest::newRow("percent alone matches no other row") << "%" << int(Recordset::PosEOF);
-    QTest::newRow("star") << "*" << int(Recordset::PosEOF);
-    QTest::newRow("hash") << "100% inspecteur #" << 7;
-    QTest::newRow("hash is not digit wildcard") << "#" << int(Recordset::PosEOF);
-    QTest::newRow("bracket") << "[" << int(Recordset::PosEOF);
-    QTest::newRow("underscore") << "_" << int(Recordset::PosEOF);
-}
-
-void TestRecordset::findTreatsTypedTextLiterally() {
-    QFETCH(QString, typed);
-    QFETCH(int, expectedPos);
-    DbError err;
-    Database& db = m_conn;
-    Recordset rs;
-    QVERIFY(rs.open("select RVL92, Functienaam from functienamen", db, &err));
-    rs.find({1, FindCriterion::Op::Prefix, typed});
-    QCOMPARE(rs.absolutePosition(), expectedPos);
-}
-
-void TestRecordset::reopenEmitsReset() {
-    DbError err;
-    Database& db = m_conn;
-    Recordset rs;
-    QSignalSpy about(&rs, &Recordset::aboutToReset);
-    QSignalSpy reset(&rs, &Recordset::reset);
-    QSignalSpy moved(&rs, &Recordset::positionChanged);
-    QVERIFY(rs.open("select * from RVL", db, &err));
-    QVERIFY(rs.open("select * from functienamen", db, &err)); // closes the first
-    QCOMPARE(about.count(), 3);
-    QCOMPARE(reset.count(), 3);
-    QCOMPARE(rs.recordCount(), 9);
-    rs.moveLast();
-    QCOMPARE(moved.count(), 1);
-    QCOMPARE(moved.last().at(0).toInt(), 8);
-    // A failing query leaves the result closed, not the old one half-open.
-    QVERIFY(!rs.open("select * from nergens", db, &err));
-    QVERIFY(!rs.isOpen());
-    QCOMPARE(rs.recordCount(), 0);
-}
-
-void TestRecordset::twoConnectionsAreIndependent() {
-    Database a, b;
-    DbError err;
-    QVERIFY(a.open(m_db, &err));
-    QVERIFY(b.open(m_db, &err));
-    Recordset ra, rb;
-    QVERIFY(ra.open("select * from functienamen", a, &err));
-    QVERIFY(rb.open("select * from functienamen", b, &err));
-    ra.moveLast();
-    QCOMPARE(rb.absolutePosition(), 1);
-    a.close();
-    QVERIFY(rb.open("select * from RVL", b, &err));
-    // A recordset holds its rows after its connection closed.
-    QCOMPARE(ra.recordCount(), 9);
-}
 
 QTEST_GUILESS_MAIN(TestRecordset)
 #include "tst_recordset.moc"

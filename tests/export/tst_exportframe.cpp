@@ -12,7 +12,8 @@
 #include "export/exportframe.h"
 #include "export/screenexports.h"
 
-#include "export/exportdb.h"
+#include "export/exportfixture.h"
+#include "support/datarow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -26,15 +27,12 @@
 
 using namespace rvl92;
 using namespace rvl92::exports;
+using exportfixture::contents;
+using exportfixture::crlf;
 
 Q_DECLARE_METATYPE(rvl92::exports::ExportType)
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 QString cannotCreate(const QString& path) {
     return "Het bestand kan niet worden aangemaakt:\n" + path +
@@ -67,7 +65,7 @@ class TestExportFrame : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_program.isValid());
-        QVERIFY(exportdb::write(dir()));
+        QVERIFY(exportfixture::write(dir()));
         DbError err;
         QVERIFY(m_cnn.openProgramDatabase(dir(), &err));
         forms().registerForm(form::Startscherm, [] { return new Form(form::Startscherm); });
@@ -131,9 +129,9 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("positionAfter");
         const QString noFolder = file("bestaat-niet/Namen.txt");
-        QTest::newRow("folder missing") << noFolder << cannotCreate(noFolder) << 4;
-        QTest::newRow("a folder") << dir() << cannotCreate(dir()) << 4;
-        QTest::newRow("full disk") << "/dev/full" << cannotWrite("/dev/full") << 1;
+        row("folder missing", noFolder, cannotCreate(noFolder), 4);
+        row("a folder", dir(), cannotCreate(dir()), 4);
+        row("full disk", "/dev/full", cannotWrite("/dev/full"), 1);
     }
     void unwritable() {
         QFETCH(QString, path);

@@ -6,7 +6,8 @@
 #include "export/exportlines.h"
 #include "export/layouts.h"
 
-#include "export/exportdb.h"
+#include "export/exportfixture.h"
+#include "support/datarow.h"
 #include "support/failingdevice.h"
 
 #include <QBuffer>
@@ -15,20 +16,10 @@
 
 using namespace rvl92;
 using namespace rvl92::exports;
+using exportfixture::contents;
+using exportfixture::crlf;
 
 Q_DECLARE_METATYPE(rvl92::exports::ExportType)
-
-namespace {
-
-// windows-1252 bytes of the lines, each ended by CR LF.
-QByteArray crlf(const QList<QByteArray>& lines) {
-    QByteArray out;
-    for (const QByteArray& l : lines)
-        out += l + "\r\n";
-    return out;
-}
-
-} // namespace
 
 class TestExportLayouts : public QObject {
     Q_OBJECT
@@ -56,7 +47,7 @@ class TestExportLayouts : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
-        QVERIFY(exportdb::write(m_dir.path()));
+        QVERIFY(exportfixture::write(m_dir.path()));
         DbError err;
         QVERIFY2(m_cnn.openProgramDatabase(m_dir.path(), &err), qPrintable(err.description));
     }
@@ -64,14 +55,13 @@ private slots:
     void windows1252_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ascii") << "RVL92 ;#'" << QByteArray("RVL92 ;#'");
-        QTest::newRow("accents") << QString::fromUtf8("éëèçÉ")
-                                 << QByteArray("\xe9\xeb\xe8\xe7\xc9");
-        QTest::newRow("euro, quotes") << QString::fromUtf8("€ ‘x’") << QByteArray("\x80 \x91x\x92");
+        row("ascii", "RVL92 ;#'", QByteArray("RVL92 ;#'"));
+        row("accents", QString::fromUtf8("éëèçÉ"), QByteArray("\xe9\xeb\xe8\xe7\xc9"));
+        row("euro, quotes", QString::fromUtf8("€ ‘x’"), QByteArray("\x80 \x91x\x92"));
         // Characters the code page lacks become "?", never the converter's 0x1A.
-        QTest::newRow("outside code page") << QString::fromUtf8("Ős中") << QByteArray("?s?");
-        QTest::newRow("outside BMP, one mark") << QString::fromUtf8("a😀b") << QByteArray("a?b");
-        QTest::newRow("empty") << QString() << QByteArray();
+        row("outside code page", QString::fromUtf8("Ős中"), QByteArray("?s?"));
+        row("outside BMP, one mark", QString::fromUtf8("a😀b"), QByteArray("a?b"));
+        row("empty", QString(), QByteArray());
     }
     void windows1252() {
         QFETCH(QString, text);
@@ -85,13 +75,13 @@ private slots:
         QTest::addColumn<ExportType>("type");
         const auto T = ExportType::Text;
         const auto C = ExportType::Csv;
-        QTest::newRow("txt") << "/m/Kenmerken.txt" << C << T;
-        QTest::newRow("csv") << "/m/Kenmerken.csv" << T << C;
-        QTest::newRow("capitals TXT") << "/m/Namen.TXT" << C << T;
-        QTest::newRow("other extension, csv filter") << "/m/Namen.lst" << C << C;
-        QTest::newRow("no extension") << "/m/Namen" << C << C;
-        QTest::newRow("only the last extension") << "/m/a.txt.csv" << T << C;
-        QTest::newRow("folder named .csv") << "/m/x.csv/Namen" << T << T;
+        row("txt", "/m/Kenmerken.txt", C, T);
+        row("csv", "/m/Kenmerken.csv", T, C);
+        row("capitals TXT", "/m/Namen.TXT", C, T);
+        row("other extension, csv filter", "/m/Namen.lst", C, C);
+        row("no extension", "/m/Namen", C, C);
+        row("only the last extension", "/m/a.txt.csv", T, C);
+        row("folder named .csv", "/m/x.csv/Namen", T, T);
     }
     void typeForPath() {
         QFETCH(QString, path);
@@ -104,15 +94,13 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QByteArray>("file");
         // One work type and three skills, the absent ones NULL: 12 lines.
-        QTest::newRow("nulls drop lines")
-            << "11010"
-            << crlf({"RVL92-code   : 11010", "Beroepsniveau: 1 Elementair",
-                     "Beroepsklasse: 12 Voeding", "Beroepsgroep : 121 Bakkers",
-                     "Niveau       : 02 Basis", "Hoofdrichting: 3 Ambachtelijk",
-                     "Richting     : 31 Voedsel", "Werksoort1   : 101 Bereiden",
-                     "Vaardigheid1 : 201 Deeg kneden", "Vaardigheid2 : 202 Oven stoken",
-                     "Vaardigheid3 : 203 Cr\xe8me maken",
-                     "Beroep       : Bakker van brood; banket"});
+        row("nulls drop lines", "11010",
+            crlf({"RVL92-code   : 11010", "Beroepsniveau: 1 Elementair",
+                  "Beroepsklasse: 12 Voeding", "Beroepsgroep : 121 Bakkers",
+                  "Niveau       : 02 Basis", "Hoofdrichting: 3 Ambachtelijk",
+                  "Richting     : 31 Voedsel", "Werksoort1   : 101 Bereiden",
+                  "Vaardigheid1 : 201 Deeg kneden", "Vaardigheid2 : 202 Oven stoken",
+                  "Vaardigheid3 : 203 Cr\xe8me maken", "Beroep       : Bakker van brood; banket"}));
         // Empty strings keep their lines; a NULL name after a code leaves the
         // blank; a NULL occupation name drops its line.
         QList<QByteArray> leeg{"RVL92-code   : 22020", "Beroepsniveau: 2 "};
@@ -122,10 +110,9 @@ private slots:
               "Vaardigheid1 : ", "Vaardigheid2 : ", "Vaardigheid3 : ", "Vaardigheid4 : ",
               "Vaardigheid5 : ", "Vaardigheid6 : ", "Vaardigheid7 : "})
             leeg << QByteArray(label) + " ";
-        QTest::newRow("empty strings keep lines") << "22020" << crlf(leeg);
-        QTest::newRow("only the code decides")
-            << "33030"
-            << crlf({"RVL92-code   : 33030", "Beroepsgroep : 331 ", "Beroep       : Ploegleider"});
+        row("empty strings keep lines", "22020", crlf(leeg));
+        row("only the code decides", "33030",
+            crlf({"RVL92-code   : 33030", "Beroepsgroep : 331 ", "Beroep       : Ploegleider"}));
     }
     void kenmerkenText() {
         QFETCH(QString, code);
@@ -156,54 +143,49 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         const QString titles = "SELECT RVL92, Functienaam, beroep FROM functienamen ORDER BY id";
         const QString functienamen = "functienamen";
-        QTest::newRow("job titles, text")
-            << titles << functienamen << ExportType::Text
-            << crlf({"11010 Broodbakker", "33030 Chef d'\xe9quipe", "11010 Bakker; deeg",
-                     "11010 P\xe2tissier  \x80 \xeb", " Zonder code", "44040 "});
-        QTest::newRow("job titles, csv")
-            << titles << functienamen << ExportType::Csv
-            << crlf({"11010;Broodbakker", "33030;Chef d'\xe9quipe", "11010;Bakker; deeg",
-                     "11010;P\xe2tissier  \x80 \xeb", ";Zonder code", "44040;"});
+        row("job titles, text", titles, functienamen, ExportType::Text,
+            crlf({"11010 Broodbakker", "33030 Chef d'\xe9quipe", "11010 Bakker; deeg",
+                  "11010 P\xe2tissier  \x80 \xeb", " Zonder code", "44040 "}));
+        row("job titles, csv", titles, functienamen, ExportType::Csv,
+            crlf({"11010;Broodbakker", "33030;Chef d'\xe9quipe", "11010;Bakker; deeg",
+                  "11010;P\xe2tissier  \x80 \xeb", ";Zonder code", "44040;"}));
 
         const QString found = "select RVL92, werksoortCode1, werksoort1, werksoortCode2,"
                               "  werksoort2, werksoortCode3, werksoort3, beroep "
                               " from RVL order by RVL92";
         const QString zoeken = "zoekenKenmerken";
         // A NULL work-type code is three blanks, an empty one stays empty.
-        QTest::newRow("characteristic search, text") << found << zoeken << ExportType::Text
-                                                     << crlf({"11010 101 "
-                                                              "   "
-                                                              " "
-                                                              "   "
-                                                              " Bakker van brood; banket",
-                                                              "22020"
-                                                              " "
-                                                              " "
-                                                              " "
-                                                              " ",
-                                                              "33030 "
-                                                              "   "
-                                                              " "
-                                                              "   "
-                                                              " "
-                                                              "   "
-                                                              " Ploegleider"});
-        QTest::newRow("characteristic search, csv")
-            << found << zoeken << ExportType::Csv
-            << crlf({"11010;101;;;Bakker van brood; banket", "22020;;;;", "33030;;;;Ploegleider"});
+        row("characteristic search, text", found, zoeken, ExportType::Text,
+            crlf({"11010 101 "
+                  "   "
+                  " "
+                  "   "
+                  " Bakker van brood; banket",
+                  "22020"
+                  " "
+                  " "
+                  " "
+                  " ",
+                  "33030 "
+                  "   "
+                  " "
+                  "   "
+                  " "
+                  "   "
+                  " Ploegleider"}));
+        row("characteristic search, csv", found, zoeken, ExportType::Csv,
+            crlf({"11010;101;;;Bakker van brood; banket", "22020;;;;", "33030;;;;Ploegleider"}));
 
         const QString namen = "namen";
-        QTest::newRow("job titles of an occupation, text")
-            << namenExportSql("11010") << namen << ExportType::Text
-            << crlf({"11010 121 Broodbakker", "11010 121 Bakker; deeg",
-                     "11010 121 P\xe2tissier  \x80 \xeb"});
-        QTest::newRow("job titles of an occupation, csv")
-            << namenExportSql("11010") << namen << ExportType::Csv
-            << crlf({"11010;121;Broodbakker", "11010;121;Bakker; deeg",
-                     "11010;121;P\xe2tissier  \x80 \xeb"});
+        row("job titles of an occupation, text", namenExportSql("11010"), namen, ExportType::Text,
+            crlf({"11010 121 Broodbakker", "11010 121 Bakker; deeg",
+                  "11010 121 P\xe2tissier  \x80 \xeb"}));
+        row("job titles of an occupation, csv", namenExportSql("11010"), namen, ExportType::Csv,
+            crlf({"11010;121;Broodbakker", "11010;121;Bakker; deeg",
+                  "11010;121;P\xe2tissier  \x80 \xeb"}));
         // A quote in the code stays inside the literal: no rows, no SQL error.
-        QTest::newRow("job titles of an odd code")
-            << namenExportSql("1' or ''='") << namen << ExportType::Csv << QByteArray();
+        row("job titles of an odd code", namenExportSql("1' or ''='"), namen, ExportType::Csv,
+            QByteArray());
     }
     // A device that stops taking bytes: the lines before it count, the line it
     // cuts short and every later one fail, and nothing is written after the
@@ -211,10 +193,10 @@ private slots:
     void failingDevice_data() {
         QTest::addColumn<int>("budget");
         QTest::addColumn<int>("linesWritten");
-        QTest::newRow("refused at once") << 0 << 0;
-        QTest::newRow("second line cut short") << 7 << 1;
-        QTest::newRow("full after two lines") << 10 << 2;
-        QTest::newRow("room enough") << 100 << 3;
+        row("refused at once", 0, 0);
+        row("second line cut short", 7, 1);
+        row("full after two lines", 10, 2);
+        row("room enough", 100, 3);
     }
     void failingDevice() {
         QFETCH(int, budget);

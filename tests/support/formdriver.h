@@ -21,6 +21,12 @@ template <typename T = QWidget> T* child(const QString& form, const QString& nam
     return f ? f->findChild<T*>(name) : nullptr;
 }
 
+// Unloads every form and lets Qt delete them: the next test starts afresh.
+inline void unloadAll() {
+    rvl92::forms().unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 inline QWidget* focus() {
     return QApplication::focusWidget();
 }

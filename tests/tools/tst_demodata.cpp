@@ -6,6 +6,7 @@
 
 #include "sqlitereader.h"
 
+#include "support/datarow.h"
 #include "support/fixturedb.h"
 #include <QFile>
 #include <QHash>
@@ -79,7 +80,7 @@ private:
         for (const QString& name : {QStringLiteral("demo"), QStringLiteral("klein"),
                                     QStringLiteral("groot"), QStringLiteral("miljoen")}) {
             if (includeMillion || name != QLatin1String("miljoen")) {
-                QTest::newRow(qPrintable(name)) << name;
+                row(qPrintable(name), name);
             }
         }
     }
@@ -110,13 +111,12 @@ private slots:
         QTest::addColumn<QString>("table");
         QTest::addColumn<QStringList>("columns");
         const QStringList rvl = testdb::rvlColumns();
-        QTest::newRow("RVL") << "RVL" << rvl;
-        QTest::newRow("functienamen")
-            << "functienamen" << QStringList{"RVL92", "Functienaam", "beroep", "id"};
-        QTest::newRow("BekwaamhedenNiveau") << "BekwaamhedenNiveau" << QStringList{"NiveauTotaal"};
-        QTest::newRow("richtingen") << "richtingen" << QStringList{"richting"};
-        QTest::newRow("Werksoorten") << "Werksoorten" << QStringList{"Werksoorten"};
-        QTest::newRow("Vaardigheden") << "Vaardigheden" << QStringList{"Vaardigheden"};
+        row("RVL", "RVL", rvl);
+        row("functienamen", "functienamen", QStringList{"RVL92", "Functienaam", "beroep", "id"});
+        row("BekwaamhedenNiveau", "BekwaamhedenNiveau", QStringList{"NiveauTotaal"});
+        row("richtingen", "richtingen", QStringList{"richting"});
+        row("Werksoorten", "Werksoorten", QStringList{"Werksoorten"});
+        row("Vaardigheden", "Vaardigheden", QStringList{"Vaardigheden"});
     }
 
     // The program reads RVL.* by position, so names and order are exact.
@@ -422,10 +422,10 @@ private slots:
         QTest::addColumn<QString>("database");
         QTest::addColumn<int>("occupations");
         QTest::addColumn<int>("titles");
-        QTest::newRow("demo") << "demo" << 1200 << 10000;
-        QTest::newRow("klein") << "klein" << 60 << 600;
-        QTest::newRow("groot") << "groot" << 1200 << 100000;
-        QTest::newRow("miljoen") << "miljoen" << 1200 << 1000000;
+        row("demo", "demo", 1200, 10000);
+        row("klein", "klein", 60, 600);
+        row("groot", "groot", 1200, 100000);
+        row("miljoen", "miljoen", 1200, 1000000);
     }
 
     // More job titles keep the same occupations, so sizes compare fairly.

@@ -1,6 +1,8 @@
 // The pictures of the installed tree: readable, of the sizes and formats the
 // program and the desktop expect, and really drawn (not one flat colour).
 
+#include "support/datarow.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -115,15 +117,14 @@ private slots:
         QTest::addColumn<QStringList>("arguments"); // %1: a fresh directory
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("firstLine");
-        QTest::newRow("map bestaat niet")
-            << QStringList{"--icoon", "%1/nergens/KVD Icoon.ico"} << 1
-            << "rvl92-images: Kan %1/nergens/KVD Icoon.ico niet aanmaken.";
-        QTest::newRow("onbekend argument") << QStringList{"--logo", "%1/logo.bmp", "--groot"} << 2
-                                           << "rvl92-images: Onbekend argument: --groot";
-        QTest::newRow("geen bestand")
-            << QStringList{"--logo"} << 2 << "rvl92-images: Bij --logo hoort een bestandsnaam.";
-        QTest::newRow("niets gevraagd")
-            << QStringList{} << 2 << "rvl92-images: Geef aan welke plaatjes gemaakt moeten worden.";
+        row("map bestaat niet", QStringList{"--icoon", "%1/nergens/KVD Icoon.ico"}, 1,
+            "rvl92-images: Kan %1/nergens/KVD Icoon.ico niet aanmaken.");
+        row("onbekend argument", QStringList{"--logo", "%1/logo.bmp", "--groot"}, 2,
+            "rvl92-images: Onbekend argument: --groot");
+        row("geen bestand", QStringList{"--logo"}, 2,
+            "rvl92-images: Bij --logo hoort een bestandsnaam.");
+        row("niets gevraagd", QStringList{}, 2,
+            "rvl92-images: Geef aan welke plaatjes gemaakt moeten worden.");
     }
 
     void failures() {

@@ -1,6 +1,6 @@
 // "Coderen van functienamen" and its "Bestand coderen" dialog driven as a user
 // would: typing, the list keys, the hand-off, the export and a whole file.
-#include "zoekscherm.h"
+#include "searchdriver.h"
 
 #include "app/messagebox.h"
 #include "coding/codingindex.h"
@@ -16,7 +16,7 @@
 #include <QTableWidget>
 
 using namespace rvl92;
-using namespace zoektest;
+using namespace searchtest;
 
 namespace {
 

@@ -1,12 +1,13 @@
 // "Zoeken op kenmerken" and its four choice dialogs, driven as a user would:
 // picking from the drop-down lists, searching, removing and replacing codes.
-#include "zoekscherm.h"
+#include "searchdriver.h"
+#include "support/datarow.h"
 
 #include <QComboBox>
 #include <QListWidget>
 
 using namespace rvl92;
-using namespace zoektest;
+using namespace searchtest;
 
 namespace {
 const QString F = form::ZoekenKenmerken;
@@ -19,13 +20,176 @@ private slots:
     void init() { begin(F); }
     void cleanup() { einde(); }
 
-    void zoeken_data();
-    void zoeken();
-    void meldingen();
-    void werksoortVervangen();
-    void vaardigheidVervangen();
-    void niveauEnRichting();
-    void verwijderenEnWissen();
+    void zoeken_data() {
+        QTest::addColumn<QStringList>("keuzes"); // "combo:begin of the entry"
+        QTest::addColumn<QStringList>("werksoorten");
+        QTest::addColumn<QStringList>("gevonden");
+        row("level", QStringList{"cboNiveau:3"}, QStringList{}, QStringList{"33030", "44040"});
+        row("main direction", QStringList{"cboHoofdrichting:  07"}, QStringList{},
+            QStringList{"22020", "33030"});
+        // Chosen in any order, kept ascending; the second is only looked for in
+        // columns 2 and 3, so 55050 (305 in column 1) is not found.
+        row("two work types", QStringList{"cboWerksoorten:305", "cboWerksoorten:101"},
+            QStringList{"101", "305"}, QStringList{"11010", "33030"});
+        row("direction and skill", QStringList{"cboHoofdrichting:011", "cboVaardigheden:013"},
+            QStringList{}, QStringList{"11010", "55050"});
+    }
+
+    void zoeken() {
+        QFETCH(QStringList, keuzes);
+        QCOMPARE(cbo("cboWerksoorten")->itemText(0), QString("101 Plannen")); // sorted
+        QCOMPARE(aan(F, Resultaat + QStringList{"mnuZoekenKenmerken"}), {});
+        for (const QString& k : keuzes)
+            kies(qPrintable(k.section(':', 0, 0)), k.section(':', 1));
+        QVERIFY(grid()->isHidden()); // choosing never searches
+        QTEST(gekozen("lstWerksoorten"), "werksoorten");
+        zoek();
+        QTEST(codes(grid()), "gevonden");
+        QCOMPARE(koppen(grid()), (QStringList{"RVL92", "WS1", "WS2", "WS3", "Beroep"}));
+        QCOMPARE(child<QLabel>(F, "lblRecordCount")->text(),
+                 QStringLiteral(" Record  1 van %1 ").arg(grid()->model()->rowCount()));
+        QCOMPARE(aan(F, Resultaat), Resultaat);
+        menu(F, "mnuLaatsteRecord");
+        menu(F, "mnuKenmerken");
+        QCOMPARE(actief(), form::Kenmerken);
+        QCOMPARE(appState().gsRvl92Code, codes(grid()).last());
+    }
+
+    void meldingen() {
+        const QString geenKenmerken(
+            "Er zijn geen kenmerken waarnaar  gezocht moet worden opgegeven");
+        zoek();
+        QCOMPARE(melding(), geenKenmerken);
+        click(form::DialogNietGevonden, "OKButton");
+        kies("cboNiveau", "2");
+        kies("cboHoofdrichting", "011");
+        zoek();
+        QCOMPARE(melding(), QString("Er zijn geen beroepen met de opgegeven kenmerken gevonden"));
+        click(form::DialogNietGevonden, "OKButton");
+        QVERIFY(grid()->isHidden());
+        QCOMPARE(aan(F, Resultaat), {});
+
+        // An empty separator chosen as direction adds no condition; a result
+        // shown earlier stays.
+        click(F, "cmdWissen");
+        kies("cboHoofdrichting", "  07");
+        zoek();
+        kies("cboHoofdrichting", "");
+        click(form::DialogRichting, "cmdYes");
+        QCOMPARE(gekozen("lstRichting"), QStringList{""});
+        zoek();
+        QCOMPARE(melding(), geenKenmerken);
+        click(form::DialogNietGevonden, "OKButton");
+        QCOMPARE(codes(grid()), (QStringList{"22020", "33030"}));
+        QVERIFY(!grid()->isHidden());
+    }
+
+    void werksoortVervangen() {
+        for (const char* w : {"305", "204", "102", "204"}) // the second 204: nothing
+            kies("cboWerksoorten", w);
+        QVERIFY(!forms().isLoaded(form::DialoogWerksoorten));
+        kies("cboWerksoorten", "101");
+        const QString D = form::DialoogWerksoorten;
+        QVERIFY(!forms().find(F)->isEnabled());
+        QCOMPARE(forms().find(D)->windowTitle(), QString("Vervangen werksoorten"));
+        QCOMPARE(child<QLabel>(D, "lblTekst")->text(),
+                 QString("Geef aan welke werksoort vervangen moet worden"));
+        QStringList knoppen;
+        for (int i = 0; i < 3; ++i)
+            knoppen << child<QPushButton>(D, QStringLiteral("cmdWerksoort(%1)").arg(i))->text();
+        QCOMPARE(knoppen, (QStringList{"102 . . . .", "204 . . . .", "305 . . . ."}));
+        click(D, "cmdWerksoort(2)");
+        QVERIFY(!forms().isLoaded(D));
+        QVERIFY(forms().find(F)->isEnabled());
+        QCOMPARE(actief(), F);
+        // The lowest code comes first, to be compared with all three columns.
+        QCOMPARE(gekozen("lstWerksoorten"), (QStringList{"101", "102", "204"}));
+    }
+
+    void vaardigheidVervangen() {
+        for (const char* v : {"017", "011", "012", "013", "014", "015", "016", "018"})
+            kies("cboVaardigheden", v);
+        const QString D = form::DialoogVaardigheden;
+        QCOMPARE(forms().find(D)->windowTitle(), QString("Vervangen vaardigheden"));
+        QCOMPARE(child<QPushButton>(D, "cmdVaardigheid(6)")->text(), QString("017 . . . ."));
+        QTest::keyClick(forms().find(D), Qt::Key_Escape); // as "Annuleren"
+        QVERIFY(!forms().isLoaded(D) && forms().find(F)->isEnabled());
+        // Another window taking the activation leaves the lists as they were.
+        kies("cboVaardigheden", "018");
+        forms().show(form::Startscherm);
+        QVERIFY(!forms().isLoaded(D));
+        QVERIFY(forms().find(F)->isEnabled());
+        QCOMPARE(gekozen("lstVaardigheden").size(), 7);
+        forms().show(F);
+        kies("cboVaardigheden", "018");
+        click(D, "cmdVaardigheid(0)");
+        QCOMPARE(gekozen("lstVaardigheden"),
+                 (QStringList{"012", "013", "014", "015", "016", "017", "018"}));
+    }
+
+    void niveauEnRichting() {
+        kies("cboNiveau", "3");
+        kies("cboHoofdrichting", "  07");
+        zoek();
+        kies("cboNiveau", "3"); // the same level again still asks
+        const QString N = form::DialogNiveau;
+        QVERIFY(forms().find(N)->windowTitle().isEmpty());
+        QCOMPARE(child<QLabel>(N, "lblText")->text(),
+                 QString("Er is al een niveau opgegeven. Wilt u deze vervangen"));
+        click(N, "cmdNo");
+        QCOMPARE(gekozen("lstNiveau"), QStringList{"3 "});
+        QVERIFY(!grid()->isHidden());
+
+        kies("cboHoofdrichting", "072");
+        QCOMPARE(child<QLabel>(form::DialogRichting, "lblText")->text(),
+                 QString("Er is al een (Hoofd)richting opgegeven. Wilt u deze vervangen"));
+        click(form::DialogRichting, "cmdYes");
+        QCOMPARE(gekozen("lstRichting"), QStringList{"072"});
+        QVERIFY(!grid()->isHidden()); // a new direction keeps the result
+
+        kies("cboNiveau", "1");
+        click(N, "cmdYes");
+        QVERIFY(!forms().isLoaded(N));
+        QCOMPARE(gekozen("lstNiveau"), QStringList{"1 "});
+        QVERIFY(grid()->isHidden()); // a new level hides it, the menu stays
+        QCOMPARE(aan(F, Resultaat), Resultaat);
+    }
+
+    void verwijderenEnWissen() {
+        kies("cboVaardigheden", "013");
+        kies("cboVaardigheden", "012");
+        zoek();
+        QCOMPARE(codes(grid()), (QStringList{"11010", "33030"}));
+        dubbelklik("lstVaardigheden", 1); // one of two: searched again at once
+        QCOMPARE(gekozen("lstVaardigheden"), QStringList{"012"});
+        QCOMPARE(codes(grid()), (QStringList{"11010", "22020", "33030"}));
+        QVERIFY(cbo("cboVaardigheden")->currentText().startsWith("012"));
+        lst("lstVaardigheden")->setCurrentRow(0);
+        QTest::keyClick(lst("lstVaardigheden"), Qt::Key_Delete); // the last one: result hidden
+        QCOMPARE(gekozen("lstVaardigheden"), QStringList{});
+        QVERIFY(grid()->isHidden());
+        QCOMPARE(aan(F, {"mnuNamen", "mnuKenmerken"}), {});
+
+        kies("cboNiveau", "3");
+        zoek();
+        dubbelklik("lstNiveau", 0);
+        QVERIFY(grid()->isHidden());
+        QCOMPARE(cbo("cboNiveau")->currentIndex(), -1);
+        // No result any more: the list items pass on nothing new.
+        appState().gsRvl92Code = QStringLiteral("11010");
+        menu(F, "mnuBeroepen");
+        QCOMPARE(appState().gsRvl92Code, QString("11010"));
+
+        forms().show(F);
+        kies("cboWerksoorten", "204");
+        zoek();
+        click(F, "cmdWissen");
+        QCOMPARE(gekozen("lstWerksoorten"), QStringList{});
+        QVERIFY(grid()->isHidden());
+        QCOMPARE(aan(F, Resultaat), (QStringList{"mnuEersteRecord", "mnuLaatsteRecord"}));
+        menu(F, "mnuFunctienamen");
+        QCOMPARE(appState().gsRvl92Code, QString("11010"));
+    }
 
 private:
     QComboBox* cbo(const char* n) { return child<QComboBox>(F, QString::fromLatin1(n)); }
@@ -58,178 +222,6 @@ private:
     }
     QTemporaryDir m_dir;
 };
-
-void TestZoekenKenmerken::zoeken_data() {
-    QTest::addColumn<QStringList>("keuzes"); // "combo:begin of the entry"
-    QTest::addColumn<QStringList>("werksoorten");
-    QTest::addColumn<QStringList>("gevonden");
-    QTest::newRow("level") << QStringList{"cboNiveau:3"} << QStringList{}
-                           << QStringList{"33030", "44040"};
-    QTest::newRow("main direction")
-        << QStringList{"cboHoofdrichting:  07"} << QStringList{} << QStringList{"22020", "33030"};
-    // Chosen in any order, kept ascending; the second is only looked for in
-    // columns 2 and 3, so 55050 (305 in column 1) is not found.
-    QTest::newRow("two work types") << QStringList{"cboWerksoorten:305", "cboWerksoorten:101"}
-                                    << QStringList{"101", "305"} << QStringList{"11010", "33030"};
-    QTest::newRow("direction and skill")
-        << QStringList{"cboHoofdrichting:011", "cboVaardigheden:013"} << QStringList{}
-        << QStringList{"11010", "55050"};
-}
-
-void TestZoekenKenmerken::zoeken() {
-    QFETCH(QStringList, keuzes);
-    QCOMPARE(cbo("cboWerksoorten")->itemText(0), QString("101 Plannen")); // sorted
-    QCOMPARE(aan(F, Resultaat + QStringList{"mnuZoekenKenmerken"}), {});
-    for (const QString& k : keuzes)
-        kies(qPrintable(k.section(':', 0, 0)), k.section(':', 1));
-    QVERIFY(grid()->isHidden()); // choosing never searches
-    QTEST(gekozen("lstWerksoorten"), "werksoorten");
-    zoek();
-    QTEST(codes(grid()), "gevonden");
-    QCOMPARE(koppen(grid()), (QStringList{"RVL92", "WS1", "WS2", "WS3", "Beroep"}));
-    QCOMPARE(child<QLabel>(F, "lblRecordCount")->text(),
-             QStringLiteral(" Record  1 van %1 ").arg(grid()->model()->rowCount()));
-    QCOMPARE(aan(F, Resultaat), Resultaat);
-    menu(F, "mnuLaatsteRecord");
-    menu(F, "mnuKenmerken");
-    QCOMPARE(actief(), form::Kenmerken);
-    QCOMPARE(appState().gsRvl92Code, codes(grid()).last());
-}
-
-void TestZoekenKenmerken::meldingen() {
-    const QString geenKenmerken("Er zijn geen kenmerken waarnaar  gezocht moet worden opgegeven");
-    zoek();
-    QCOMPARE(melding(), geenKenmerken);
-    click(form::DialogNietGevonden, "OKButton");
-    kies("cboNiveau", "2");
-    kies("cboHoofdrichting", "011");
-    zoek();
-    QCOMPARE(melding(), QString("Er zijn geen beroepen met de opgegeven kenmerken gevonden"));
-    click(form::DialogNietGevonden, "OKButton");
-    QVERIFY(grid()->isHidden());
-    QCOMPARE(aan(F, Resultaat), {});
-
-    // An empty separator chosen as direction adds no condition; a result
-    // shown earlier stays.
-    click(F, "cmdWissen");
-    kies("cboHoofdrichting", "  07");
-    zoek();
-    kies("cboHoofdrichting", "");
-    click(form::DialogRichting, "cmdYes");
-    QCOMPARE(gekozen("lstRichting"), QStringList{""});
-    zoek();
-    QCOMPARE(melding(), geenKenmerken);
-    click(form::DialogNietGevonden, "OKButton");
-    QCOMPARE(codes(grid()), (QStringList{"22020", "33030"}));
-    QVERIFY(!grid()->isHidden());
-}
-
-void TestZoekenKenmerken::werksoortVervangen() {
-    for (const char* w : {"305", "204", "102", "204"}) // the second 204: nothing
-        kies("cboWerksoorten", w);
-    QVERIFY(!forms().isLoaded(form::DialoogWerksoorten));
-    kies("cboWerksoorten", "101");
-    const QString D = form::DialoogWerksoorten;
-    QVERIFY(!forms().find(F)->isEnabled());
-    QCOMPARE(forms().find(D)->windowTitle(), QString("Vervangen werksoorten"));
-    QCOMPARE(child<QLabel>(D, "lblTekst")->text(),
-             QString("Geef aan welke werksoort vervangen moet worden"));
-    QStringList knoppen;
-    for (int i = 0; i < 3; ++i)
-        knoppen << child<QPushButton>(D, QStringLiteral("cmdWerksoort(%1)").arg(i))->text();
-    QCOMPARE(knoppen, (QStringList{"102 . . . .", "204 . . . .", "305 . . . ."}));
-    click(D, "cmdWerksoort(2)");
-    QVERIFY(!forms().isLoaded(D));
-    QVERIFY(forms().find(F)->isEnabled());
-    QCOMPARE(actief(), F);
-    // The lowest code comes first, to be compared with all three columns.
-    QCOMPARE(gekozen("lstWerksoorten"), (QStringList{"101", "102", "204"}));
-}
-
-void TestZoekenKenmerken::vaardigheidVervangen() {
-    for (const char* v : {"017", "011", "012", "013", "014", "015", "016", "018"})
-        kies("cboVaardigheden", v);
-    const QString D = form::DialoogVaardigheden;
-    QCOMPARE(forms().find(D)->windowTitle(), QString("Vervangen vaardigheden"));
-    QCOMPARE(child<QPushButton>(D, "cmdVaardigheid(6)")->text(), QString("017 . . . ."));
-    QTest::keyClick(forms().find(D), Qt::Key_Escape); // as "Annuleren"
-    QVERIFY(!forms().isLoaded(D) && forms().find(F)->isEnabled());
-    // Another window taking the activation leaves the lists as they were.
-    kies("cboVaardigheden", "018");
-    forms().show(form::Startscherm);
-    QVERIFY(!forms().isLoaded(D));
-    QVERIFY(forms().find(F)->isEnabled());
-    QCOMPARE(gekozen("lstVaardigheden").size(), 7);
-    forms().show(F);
-    kies("cboVaardigheden", "018");
-    click(D, "cmdVaardigheid(0)");
-    QCOMPARE(gekozen("lstVaardigheden"),
-             (QStringList{"012", "013", "014", "015", "016", "017", "018"}));
-}
-
-void TestZoekenKenmerken::niveauEnRichting() {
-    kies("cboNiveau", "3");
-    kies("cboHoofdrichting", "  07");
-    zoek();
-    kies("cboNiveau", "3"); // the same level again still asks
-    const QString N = form::DialogNiveau;
-    QVERIFY(forms().find(N)->windowTitle().isEmpty());
-    QCOMPARE(child<QLabel>(N, "lblText")->text(),
-             QString("Er is al een niveau opgegeven. Wilt u deze vervangen"));
-    click(N, "cmdNo");
-    QCOMPARE(gekozen("lstNiveau"), QStringList{"3 "});
-    QVERIFY(!grid()->isHidden());
-
-    kies("cboHoofdrichting", "072");
-    QCOMPARE(child<QLabel>(form::DialogRichting, "lblText")->text(),
-             QString("Er is al een (Hoofd)richting opgegeven. Wilt u deze vervangen"));
-    click(form::DialogRichting, "cmdYes");
-    QCOMPARE(gekozen("lstRichting"), QStringList{"072"});
-    QVERIFY(!grid()->isHidden()); // a new direction keeps the result
-
-    kies("cboNiveau", "1");
-    click(N, "cmdYes");
-    QVERIFY(!forms().isLoaded(N));
-    QCOMPARE(gekozen("lstNiveau"), QStringList{"1 "});
-    QVERIFY(grid()->isHidden()); // a new level hides it, the menu stays
-    QCOMPARE(aan(F, Resultaat), Resultaat);
-}
-
-void TestZoekenKenmerken::verwijderenEnWissen() {
-    kies("cboVaardigheden", "013");
-    kies("cboVaardigheden", "012");
-    zoek();
-    QCOMPARE(codes(grid()), (QStringList{"11010", "33030"}));
-    dubbelklik("lstVaardigheden", 1); // one of two: searched again at once
-    QCOMPARE(gekozen("lstVaardigheden"), QStringList{"012"});
-    QCOMPARE(codes(grid()), (QStringList{"11010", "22020", "33030"}));
-    QVERIFY(cbo("cboVaardigheden")->currentText().startsWith("012"));
-    lst("lstVaardigheden")->setCurrentRow(0);
-    QTest::keyClick(lst("lstVaardigheden"), Qt::Key_Delete); // the last one: result hidden
-    QCOMPARE(gekozen("lstVaardigheden"), QStringList{});
-    QVERIFY(grid()->isHidden());
-    QCOMPARE(aan(F, {"mnuNamen", "mnuKenmerken"}), {});
-
-    kies("cboNiveau", "3");
-    zoek();
-    dubbelklik("lstNiveau", 0);
-    QVERIFY(grid()->isHidden());
-    QCOMPARE(cbo("cboNiveau")->currentIndex(), -1);
-    // No result any more: the list items pass on nothing new.
-    appState().gsRvl92Code = QStringLiteral("11010");
-    menu(F, "mnuBeroepen");
-    QCOMPARE(appState().gsRvl92Code, QString("11010"));
-
-    forms().show(F);
-    kies("cboWerksoorten", "204");
-    zoek();
-    click(F, "cmdWissen");
-    QCOMPARE(gekozen("lstWerksoorten"), QStringList{});
-    QVERIFY(grid()->isHidden());
-    QCOMPARE(aan(F, Resultaat), (QStringList{"mnuEersteRecord", "mnuLaatsteRecord"}));
-    menu(F, "mnuFunctienamen");
-    QCOMPARE(appState().gsRvl92Code, QString("11010"));
-}
 
 QTEST_MAIN(TestZoekenKenmerken)
 #include "tst_zoekenkenmerken.moc"

@@ -1,14 +1,15 @@
 // "Zoeken op RVL92-Code" driven as a user would: the five code boxes, the
 // search, clearing, the message and the hand-offs to the browse screens.
-#include "zoekscherm.h"
+#include "searchdriver.h"
 
 #include "app/datascreen.h"
 #include "screens/search/codepattern.h"
+#include "support/datarow.h"
 
 #include <QLineEdit>
 
 using namespace rvl92;
-using namespace zoektest;
+using namespace searchtest;
 
 namespace {
 const QString F = form::ZoekenRvl92;
@@ -21,11 +22,98 @@ private slots:
     void init() { begin(F); }
     void cleanup() { einde(); }
 
-    void zoeken_data();
-    void zoeken();
-    void vakken();
-    void nietGevonden();
-    void wissenHoudtHetResultaat();
+    void zoeken_data() {
+        QTest::addColumn<QString>("toetsen");
+        QTest::addColumn<QString>("vakkenNa");
+        QTest::addColumn<QStringList>("gevonden");
+        row("whole code", "11010", "11010", QStringList{"11010", "11010"});
+        row("nothing typed: every five-digit code", "", "#####",
+            QStringList{"11010", "11010", "22020", "33030", "44040", "44040", "55050"});
+        row("blank is any digit", "4 040", "4#040", QStringList{"44040", "44040"});
+        row("a letter is a blank", "2x", "2####", QStringList{"22020"});
+    }
+
+    void zoeken() {
+        QFETCH(QString, toetsen);
+        QCOMPARE(forms().find(F)->windowTitle(), QString("Zoeken op RVL92-Code"));
+        QCOMPARE(aan(F, Resultaat + QStringList{"mnuZoekenRvl92"}), {});
+        zoek(toetsen);
+        QTEST(tekst(), "vakkenNa");
+        QTEST(codes(grid()), "gevonden");
+        QCOMPARE(koppen(grid()), (QStringList{"RVL92", "Functienaam"}));
+        QCOMPARE(child<QLabel>(F, "lblRecordCount")->text(),
+                 QStringLiteral(" Record  1 van %1 ").arg(grid()->model()->rowCount()));
+        QCOMPARE(aan(F, Resultaat), Resultaat);
+        QVERIFY(!child<QPushButton>(F, "cmdZoeken")->isEnabled());
+        QCOMPARE(focus(), grid());
+        // The query text stays the written one; leading digits are read through
+        // the index on the code.
+        const auto* scherm = qobject_cast<DataScreen*>(forms().find(F));
+        QCOMPARE(scherm->sSQL, zoeken::codeSearchQuery(tekst()));
+        QCOMPARE(scherm->Rs->source() != scherm->sSQL, tekst()[0] != u'#');
+    }
+
+    void vakken() {
+        tik("123");
+        QCOMPARE(focus(), z(4));
+        QTest::keyClick(z(4), Qt::Key_Backspace); // empties the box before, and goes there
+        QCOMPARE(tekst(), QString("12..."));
+        QCOMPARE(focus(), z(3));
+        tik("3459");
+        QCOMPARE(tekst(), QString("12349"));
+        QTest::keyClick(z(5), Qt::Key_Backspace);
+        QTest::keyClick(z(5), Qt::Key_Backspace);
+        QCOMPARE(tekst(), QString("123.."));
+        QCOMPARE(focus(), z(4));
+        QTest::keyClick(z(4), Qt::Key_Left);
+        QCOMPARE(focus(), z(3));
+        QTest::keyClick(z(3), Qt::Key_Right);
+        QCOMPARE(focus(), z(4));
+        QTest::mouseDClick(z(2), Qt::LeftButton);
+        QCOMPARE(tekst(), QString("1.3.."));
+        // A digit typed in the grid replaces the first box only.
+        click(F, "cmdWissen");
+        zoek("4");
+        QTest::keyClick(grid(), Qt::Key_1);
+        QCOMPARE(tekst(), QString("1####"));
+        QCOMPARE(focus(), z(2));
+        grid()->setFocus();
+        QTest::keyClick(grid(), Qt::Key_A);
+        QCOMPARE(focus(), z(1));
+    }
+
+    void nietGevonden() {
+        zoek("9");
+        QCOMPARE(melding(), QString("Er zijn geen functies met de opgegeven zoekwaarde gevonden"));
+        click(form::DialogNietGevonden, "OKButton");
+        QVERIFY(forms().find(F)->isEnabled());
+        QVERIFY(grid()->isHidden());
+        QCOMPARE(aan(F, Resultaat), {});
+        menu(F, "mnuBeroepen"); // no result: the code the program started on
+        QCOMPARE(actief(), form::Beroepen);
+        QCOMPARE(appState().gsRvl92Code, QString("22020"));
+    }
+
+    void wissenHoudtHetResultaat() {
+        zoek("");
+        menu(F, "mnuLaatsteRecord");
+        menu(F, "mnuKenmerken");
+        QCOMPARE(actief(), form::Kenmerken);
+        QCOMPARE(appState().gsRvl92Code, QString("55050"));
+        vorigScherm(); // the screen name differs from the form name in case
+        QCOMPARE(actief(), F);
+
+        click(F, "cmdWissen");
+        QCOMPARE(tekst(), QString("....."));
+        QVERIFY(grid()->isHidden() && child<QWidget>(F, "fraRVLBeroep")->isHidden());
+        QCOMPARE(appState().gsRvl92Code, QString());
+        QCOMPARE(focus(), z(1));
+        QCOMPARE(aan(F, Resultaat),
+                 (QStringList{"mnuExporteren", "mnuEersteRecord", "mnuLaatsteRecord"}));
+        // The hidden result still passes on its current row.
+        menu(F, "mnuBeroepen");
+        QCOMPARE(appState().gsRvl92Code, QString("55050"));
+    }
 
 private:
     QLineEdit* z(int i) { return child<QLineEdit>(F, QStringLiteral("txtZ%1").arg(i)); }
@@ -50,103 +138,6 @@ private:
     }
     QTemporaryDir m_dir;
 };
-
-void TestZoekenRvl92::zoeken_data() {
-    QTest::addColumn<QString>("toetsen");
-    QTest::addColumn<QString>("vakkenNa");
-    QTest::addColumn<QStringList>("gevonden");
-    QTest::newRow("whole code") << "11010"
-                                << "11010" << QStringList{"11010", "11010"};
-    QTest::newRow("nothing typed: every five-digit code")
-        << ""
-        << "#####" << QStringList{"11010", "11010", "22020", "33030", "44040", "44040", "55050"};
-    QTest::newRow("blank is any digit") << "4 040"
-                                        << "4#040" << QStringList{"44040", "44040"};
-    QTest::newRow("a letter is a blank") << "2x"
-                                         << "2####" << QStringList{"22020"};
-}
-
-void TestZoekenRvl92::zoeken() {
-    QFETCH(QString, toetsen);
-    QCOMPARE(forms().find(F)->windowTitle(), QString("Zoeken op RVL92-Code"));
-    QCOMPARE(aan(F, Resultaat + QStringList{"mnuZoekenRvl92"}), {});
-    zoek(toetsen);
-    QTEST(tekst(), "vakkenNa");
-    QTEST(codes(grid()), "gevonden");
-    QCOMPARE(koppen(grid()), (QStringList{"RVL92", "Functienaam"}));
-    QCOMPARE(child<QLabel>(F, "lblRecordCount")->text(),
-             QStringLiteral(" Record  1 van %1 ").arg(grid()->model()->rowCount()));
-    QCOMPARE(aan(F, Resultaat), Resultaat);
-    QVERIFY(!child<QPushButton>(F, "cmdZoeken")->isEnabled());
-    QCOMPARE(focus(), grid());
-    // The query text stays the written one; leading digits are read through
-    // the index on the code.
-    const auto* scherm = qobject_cast<DataScreen*>(forms().find(F));
-    QCOMPARE(scherm->sSQL, search::codeSearchQuery(tekst()));
-    QCOMPARE(scherm->Rs->source() != scherm->sSQL, tekst()[0] != u'#');
-}
-
-void TestZoekenRvl92::vakken() {
-    tik("123");
-    QCOMPARE(focus(), z(4));
-    QTest::keyClick(z(4), Qt::Key_Backspace); // empties the box before, and goes there
-    QCOMPARE(tekst(), QString("12..."));
-    QCOMPARE(focus(), z(3));
-    tik("3459");
-    QCOMPARE(tekst(), QString("12349"));
-    QTest::keyClick(z(5), Qt::Key_Backspace);
-    QTest::keyClick(z(5), Qt::Key_Backspace);
-    QCOMPARE(tekst(), QString("123.."));
-    QCOMPARE(focus(), z(4));
-    QTest::keyClick(z(4), Qt::Key_Left);
-    QCOMPARE(focus(), z(3));
-    QTest::keyClick(z(3), Qt::Key_Right);
-    QCOMPARE(focus(), z(4));
-    QTest::mouseDClick(z(2), Qt::LeftButton);
-    QCOMPARE(tekst(), QString("1.3.."));
-    // A digit typed in the grid replaces the first box only.
-    click(F, "cmdWissen");
-    zoek("4");
-    QTest::keyClick(grid(), Qt::Key_1);
-    QCOMPARE(tekst(), QString("1####"));
-    QCOMPARE(focus(), z(2));
-    grid()->setFocus();
-    QTest::keyClick(grid(), Qt::Key_A);
-    QCOMPARE(focus(), z(1));
-}
-
-void TestZoekenRvl92::nietGevonden() {
-    zoek("9");
-    QCOMPARE(melding(), QString("Er zijn geen functies met de opgegeven zoekwaarde gevonden"));
-    click(form::DialogNietGevonden, "OKButton");
-    QVERIFY(forms().find(F)->isEnabled());
-    QVERIFY(grid()->isHidden());
-    QCOMPARE(aan(F, Resultaat), {});
-    menu(F, "mnuBeroepen"); // no result: the code the program started on
-    QCOMPARE(actief(), form::Beroepen);
-    QCOMPARE(appState().gsRvl92Code, QString("22020"));
-}
-
-void TestZoekenRvl92::wissenHoudtHetResultaat() {
-    zoek("");
-    menu(F, "mnuLaatsteRecord");
-    menu(F, "mnuKenmerken");
-    QCOMPARE(actief(), form::Kenmerken);
-    QCOMPARE(appState().gsRvl92Code, QString("55050"));
-    vorigScherm(); // the screen name differs from the form name in case
-    QCOMPARE(actief(), F);
-
-    click(F, "cmdWissen");
-    QCOMPARE(tekst(), QString("....."));
-    QVERIFY(grid()->isHidden() && child<QWidget>(F, "fraRVLBeroep")->isHidden());
-    QCOMPARE(appState().gsRvl92Code, QString());
-    QCOMPARE(focus(), z(1));
-    QCOMPARE(aan(F, Resultaat),
-             (QStringList{"mnuExporteren", "mnuEersteRecord", "mnuLaatsteRecord"}));
-    // The hidden result still passes on its current row.
-    menu(F, "mnuBeroepen");
-    QCOMPARE(appState().gsRvl92Code, QString("55050"));
-}
 
 QTEST_MAIN(TestZoekenRvl92)
 #include "tst_zoekenrvl92.moc"

@@ -1,0 +1,230 @@
+// The program's own rich-text reader: formatting, characters, skipped parts,
+// bad input, and the help files that the build installs.
+#include "documentation/helptexts.h"
+#include "documentation/rtfreader.h"
+#include "support/datarow.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+using namespace rvl92;
+
+namespace {
+
+QString plain(const QByteArray& rtf, RtfStatus* status = nullptr) {
+    QTextDocument doc;
+    const RtfStatus s = readRtf(rtf, &doc);
+    if (status)
+        *status = s;
+    // Raw text keeps line separators and no-break spaces; paragraphs become \n.
+    return doc.toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
+// The format of the first character of `needle` in the document.
+QTextCharFormat formatAt(QTextDocument& doc, const QString& needle) {
+    const QTextCursor found = doc.find(needle);
+    if (found.isNull())
+        return {};
+    QTextCursor c(&doc);
+    c.setPosition(found.selectionStart() + 1);
+    return c.charFormat();
+}
+
+} // namespace
+
+class TestRtfReader : public QObject {
+    Q_OBJECT
+private slots:
+    void text_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("expected");
+        row("paragraphs", QByteArray(R"({\rtf1 Een\par Twee\par})"), "Een\nTwee");
+        row("source line ends are no text", QByteArray("{\\rtf1 Een\r\n twee\\par\n}"), "Een twee");
+        row("tab and line break", QByteArray(R"({\rtf1 Ctrl+O\tab Vorige\line volgende regel})"),
+            QString("Ctrl+O\tVorige") + QChar(QChar::LineSeparator) + "volgende regel");
+        row("windows-1252 escapes", QByteArray(R"({\rtf1\ansi caf\'e9 \'80 \'93a\'94})"),
+            QString::fromUtf8("café € “a”"));
+        row("other code page", QByteArray(R"({\rtf1\ansi\ansicpg1250 \'9a\'e8})"),
+            QString::fromUtf8("šč"));
+        row("unicode with fallback", QByteArray(R"({\rtf1 \u8364?\u-3913?\uc2\u351**x})"),
+            QString::fromUtf8("€\uF0B7şx"));
+        row("unicode fallback as hex", QByteArray(R"({\rtf1 \u233\'e9 klaar})"),
+            QString::fromUtf8("é klaar"));
+        row("surrogate pair", QByteArray(R"({\rtf1 \u-10179?\u-8704?})"),
+            QString::fromUtf8("\U0001F600"));
+        row("escaped braces and backslash", QByteArray(R"({\rtf1 \{a\}\\b})"), "{a}\\b");
+        row("named characters",
+            QByteArray(R"({\rtf1 \bullet\~\endash\emdash\lquote x\rquote\ldblquote y\rdblquote})"),
+            QString::fromUtf8("•\u00A0–—‘x’“y”"));
+        row("optional hyphen and non-breaking hyphen",
+            QByteArray(R"({\rtf1 beroeps\-niveau 1\_2})"),
+            QString("beroepsniveau 1") + QChar(0x2011) + "2");
+        row("tables, info, stylesheet skipped",
+            QByteArray(R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}{\f1 Courier;}})"
+                       R"({\colortbl;\red255\green0\blue0;}{\stylesheet{\s1 Kop;}})"
+                       R"({\info{\title Titel}{\author Iemand}}Tekst})"),
+            "Tekst");
+        row("destination after a line end", QByteArray("{\\rtf1 a{\r\n\\info{\\title x}}b}"), "ab");
+        row("starred destination skipped",
+            QByteArray(R"({\rtf1 a{\*\generator Writer;}{\*\onbekend {geneste} tekst}b})"), "ab");
+        row("picture with binary data skipped", QByteArray("{\\rtf1 a{\\pict\\bin4 }}{}b}c}"),
+            "ac");
+        row("field shows its result",
+            QByteArray(R"({\rtf1 {\field{\*\fldinst HYPERLINK "x"}{\fldrslt zie hier}}.})"),
+            "zie hier.");
+        row("unknown words ignored", QByteArray(R"({\rtf1\paperw11906\f0\cf2 tekst\zzz9 !})"),
+            "tekst!");
+        row("table cells", QByteArray(R"({\rtf1 \trowd a\cell b\cell\row c})"), "a\tb\t\nc");
+        row("text after the document", QByteArray(R"({\rtf1 binnen}buiten)"), "binnen");
+    }
+    void text() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, expected);
+        RtfStatus status;
+        QCOMPARE(plain(rtf, &status), expected);
+        QCOMPARE(status, RtfStatus::Ok);
+    }
+
+    void characterFormats() {
+        QTextDocument doc;
+        QCOMPARE(readRtf(R"({\rtf1\fs20 gewoon {\b vet} {\i schuin} {\ul onder\ulnone af} )"
+                         R"({\fs36 groot} {\b\i beide\b0 alleen} {\strike weg} x{\super 2}\plain )"
+                         R"(na})",
+                         &doc),
+                 RtfStatus::Ok);
+        QCOMPARE(formatAt(doc, "gewoon").fontPointSize(), 10.0);
+        QCOMPARE(formatAt(doc, "gewoon").fontWeight(), int(QFont::Normal));
+        QCOMPARE(formatAt(doc, "vet").fontWeight(), int(QFont::Bold));
+        QVERIFY(formatAt(doc, "schuin").fontItalic());
+        QVERIFY(!formatAt(doc, "vet").fontItalic());
+        QVERIFY(formatAt(doc, "onder").fontUnderline());
+        QVERIFY(!formatAt(doc, "af").fontUnderline());
+        QCOMPARE(formatAt(doc, "groot").fontPointSize(), 18.0);
+        QCOMPARE(formatAt(doc, "beide").fontWeight(), int(QFont::Bold));
+        QVERIFY(formatAt(doc, "beide").fontItalic());
+        QCOMPARE(formatAt(doc, "alleen").fontWeight(), int(QFont::Normal));
+        QVERIFY(formatAt(doc, "alleen").fontItalic());
+        QVERIFY(formatAt(doc, "weg").fontStrikeOut());
+        QCOMPARE(formatAt(doc, "2").verticalAlignment(), QTextCharFormat::AlignSuperScript);
+        // A group ends its formatting; \plain ends all of it.
+        QCOMPARE(formatAt(doc, " x").fontPointSize(), 10.0);
+        QCOMPARE(formatAt(doc, "na").fontPointSize(), 12.0);
+        QVERIFY(!formatAt(doc, "na").fontItalic());
+    }
+
+    void paragraphFormats() {
+        QTextDocument doc;
+        QCOMPARE(readRtf(R"({\rtf1\pard\qc Midden\par\pard\li720\fi-360\sb120\sa240\tx1440 )"
+                         R"(Inspringen\par\pard\qr Rechts\par Nog rechts\par\pard Links})",
+                         &doc),
+                 RtfStatus::Ok);
+        QCOMPARE(doc.blockCount(), 5);
+        QCOMPARE(doc.findBlockByNumber(0).blockFormat().alignment(), Qt::AlignHCenter);
+        const QTextBlockFormat indented = doc.findBlockByNumber(1).blockFormat();
+        QCOMPARE(indented.leftMargin(), 48.0);
+        QCOMPARE(indented.textIndent(), -24.0);
+        QCOMPARE(indented.topMargin(), 8.0);
+        QCOMPARE(indented.bottomMargin(), 16.0);
+        QCOMPARE(indented.tabPositions().size(), 1);
+        // 1440 twips from the margin is 1080 from where the first line starts.
+        QCOMPARE(indented.tabPositions().first().position, 72.0);
+        // Paragraph settings hold until \pard.
+        QCOMPARE(doc.findBlockByNumber(2).blockFormat().alignment(), Qt::AlignRight);
+        QCOMPARE(doc.findBlockByNumber(3).blockFormat().alignment(), Qt::AlignRight);
+        QCOMPARE(doc.findBlockByNumber(4).blockFormat().alignment(), Qt::AlignLeft);
+        QCOMPARE(doc.findBlockByNumber(4).blockFormat().leftMargin(), 0.0);
+    }
+
+    // Bad input never crashes and always gives a defined result.
+    void badInput_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("expected");
+        const int ok = int(RtfStatus::Ok), notRtf = int(RtfStatus::NotRtf),
+                  damaged = int(RtfStatus::Damaged);
+        row("empty", QByteArray(), notRtf, "");
+        row("plain text", QByteArray("Gewone tekst"), notRtf, "");
+        row("html", QByteArray("<html>x</html>"), notRtf, "");
+        row("leading blanks and BOM", QByteArray("\xEF\xBB\xBF  {\\rtf1 ja}"), ok, "ja");
+        row("ends early", QByteArray(R"({\rtf1 Een\par Tw)"), damaged, "Een\nTw");
+        row("ends in a control word", QByteArray(R"({\rtf1 tekst\b)"), damaged, "tekst");
+        row("ends after backslash", QByteArray("{\\rtf1 tekst\\"), damaged, "tekst");
+        row("ends in a hex escape", QByteArray(R"({\rtf1 caf\'e)"), damaged, "caf");
+        row("bad hex escape", QByteArray(R"({\rtf1 a\'zzb})"), ok, "ab");
+        row("too many closing braces", QByteArray(R"({\rtf1 a}})"), ok, "a");
+        row("unbalanced inner group", QByteArray(R"({\rtf1 a{\b b)"), damaged, "ab");
+        row("huge numbers", QByteArray(R"({\rtf1\fs99999999999999\li-99999999999 x\u99999999?})"),
+            ok, QString("x") + QChar(char16_t(57599))); // 99999999 as 16 bits
+        row("binary longer than the data", QByteArray("{\\rtf1 a\\bin99999 xyz"), damaged, "a");
+        row("nesting too deep",
+            QByteArray("{\\rtf1 a" + QByteArray(100000, '{') + "b" + QByteArray(100000, '}') + "}"),
+            damaged, "a");
+        row("NUL bytes", QByteArray("{\\rtf1 a\0b}", 11), ok, "ab");
+    }
+    void badInput() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(int, status);
+        QFETCH(QString, expected);
+        RtfStatus s;
+        QCOMPARE(plain(rtf, &s), expected);
+        QCOMPARE(int(s), status);
+    }
+
+    void randomBytesNeverCrash() {
+        QRandomGenerator rng(92);
+        const QByteArray alphabet = R"({}\'*abcdefghijklmnopqrstuvwxyz0123456789- )";
+        for (int round = 0; round < 300; ++round) {
+            QByteArray data = "{\\rtf1 ";
+            const int n = int(rng.bounded(400));
+            for (int i = 0; i < n; ++i)
+                data += alphabet.at(int(rng.bounded(alphabet.size())));
+            QTextDocument doc;
+            readRtf(data, &doc); // only that it returns
+        }
+    }
+
+    void replacesEarlierContent() {
+        QTextDocument doc;
+        doc.setPlainText("oud");
+        QCOMPARE(readRtf("geen rtf", &doc), RtfStatus::NotRtf);
+        QCOMPARE(doc.toPlainText(), QString());
+    }
+
+    // The help files that the build installs read cleanly, under a bold
+    // first heading, and explain their screen.
+    void installedHelpFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("mustMention");
+        const QStringList mentions = {"Spring naar", "Springen",           "Zoeken naar",
+                                      "Zoeken",      "Selectie kenmerken", "Kenmerken",
+                                      "Exporteren",  "Bestand coderen"};
+        for (int i = 0; i < helpTexts().size(); ++i)
+            row(qPrintable(helpTexts()[i].screen), helpTexts()[i].file, mentions[i]);
+    }
+    void installedHelpFiles() {
+        QFETCH(QString, file);
+        QFETCH(QString, mustMention);
+        QFile f(QStringLiteral(RVL92_TREE_DIR "/") + file);
+        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
+        const QByteArray rtf = f.readAll();
+        QTextDocument doc;
+        QCOMPARE(readRtf(rtf, &doc), RtfStatus::Ok);
+        QVERIFY(doc.blockCount() > 8);
+        QVERIFY(!doc.firstBlock().text().isEmpty());
+        QTextCursor heading(doc.firstBlock());
+        heading.movePosition(QTextCursor::NextCharacter);
+        QCOMPARE(heading.charFormat().fontWeight(), int(QFont::Bold));
+        QVERIFY(heading.charFormat().fontPointSize() > 12.0);
+        QVERIFY2(doc.toPlainText().contains(mustMention), qPrintable(mustMention));
+        QVERIFY(doc.toPlainText().contains("Handleiding"));
+        // Only plain ASCII in the file: everything else is escaped.
+        for (char c : rtf)
+            QVERIFY(static_cast<unsigned char>(c) < 0x80);
+    }
+};
+
+QTEST_MAIN(TestRtfReader)
+#include "tst_rtfreader.moc"

@@ -1,0 +1,94 @@
+#pragma once
+
+// What the GUI tests of the search screens share: a program directory with the
+// test classification, the forms registered with stand-ins for the browse
+// screens, and helpers to reach controls by their names.
+
+#include "app/appstate.h"
+#include "app/formnames.h"
+#include "app/forms.h"
+#include "app/frmdialogbericht.h"
+#include "app/modrvl92.h"
+#include "app/registerforms.h"
+#include "screens/search/choicedialog.h"
+
+#include "searchfixture.h"
+#include "support/formdriver.h"
+#include "support/probeform.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace searchtest {
+
+// The menu items that a search result makes available.
+inline const QStringList Resultaat{"mnuExporteren", "mnuNamen", "mnuKenmerken", "mnuEersteRecord",
+                                   "mnuLaatsteRecord"};
+
+using namespace rvl92;
+using drive::child;
+using drive::click;
+using drive::menu;
+
+// The browse screens are stand-ins: the tests look at what is handed to them
+// (gsRvl92Code) and which one is shown.
+inline bool opzetten(const QTemporaryDir& dir) {
+    appState().programDir = dir.path();
+    registerForms();
+    for (const QString& f : {form::Functienamen, form::Beroepen, form::Namen, form::Kenmerken})
+        forms().registerForm(f, [f] { return new ProbeScreen(f, f); });
+    return searchfixture::schrijf(dir.path());
+}
+
+inline void begin(const QString& scherm) {
+    resetAppState();
+    setDpiOverride(96, 96);
+    forms().show(form::Startscherm);
+    appState().gsStartRvl92Code = QStringLiteral("22020");
+    forms().show(scherm);
+}
+
+inline void einde() {
+    drive::unloadAll();
+}
+
+// Those of the named items that are enabled.
+inline QStringList aan(const QString& form, const QStringList& names) {
+    QStringList out;
+    for (const QString& n : names)
+        if (QAction* a = child<QAction>(form, n); a && a->isEnabled())
+            out << n;
+    return out;
+}
+
+inline QString melding() {
+    auto* d = qobject_cast<MessageDialog*>(forms().find(form::DialogNietGevonden));
+    return d ? d->text() : QString();
+}
+inline QString actief() {
+    return forms().active() ? forms().active()->objectName() : QString();
+}
+inline void vorigScherm() {
+    qobject_cast<MenuScreen*>(forms().active())->menuItem(MenuRole::VorigScherm)->trigger();
+}
+
+// Column 0 of the rows the grid shows, and the captions of its visible columns.
+inline QStringList codes(QTableView* grid) {
+    QStringList out;
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        out << grid->model()->index(r, 0).data().toString();
+    return out;
+}
+inline QStringList koppen(QTableView* grid) {
+    QStringList out;
+    for (int c = 0; c < grid->model()->columnCount(); ++c)
+        if (!grid->isColumnHidden(c))
+            out << grid->model()->headerData(c, Qt::Horizontal).toString();
+    return out;
+}
+
+} // namespace searchtest

@@ -1,0 +1,223 @@
+// The demonstration-database generator fails loudly and leaves nothing behind:
+// a Dutch message, a non-zero exit code, no half-written database and no
+// change to a database that was already there.
+
+#include "support/datarow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kTool = QStringLiteral(RVL92_DEMODATA_TOOL);
+const QString kLists = QStringLiteral(RVL92_DEMODATA_LISTS);
+
+struct Run {
+    int exitCode = -1;
+    QString errors;
+};
+
+Run generate(const QStringList& arguments) {
+    QProcess process;
+    process.start(kTool, arguments);
+    Run run;
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
+        run.exitCode = process.exitCode();
+        run.errors = QString::fromUtf8(process.readAllStandardError());
+    }
+    return run;
+}
+
+QStringList entries(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+bool write(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+} // namespace
+
+class TestDemodataFailures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void badArguments_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("firstLine");
+        row("geen uitvoer", QStringList{},
+            "rvl92-demodata: Geef met --uit aan welk databasebestand "
+            "gemaakt moet worden.");
+        row("--uit zonder waarde", QStringList{"--uit"},
+            "rvl92-demodata: Bij --uit hoort een waarde.");
+        row("onbekend argument", QStringList{"--uit", "x.db", "--snel"},
+            "rvl92-demodata: Onbekend argument: --snel");
+        row("te weinig beroepen", QStringList{"--uit", "x.db", "--beroepen", "2"},
+            "rvl92-demodata: Ongeldige waarde voor --beroepen: \"2\" (verwacht een geheel getal "
+            "van 3 tot en met 9999).");
+        row("geen getal", QStringList{"--uit=x.db", "--functienamen=veel"},
+            "rvl92-demodata: Ongeldige waarde voor --functienamen: \"veel\" (verwacht een "
+            "geheel getal van 1 tot en met 5000000).");
+        row("negatief zaad", QStringList{"--uit", "x.db", "--zaad", "-1"},
+            "rvl92-demodata: Ongeldige waarde voor --zaad: \"-1\" (verwacht een geheel getal "
+            "van 0 tot en met 18446744073709551615).");
+    }
+
+    void badArguments() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, firstLine);
+        QTemporaryDir dir;
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(kTool, arguments);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 2);
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(errors.section('\n', 0, 0), firstLine);
+        QVERIFY2(errors.contains("Gebruik: rvl92-demodata --uit <bestand>"), qPrintable(errors));
+        QCOMPARE(entries(dir.path()), QStringList{});
+    }
+
+    void tooManyOccupations() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("RVL92.MDB");
+        const Run run =
+            generate({"--uit", target, "--woordenlijsten", kLists, "--beroepen", "9999"});
+        QCOMPARE(run.exitCode, 1);
+        static const QRegularExpression message(
+            "^rvl92-demodata: Met deze woordenlijsten zijn hoogstens \\d+ beroepen te maken\\.\n$");
+        QVERIFY2(message.match(run.errors).hasMatch(), qPrintable(run.errors));
+        QCOMPARE(entries(dir.path()), QStringList{});
+    }
+
+    void unwritableTarget_data() {
+        QTest::addColumn<QString>("target");  // relative to a fresh directory
+        QTest::addColumn<QString>("message"); // %1: that directory
+        row("map bestaat niet", "nergens/RVL92.MDB",
+            "rvl92-demodata: Kan in de map %1/nergens geen bestand aanmaken.\n");
+        row("map is een bestand", "bestand/RVL92.MDB",
+            "rvl92-demodata: Kan in de map %1/bestand geen bestand aanmaken.\n");
+        row("doel is een map", "map", "rvl92-demodata: %1/map is een map, geen bestand.\n");
+    }
+
+    void unwritableTarget() {
+        QFETCH(QString, target);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QVERIFY(write(dir.filePath("bestand"), "gewoon een bestand"));
+        QVERIFY(QDir(dir.path()).mkdir("map"));
+        const QStringList before = entries(dir.path());
+
+        const Run run = generate({"--uit", dir.filePath(target), "--woordenlijsten", kLists,
+                                  "--beroepen", "60", "--functienamen", "500"});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.errors, message.arg(QDir::toNativeSeparators(dir.path())));
+        QCOMPARE(entries(dir.path()), before);
+        QCOMPARE(entries(dir.filePath("map")), QStringList{});
+    }
+
+    void brokenWordLists_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("line");        // the line to change
+        QTest::addColumn<QString>("replacement"); // what it becomes
+        QTest::addColumn<QString>("errorAt");     // the line the message names; empty: none
+        QTest::addColumn<QString>("message");
+
+        row("code dubbel", "werksoorten.txt", "102 Analyseren en onderzoeken",
+            "101 Analyseren en onderzoeken", "101 Analyseren en onderzoeken",
+            "code 101 komt niet na 101 (de codes staan oplopend en komen "
+            "één keer voor).");
+        row("richting zonder hoofdrichting", "richtingen.txt", "01 Algemeen", "",
+            "011 Algemene vorming", "richting 011 staat niet direct onder haar hoofdrichting 01.");
+        row("onbekende werksoort", "beroepsklassen.txt",
+            "3 | agrarisch | agrarische beroepen | 303 305 307 310 | 021 041 043 058 061 062 "
+            "067 077",
+            "3 | agrarisch | agrarische beroepen | 303 399 | 021",
+            "3 | agrarisch | agrarische beroepen | 303 399 | 021", "onbekende werksoort 399.");
+        row("veld ontbreekt", "beroepsniveaus.txt",
+            "3 | Middelbaar beroepsniveau | middelbare | 32",
+            "3 | Middelbaar beroepsniveau | middelbare",
+            "3 | Middelbaar beroepsniveau | middelbare",
+            "verwacht 4 velden gescheiden door \"|\".");
+        row("rol bij onbekende specialisatie", "vakgebieden.txt",
+            "2 = veeverzorger/dierverzorger; melker [melkvee, geiten, schapen]",
+            "2 = veeverzorger/dierverzorger; melker [melkvee, kippen]", "[veehouderij]",
+            "rol melker noemt \"kippen\", dat niet bij de vakken van veehouderij staat.");
+        row("beroep op niveau zonder groep", "bijzondere_beroepen.txt",
+            "infra | 4 | coördinator | planning en uitvoering van onderhoud aan bruggen, "
+            "sluizen "
+            "en andere kunstwerken",
+            "infra | 7 | coördinator | bruggen", "infra | 7 | coördinator | bruggen",
+            "vakgebied infra heeft geen rollen op beroepsniveau 7.");
+        row("lijst ontbreekt", "kwalificaties.txt", "", "", "", "Woordenlijst %1 ontbreekt.");
+    }
+
+    // The message names file and line; a database already at the target stays.
+    void brokenWordLists() {
+        QFETCH(QString, file);
+        QFETCH(QString, line);
+        QFETCH(QString, replacement);
+        QFETCH(QString, errorAt);
+        QFETCH(QString, message);
+        QTemporaryDir lists;
+        for (const QString& name : QDir(kLists).entryList({"*.txt"}, QDir::Files)) {
+            QVERIFY(QFile::copy(QDir(kLists).filePath(name), lists.filePath(name)));
+        }
+        const QString path = lists.filePath(file);
+        QString shownAt;
+        if (line.isEmpty()) {
+            QVERIFY(QFile::remove(path));
+        } else {
+            QFile original(path);
+            QVERIFY(original.open(QIODevice::ReadOnly));
+            QStringList lines = QString::fromUtf8(original.readAll()).split('\n');
+            original.close();
+            const qsizetype changed = lines.indexOf(line);
+            QVERIFY2(changed >= 0, qPrintable(line));
+            lines[changed] = replacement;
+            QVERIFY(write(path, lines.join('\n').toUtf8()));
+            shownAt = QStringLiteral(", regel %1").arg(lines.indexOf(errorAt) + 1);
+        }
+
+        QTemporaryDir output;
+        const QString target = output.filePath("RVL92.MDB");
+        QVERIFY(write(target, "vorige database"));
+        const Run run = generate({"--uit", target, "--woordenlijsten", lists.path()});
+        QCOMPARE(run.exitCode, 1);
+        const QString shownPath = QDir::toNativeSeparators(path);
+        const QString expected = line.isEmpty()
+                                     ? message.arg(shownPath)
+                                     : QStringLiteral("%1%2: %3").arg(shownPath, shownAt, message);
+        QCOMPARE(run.errors, QStringLiteral("rvl92-demodata: %1\n").arg(expected));
+        QCOMPARE(entries(output.path()), QStringList{"RVL92.MDB"});
+        QFile kept(target);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("vorige database"));
+    }
+
+    void invalidUtf8() {
+        QTemporaryDir lists;
+        for (const QString& name : QDir(kLists).entryList({"*.txt"}, QDir::Files)) {
+            QVERIFY(QFile::copy(QDir(kLists).filePath(name), lists.filePath(name)));
+        }
+        const QString path = lists.filePath("toevoegingen.txt");
+        QFile::remove(path);
+        QVERIFY(write(path, "1 | 123 | in opleiding\n2 | 123 | (caf\xe9)\n")); // Latin-1 é
+        QTemporaryDir output;
+        const Run run =
+            generate({"--uit", output.filePath("RVL92.MDB"), "--woordenlijsten", lists.path()});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.errors,
+                 QStringLiteral("rvl92-demodata: Woordenlijst %1 is geen geldige UTF-8-tekst.\n")
+                     .arg(QDir::toNativeSeparators(path)));
+        QCOMPARE(entries(output.path()), QStringList{});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDemodataFailures)
+#include "tst_demodatafailures.moc"
