@@ -1,14 +1,13 @@
 // rvl92-codeer as a user runs it, on the demonstration installation.
 
 #include "support/datarow.h"
+#include "support/datasqlitereader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sqlite3.h>
 
 namespace {
 
@@ -33,22 +32,13 @@ Run codeer(const QStringList& args, const QByteArray& stdinData = {}) {
 // Some job titles of the demonstration database with their codes.
 QList<QPair<QString, QString>> demoTitles(int count) {
     QList<QPair<QString, QString>> titles;
-    const QByteArray db = QByteArray(RVL92_TREE_DIR) + "/Programmabestanden/RVL92.MDB";
-    sqlite3* h = nullptr;
-    if (sqlite3_open_v2(db.constData(), &h, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* st = nullptr;
-        const QByteArray sql = "select Functienaam, RVL92 from functienamen where Functienaam in "
-                               "(select Functienaam from functienamen group by Functienaam "
-                               "having count(distinct RVL92) = 1) order by id limit " +
-                               QByteArray::number(count);
-        sqlite3_prepare_v2(h, sql.constData(), -1, &st, nullptr);
-        while (sqlite3_step(st) == SQLITE_ROW)
-            titles.append(
-                {QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))),
-                 QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)))});
-        sqlite3_finalize(st);
-    }
-    sqlite3_close(h);
+    SqliteReader db(demoDatabase());
+    for (const QVariantList& row :
+         db.rows("select Functienaam, RVL92 from functienamen where Functienaam in "
+                 "(select Functienaam from functienamen group by Functienaam "
+                 "having count(distinct RVL92) = 1) order by id limit " +
+                 QString::number(count)))
+        titles.append({row[0].toString(), row[1].toString()});
     return titles;
 }
 

@@ -138,20 +138,6 @@ private slots:
         QCOMPARE(err.number, int(dberr::NotOpen));
     }
 
-    void nullStaysDistinctFromEmpty() {
-        DbError err;
-        Recordset rs;
-        QVERIFY(
-            rs.open("select Functienaam from functienamen where RVL92 = '66060'", m_conn, &err));
-        QCOMPARE(rs.recordCount(), 2);
-        QCOMPARE(rs.value(0), std::nullopt);
-        QCOMPARE(rs.text(0), QString());
-        QVERIFY(rs.isNullAt(0, 0));
-        rs.moveNext();
-        QCOMPARE(rs.value(0), std::optional<QString>(QString("")));
-        QVERIFY(!rs.isNullAt(1, 0));
-    }
-
     void holdsEveryValueAsSqliteGivesIt_data() {
         QTest::addColumn<QString>("sql");
         row("tables", "select * from functienamen");

@@ -178,11 +178,9 @@ private slots:
         QVERIFY(m_rs.setAbsolutePosition(2));
         savedialog::setNextFileName(target, ExportType::Csv);
         QCOMPARE(exportNamen(nullptr, m_rs, m_cnn), ExportResult::Saved);
-        const QByteArray got = contents(target);
-        QCOMPARE(got.count("\r\n"), 3);
-        for (const char* line : {"11010;121;Broodbakker\r\n", "11010;121;Bakker; deeg\r\n",
-                                 "11010;121;P\xe2tissier  \x80 \xeb\r\n"})
-            QVERIFY2(got.contains(line), line);
+        // Replaced, not added to: only the three job titles (their lines are
+        // checked with the layouts).
+        QCOMPARE(contents(target).count("\r\n"), 3);
         QVERIFY(msgbox::shown().isEmpty());
         // The screen's own list is not touched by this export.
         QCOMPARE(m_rs.absolutePosition(), 2);
