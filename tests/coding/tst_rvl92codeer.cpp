@@ -2,31 +2,17 @@
 
 #include "support/datarow.h"
 #include "support/datasqlitereader.h"
+#include "support/datatoolrun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run codeer(const QStringList& args, const QByteArray& stdinData = {}) {
-    QProcess p;
-    p.start(QStringLiteral(RVL92_CODEER_EXE), args);
-    if (!p.waitForStarted())
-        return {};
-    p.write(stdinData);
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            QString::fromLocal8Bit(p.readAllStandardError())};
+ToolRun codeer(const QStringList& args, const QByteArray& input = {}) {
+    return runTool(QStringLiteral(RVL92_CODEER_EXE), args, input);
 }
 
 // Some job titles of the demonstration database with their codes.
@@ -63,7 +49,7 @@ private slots:
         f.write(csv);
         f.close();
 
-        const Run r = codeer({"--kolom", "antwoord", "--codering", "utf-8", in, out});
+        const ToolRun r = codeer({"--kolom", "antwoord", "--codering", "utf-8", in, out});
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(r.err.contains("Invoer: UTF-8, scheidingsteken puntkomma, kopregel ja, kolom 2 "
                                 "(antwoord)."),
@@ -90,7 +76,7 @@ private slots:
         QByteArray list;
         for (const auto& t : titles.mid(0, 5))
             list += t.first.toUtf8() + "\n";
-        const Run piped = codeer({"--kandidaten", "1", "--codering", "utf-8", "--stil"}, list);
+        const ToolRun piped = codeer({"--kandidaten", "1", "--codering", "utf-8", "--stil"}, list);
         QCOMPARE(piped.exitCode, 0);
         QCOMPARE(piped.err, QString());
         const QStringList rows = QString::fromUtf8(piped.out).split("\r\n", Qt::SkipEmptyParts);
@@ -145,7 +131,7 @@ private slots:
         for (QString& a : args)
             a.replace("%DIR%", dir.path());
         message.replace("%DIR%", dir.path());
-        const Run r = codeer(args);
+        const ToolRun r = codeer(args);
         QCOMPARE(r.exitCode, exitCode);
         const QStringList lines = r.err.split(u'\n');
         QVERIFY2(std::any_of(lines.begin(), lines.end(),

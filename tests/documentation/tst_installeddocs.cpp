@@ -5,10 +5,10 @@
 #include "documentation/rtfreader.h"
 #include "support/datarow.h"
 #include "support/datasqlitereader.h"
+#include "support/datatoolrun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -215,17 +215,11 @@ private slots:
     // The generator reports a failure as one.
     void generatorFailsOnMissingDatabase() {
         QTemporaryDir out;
-        QProcess tool;
-        tool.setProcessEnvironment([] {
-            auto env = QProcessEnvironment::systemEnvironment();
-            env.insert("QT_QPA_PLATFORM", "offscreen");
-            return env;
-        }());
-        tool.start(RVL92_DOCS_TOOL, {"--bronnen", RVL92_SOURCE_DIR "/installdata/docs",
-                                     "--database", out.path() + "/weg.MDB", "--uit", out.path()});
-        QVERIFY(tool.waitForFinished(60000));
-        QCOMPARE(tool.exitCode(), 1);
-        QVERIFY(tool.readAllStandardError().contains("ontbreekt"));
+        const ToolRun run =
+            runTool(RVL92_DOCS_TOOL, {"--bronnen", RVL92_SOURCE_DIR "/installdata/docs",
+                                      "--database", out.path() + "/weg.MDB", "--uit", out.path()});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("ontbreekt"));
         QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList());
     }

@@ -63,13 +63,6 @@ private slots:
         QCOMPARE(empty, QString());
     }
 
-    void wordDocuments() {
-        QVERIFY(m_box->addEntry("schrijver.desktop", m_viewer + " --word %f"));
-        QVERIFY(m_box->setDefaults({"application/msword=schrijver.desktop"}));
-        QCOMPARE(findAssociation(".doc").program, m_viewer);
-        QVERIFY(!findAssociation(".pdf").isValid()); // only what was set
-    }
-
     // Which file wins, and which entry in it.
     void precedence_data() {
         QTest::addColumn<QString>("setup");

@@ -6,10 +6,10 @@
 
 #include "support/datarow.h"
 #include "support/datasqlitereader.h"
+#include "support/datatoolrun.h"
 #include "support/fixturedb.h"
 #include <QFile>
 #include <QHash>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -27,15 +27,10 @@ const QString kTreeDatabase = demoDatabase();
 
 // Runs the generator; returns its exit code, or -1 when it did not finish.
 int generate(const QStringList& arguments, QString* errors = nullptr) {
-    QProcess process;
-    process.start(kTool, QStringList{QStringLiteral("--woordenlijsten"), kLists} + arguments);
-    if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit) {
-        return -1;
-    }
-    if (errors) {
-        *errors = QString::fromUtf8(process.readAllStandardError());
-    }
-    return process.exitCode();
+    const ToolRun run = runTool(kTool, QStringList{"--woordenlijsten", kLists} + arguments);
+    if (errors)
+        *errors = run.err;
+    return run.exitCode;
 }
 
 QByteArray contents(const QString& path) {
