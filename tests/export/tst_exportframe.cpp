@@ -94,10 +94,8 @@ private slots:
         QCOMPARE(exportKenmerken(nullptr, m_rs), ExportResult::Saved);
 
         QCOMPARE(savedialog::shown().size(), 1);
+        // Title, filters and suffix are checked on the real dialog below.
         const savedialog::Setup s = savedialog::shown().first();
-        QCOMPARE(s.title, QString("Opslaan van 1 records"));
-        QCOMPARE(s.filters, QStringList({"Text (*.txt)", "CSV (*.csv)"}));
-        QCOMPARE(s.defaultSuffix, QString("txt"));
         QCOMPARE(s.fileName, QString("Kenmerken"));
         QCOMPARE(s.directory, QFileInfo(dir()).absoluteFilePath());
         // In the text layout (its lines are checked with the layouts).
