@@ -49,7 +49,7 @@ private slots:
         // The query text stays the written one; leading digits are read through
         // the index on the code.
         const auto* scherm = qobject_cast<DataScreen*>(forms().find(F));
-        QCOMPARE(scherm->sSQL, zoeken::codeSearchQuery(tekst()));
+        QCOMPARE(scherm->sSQL, search::codeSearchQuery(tekst()));
         QCOMPARE(scherm->Rs->source() != scherm->sSQL, tekst()[0] != u'#');
     }
 
