@@ -169,7 +169,8 @@ private slots:
             QVERIFY2(out.startsWith(output), out.left(300).constData());
     }
 
-    // The output file appears whole or not at all; the input is never written.
+    // The output file appears whole or not at all. (An output that is the input,
+    // or lies in a missing folder, is refused as rvl92-codeer shows.)
     void fileIsAllOrNothing() {
         QTemporaryDir dir;
         const QString input = dir.filePath("antwoorden.csv");
@@ -200,15 +201,6 @@ private slots:
         QCOMPARE(lastDone, 512);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"antwoorden.csv"});
 
-        const BatchSummary same = BatchCoder::writeFile(engine(), *in, options, input, input);
-        QCOMPARE(same.status, BatchSummary::Status::Failed);
-        QCOMPARE(same.error,
-                 QStringLiteral("Het uitvoerbestand is het invoerbestand. Kies een andere "
-                                "naam: de invoer wordt nooit overschreven."));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), rows);
-        f.close();
-
         const BatchSummary done = BatchCoder::writeFile(engine(), *in, options, input, output);
         QCOMPARE(done.status, BatchSummary::Status::Done);
         QCOMPARE(done.rows, 2000);
@@ -216,11 +208,6 @@ private slots:
         QFile written(output);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll().count('\n'), 2000);
-
-        const BatchSummary noFolder =
-            BatchCoder::writeFile(engine(), *in, options, input, dir.filePath("geen/map/uit.csv"));
-        QCOMPARE(noFolder.status, BatchSummary::Status::Failed);
-        QVERIFY(noFolder.error.startsWith(QStringLiteral("Kan ")));
     }
 };
 

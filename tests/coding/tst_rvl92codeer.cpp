@@ -1,54 +1,30 @@
 // rvl92-codeer as a user runs it, on the demonstration installation.
 
 #include "support/datarow.h"
+#include "support/datasqlitereader.h"
+#include "support/datatoolrun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sqlite3.h>
-
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run codeer(const QStringList& args, const QByteArray& stdinData = {}) {
-    QProcess p;
-    p.start(QStringLiteral(RVL92_CODEER_EXE), args);
-    if (!p.waitForStarted())
-        return {};
-    p.write(stdinData);
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            QString::fromLocal8Bit(p.readAllStandardError())};
+ToolRun codeer(const QStringList& args, const QByteArray& input = {}) {
+    return runTool(QStringLiteral(RVL92_CODEER_EXE), args, input);
 }
 
 // Some job titles of the demonstration database with their codes.
 QList<QPair<QString, QString>> demoTitles(int count) {
     QList<QPair<QString, QString>> titles;
-    const QByteArray db = QByteArray(RVL92_TREE_DIR) + "/Programmabestanden/RVL92.MDB";
-    sqlite3* h = nullptr;
-    if (sqlite3_open_v2(db.constData(), &h, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* st = nullptr;
-        const QByteArray sql = "select Functienaam, RVL92 from functienamen where Functienaam in "
-                               "(select Functienaam from functienamen group by Functienaam "
-                               "having count(distinct RVL92) = 1) order by id limit " +
-                               QByteArray::number(count);
-        sqlite3_prepare_v2(h, sql.constData(), -1, &st, nullptr);
-        while (sqlite3_step(st) == SQLITE_ROW)
-            titles.append(
-                {QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))),
-                 QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)))});
-        sqlite3_finalize(st);
-    }
-    sqlite3_close(h);
+    SqliteReader db(demoDatabase());
+    for (const QVariantList& row :
+         db.rows("select Functienaam, RVL92 from functienamen where Functienaam in "
+                 "(select Functienaam from functienamen group by Functienaam "
+                 "having count(distinct RVL92) = 1) order by id limit " +
+                 QString::number(count)))
+        titles.append({row[0].toString(), row[1].toString()});
     return titles;
 }
 
@@ -73,7 +49,7 @@ private slots:
         f.write(csv);
         f.close();
 
-        const Run r = codeer({"--kolom", "antwoord", "--codering", "utf-8", in, out});
+        const ToolRun r = codeer({"--kolom", "antwoord", "--codering", "utf-8", in, out});
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(r.err.contains("Invoer: UTF-8, scheidingsteken puntkomma, kopregel ja, kolom 2 "
                                 "(antwoord)."),
@@ -100,7 +76,7 @@ private slots:
         QByteArray list;
         for (const auto& t : titles.mid(0, 5))
             list += t.first.toUtf8() + "\n";
-        const Run piped = codeer({"--kandidaten", "1", "--codering", "utf-8", "--stil"}, list);
+        const ToolRun piped = codeer({"--kandidaten", "1", "--codering", "utf-8", "--stil"}, list);
         QCOMPARE(piped.exitCode, 0);
         QCOMPARE(piped.err, QString());
         const QStringList rows = QString::fromUtf8(piped.out).split("\r\n", Qt::SkipEmptyParts);
@@ -155,7 +131,7 @@ private slots:
         for (QString& a : args)
             a.replace("%DIR%", dir.path());
         message.replace("%DIR%", dir.path());
-        const Run r = codeer(args);
+        const ToolRun r = codeer(args);
         QCOMPARE(r.exitCode, exitCode);
         const QStringList lines = r.err.split(u'\n');
         QVERIFY2(std::any_of(lines.begin(), lines.end(),

@@ -6,4 +6,3 @@ rvl92_add_test(tst_jetimport SOURCES tst_jetimport.cpp
 # not stall it.
 set_tests_properties(tst_jetimport PROPERTIES TIMEOUT 300)
 add_dependencies(tst_jetimport rvl92_demodata)
-rvl92_add_test(tst_databasejet SOURCES tst_databasejet.cpp LIBS rvl92core)

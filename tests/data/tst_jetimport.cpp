@@ -1,8 +1,14 @@
+// Reading the original Jet (.MDB) file: every fixture against mdb-export,
+// damaged and refused files, and the file opened through the program's
+// connection: told by content, read once per process and shared, never written.
+#include "data/database.h"
 #include "data/jetformat.h"
 #include "data/jetimport.h"
 #include "data/jettablewriter.h"
+#include "data/recordset.h"
 #include "support/datarow.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,6 +118,13 @@ QString shownPath(const QString& path) {
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
+QByteArray sha(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
 // Builds in `to` the tables of the SQLite database `from` the way an import
 // of a Jet file with the same content does: text columns as Jet Text,
 // integer columns as Long, through the import's table writer.
@@ -163,6 +176,7 @@ private slots:
         qputenv("MDBPATH", "::");
         qputenv("MDBICONV", "ISO-8859-1");
     }
+    void init() { Database::clearSharedImports(); }
 
     void dateTime_data() {
         QTest::addColumn<double>("days");
@@ -388,10 +402,6 @@ private slots:
             "werksoortCode3, werksoort3, beroep  from RVL where NiveauBekwaamhedenCode = '" +
                 pick[2] + "' AND (WerksoortCode1 = '" + pick[3] + "' OR WerksoortCode2 = '" +
                 pick[3] + "')",
-            " select NiveauTotaal from BekwaamhedenNiveau",
-            " select richting from richtingen",
-            " select Vaardigheden from Vaardigheden",
-            " select Werksoorten from Werksoorten",
             "select RVL.RVL92,RVL.beroepsgroepcode,  functienamen.functienaam from RVL left join "
             "functienamen on  functienamen.RVL92 = RVL.RVL92 where RVL.RVL92 = '" +
                 code + "'"};
@@ -405,6 +415,55 @@ private slots:
             query(imported.handle, "SELECT * FROM RVL where RVL92 = '" + code.mid(1) + "'").size(),
             1);
     }
+
+    void installedJetFileOpensAndIsShared() {
+        const QString programDir = install("testUnicodeCompV2003.mdb");
+        const QString file = Database::databasePath(programDir);
+        const QByteArray before = sha(file);
+        QCOMPARE(int(Database::detectFormat(file)), int(Database::Format::Jet));
+
+        Database a, b;
+        DbError err;
+        QVERIFY2(a.openProgramDatabase(programDir, &err), qPrintable(err.description));
+        QVERIFY2(b.openProgramDatabase(programDir, &err), qPrintable(err.description));
+        QCOMPARE(a.handle(), b.handle()); // read once, shared by every connection
+
+        Recordset rs;
+        QVERIFY(rs.open("select ID, Unicode from [Table] where Unicode Like '%ÄÄKK%'", a, &err));
+        QCOMPARE(rs.recordCount(), 1);
+        QCOMPARE(rs.text("unicode"), QString("ääkkösiä"));
+        // Nothing can change the shared copy, let alone the file.
+        QVERIFY(!rs.open("DELETE FROM [Table]", b, &err));
+        QVERIFY(err.isError());
+        QVERIFY(rs.open("select count(*) from [Table]", b, &err));
+        QCOMPARE(rs.text(0), QString("8"));
+        a.close();
+        QVERIFY(rs.open("select count(*) from [Table]", b, &err));
+        QCOMPARE(sha(file), before);
+    }
+
+    void jetFileWithoutTables() {
+        const QString programDir = install("emptyJet4.mdb");
+        Database db;
+        DbError err;
+        QVERIFY(!db.openProgramDatabase(programDir, &err));
+        QCOMPARE(err.number, int(dberr::JetNoTables));
+        QCOMPARE(err.description,
+                 QStringLiteral("Het databasebestand %1 bevat geen tabellen.")
+                     .arg(QDir::toNativeSeparators(Database::databasePath(programDir))));
+        QVERIFY(!db.isOpen());
+    }
+
+private:
+    // A copy of a fixture as <program dir>/Programmabestanden/RVL92.MDB.
+    QString install(const QString& fixture) {
+        const QString dir = m_dir.filePath(fixture + "/Programmabestanden");
+        QDir().mkpath(dir);
+        QFile::copy(fixtureDir + "/" + fixture, dir + "/RVL92.MDB");
+        return m_dir.filePath(fixture);
+    }
+
+    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestJetImport)

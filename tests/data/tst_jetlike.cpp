@@ -133,9 +133,9 @@ private slots:
     void throughSql_data() {
         QTest::addColumn<QString>("where");
         QTest::addColumn<int>("count");
-        row("contains, any case", "name Like '%BAK%'", 2);
+        // The matching itself is checked above; here the text and the pattern
+        // must arrive in their places, in any spelling of the operator.
         row("digit wildcard", "code Like '11#1#'", 2);
-        row("prefix star", "name like 'é*'", 1);
         row("accent capital", "name LIKE 'ÉCOLE%'", 1);
         row("null never matches", "name like '%'", 3);
         row("null is null, not false", "NOT (name like 'x%')", 3);

@@ -21,25 +21,6 @@ const QList<FolderPlaceholder> kFolders = {
 class TestAssociation : public QObject {
     Q_OBJECT
 private slots:
-    void leadingDot_data() {
-        QTest::addColumn<QString>("extension");
-        QTest::addColumn<QString>("expected");
-        row("without dot", "pdf", ".pdf");
-        row("with dot", ".pdf", ".pdf");
-        row("empty stays empty", "", "");
-    }
-    void leadingDot() {
-        QFETCH(QString, extension);
-        QFETCH(QString, expected);
-        QCOMPARE(withLeadingDot(extension), expected);
-    }
-
-    void placeholderIds() {
-        const QList<QPair<QString, int>> expected = {
-            {"%Desktop%", 0}, {"%SystemRoot%", 36}, {"%MyDocuments%", 5}, {"%ProgramFiles%", 38}};
-        QCOMPARE(folderPlaceholderIds(), expected);
-    }
-
     // The command registered for a file type, cut down to the program.
     void registeredCommand_data() {
         QTest::addColumn<QString>("command");
@@ -188,15 +169,6 @@ private slots:
         QCOMPARE(expandFieldCodes(args, "/home/an/Mijn documenten/Hand leiding.pdf", entry,
                                   "/apps/lezer.desktop"),
                  expected);
-    }
-
-    void associationArguments() {
-        Association a;
-        a.program = "/usr/bin/lezer";
-        a.arguments = {"%f"};
-        QCOMPARE(a.argumentsFor("/x/PubRVL.pdf"), QStringList{"/x/PubRVL.pdf"});
-        QVERIFY(a.isValid());
-        QVERIFY(!Association().isValid());
     }
 
     void mimeApps() {

@@ -1,13 +1,14 @@
 // "Schakelschema's naar andere classificaties" and the documentation notices
-// of the start screen, as the user sees them.
+// of the start screen, as the user sees them: every text whole and exact.
 #include "app/appstate.h"
 #include "app/form.h"
 #include "app/formnames.h"
 #include "app/forms.h"
 #include "app/registerforms.h"
-#include "documentation/notices.h"
 #include "support/datarow.h"
+#include "support/formdriver.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,17 +17,7 @@
 
 using namespace rvl92;
 
-Q_DECLARE_METATYPE(rvl92::Notice)
-
 namespace {
-
-void click(const QString& formName, const char* button) {
-    Form* f = forms().find(formName);
-    QVERIFY2(f, qPrintable(formName));
-    auto* b = f->findChild<QPushButton*>(button);
-    QVERIFY2(b, button);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
 
 Form* noticeDialog() {
     return forms().find(form::DialogExporteren);
@@ -38,7 +29,8 @@ class TestDialogSchakelschema : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        appState().programDir = QStringLiteral("/opt/RVL 92");
+        // A folder with a blank and a trailing separator, as users have them.
+        appState().programDir = QStringLiteral("/opt/RVL 92/");
         registerForms();
         QVERIFY(forms().show(form::Startscherm));
     }
@@ -51,7 +43,7 @@ private slots:
     }
 
     void dialogTexts() {
-        click(form::Startscherm, "cmdConversie");
+        QVERIFY(drive::click(form::Startscherm, "cmdConversie"));
         Form* dlg = forms().find(form::DialogSchakelSchema);
         QVERIFY(dlg);
         QVERIFY(dlg->isVisible());
@@ -67,87 +59,86 @@ private slots:
             {"cmdAfsluiten", "Afsluiten"}};
         for (const auto& [name, caption] : captions)
             QCOMPARE(dlg->findChild<QPushButton*>(name)->text(), caption);
-        click(form::DialogSchakelSchema, "cmdAfsluiten");
+        QVERIFY(drive::click(form::DialogSchakelSchema, "cmdAfsluiten"));
         QVERIFY(!forms().isLoaded(form::DialogSchakelSchema));
     }
 
-    // Each button shows its notice, centred, in the information dialog; the
-    // conversion dialog stays for the next one.
-    void conversionNotices_data() {
+    // Each button shows its notice, whole and exact, in the information dialog
+    // in front of the disabled start screen. The conversion dialog stays for
+    // the next choice, whose notice replaces the one that is up.
+    void notices_data() {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<Notice>("expected");
-        const QString dir = appState().programDir;
-        row("ISCO", "cmdIsco", notice::isco(dir));
-        row("LK84 beroep", "cmdLk82Beroep", notice::lk84ToOccupation(dir));
-        row("LK84 beroepsgroep", "cmdLk84Beroepsgroep", notice::lk84ToOccupationGroup(dir));
-        row("sociale stratificatie", "cmdSocStratificatie", notice::socialStratification(dir));
-    }
-    void conversionNotices() {
-        QFETCH(QString, button);
-        QFETCH(Notice, expected);
-        click(form::Startscherm, "cmdConversie");
-        // A notice is up; the conversion dialog still takes the next choice,
-        // whose notice replaces it, in front of the disabled start screen.
-        click(form::DialogSchakelSchema, button == "cmdIsco" ? "cmdLk82Beroep" : "cmdIsco");
-        Form* schakel = forms().find(form::DialogSchakelSchema);
-        QVERIFY(schakel->isEnabled());
-        QCOMPARE(schakel->windowHandle()->transientParent(),
-                 forms().find(form::Startscherm)->windowHandle());
-        click(form::DialogSchakelSchema, qPrintable(button));
-        QVERIFY(noticeDialog());
-        QVERIFY(!forms().find(form::Startscherm)->isEnabled());
-        QCOMPARE(noticeDialog()->windowTitle(), expected.caption);
-        auto* label = noticeDialog()->findChild<QLabel*>("lblText");
-        QCOMPARE(label->text(), expected.text);
-        QVERIFY(label->alignment() & Qt::AlignHCenter);
-        checkPlacement(false);
-        click(form::DialogExporteren, "OKButton");
-        QVERIFY(!noticeDialog());
-        QVERIFY(forms().isLoaded(form::DialogSchakelSchema));
-        QVERIFY(forms().find(form::Startscherm)->isEnabled());
-    }
-
-    void startScreenNotices_data() {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("leftAligned");
-        row("classification scheme", "cmdClassificatieschema", false);
-        row("code lists", "cmdCodelijsten", true);
+        const auto native = [](const QString& p) { return QDir::toNativeSeparators(p); };
+        row("classificatieschema", "cmdClassificatieschema", "Classificatieschema RVL92",
+            "Het Classificatieschema RVL92 vindt u op de volgende locatie: \r\n" +
+                native("/opt/RVL 92"),
+            false);
+        row("codelijsten", "cmdCodelijsten", "Codelijsten",
+            "In " + native("/opt/RVL 92/Codelijsten RVL/") +
+                "\r\nzijn de codelijsten en bijbehorende recordbeschrijvingen te vinden \r\n\r\n"
+                "Niveau bekwaamheden\r\nHoofdrichting bekwaamheden\r\nRichting bekwaamheden\r\n"
+                "Beroepsniveaus\r\nBeroepsklassen\r\nBeroepsgroepen\r\nBeroepen\r\n"
+                "Werksoorten\r\nSpecifieke vaardigheden\r\nBeroepsvariabelen\r\n"
+                "Functiebenamingen alfabetisch\r\nFunctiebenamingen systematisch\r\n",
+            true);
+        row("LK84 naar beroep", "cmdLk82Beroep", "LK84 naar beroep RVL92",
+            "De afleiding van Lokaalstelsel 1984 naar beroep RVL vindt u in:\r\n" +
+                native("/opt/RVL 92/Schakelschema's/LK84-RVL92/"),
+            false);
+        row("LK84 naar beroepsgroep", "cmdLk84Beroepsgroep", "LK84 naar beroepsgroep RVL92",
+            "De afleiding van Lokaalstelsel 1984 naar beroepsgroep RVL vindt u in: \r\n" +
+                native("/opt/RVL 92/Schakelschema's/LK84-BERGRRVL92/"),
+            false);
+        row("ISCO", "cmdIsco", "International standard classification of occupations 1988",
+            "De afleiding van RVL naar ISCO1988 vindt u in: \r\n" +
+                native("/opt/RVL 92/Schakelschema's/RVL92-ISCO88/"),
+            false);
+        row("sociale stratificatie", "cmdSocStratificatie", "Sociale stratificatie",
+            "De afleidingen van RVL naar drie sociale stratificatievariabelen vindt u in: \r\n" +
+                native("/opt/RVL 92/Schakelschema's/Sociale stratificatie/"),
+            false);
     }
-    void startScreenNotices() {
+    void notices() {
         QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
         QFETCH(bool, leftAligned);
-        click(form::Startscherm, qPrintable(button));
-        QVERIFY(noticeDialog());
-        const QString text = noticeDialog()->findChild<QLabel*>("lblText")->text();
-        const QString dir = appState().programDir;
-        QCOMPARE(noticeDialog()->windowTitle(), leftAligned
-                                                    ? notice::codeLists(dir).caption
-                                                    : notice::classificationScheme(dir).caption);
-        if (leftAligned) {
-            QCOMPARE(text, notice::codeLists(appState().programDir).text);
-            // The twelve list names on lines of their own, below an empty line.
-            const QStringList lines = text.split("\r\n");
-            QCOMPARE(lines[2], QString());
-            QCOMPARE(lines.mid(3, 12), notice::codeLists());
-        } else {
-            QCOMPARE(text, notice::classificationScheme(appState().programDir).text);
+        const bool conversion = !drive::child(form::Startscherm, button);
+        if (conversion) {
+            QVERIFY(drive::click(form::Startscherm, "cmdConversie"));
+            QVERIFY(drive::click(form::DialogSchakelSchema,
+                                 button == "cmdIsco" ? "cmdLk82Beroep" : "cmdIsco"));
+            Form* schakel = forms().find(form::DialogSchakelSchema);
+            QVERIFY(schakel->isEnabled());
+            QCOMPARE(schakel->windowHandle()->transientParent(),
+                     forms().find(form::Startscherm)->windowHandle());
         }
-        checkPlacement(leftAligned);
+        QVERIFY(drive::click(conversion ? form::DialogSchakelSchema : form::Startscherm, button));
+        QVERIFY(noticeDialog());
         QVERIFY(!forms().find(form::Startscherm)->isEnabled());
-        click(form::DialogExporteren, "OKButton");
+        QCOMPARE(noticeDialog()->windowTitle(), caption);
+        QCOMPARE(noticeDialog()->findChild<QLabel*>("lblText")->text(), text);
+        checkPlacement(leftAligned);
+        QVERIFY(drive::click(form::DialogExporteren, "OKButton"));
+        QVERIFY(!noticeDialog());
+        QCOMPARE(forms().isLoaded(form::DialogSchakelSchema), conversion);
         QVERIFY(forms().find(form::Startscherm)->isEnabled());
     }
 
 private:
-    // As wide as the text plus its margin, centred on the start screen, with
-    // the OK button in the middle; the code-list notice as high as its text
-    // plus its margin.
+    // Its text centred, the code list's flush left; as wide as the text plus
+    // its margin, centred on the start screen, with the OK button in the
+    // middle; the code-list notice as high as its text plus its margin.
     void checkPlacement(bool codeList) {
         Form* dlg = noticeDialog();
         QVERIFY(dlg);
         auto* label = dlg->findChild<QLabel*>("lblText");
         auto* ok = dlg->findChild<QPushButton*>("OKButton");
         QCOMPARE(label->alignment() & Qt::AlignLeft ? true : false, codeList);
+        QCOMPARE(label->alignment() & Qt::AlignHCenter ? true : false, !codeList);
         QCOMPARE(dlg->width(), label->sizeHint().width() + Form::twipsToPixels(500));
         if (codeList)
             QVERIFY(dlg->height() >= label->sizeHint().height() + Form::twipsToPixels(1500) - 1);

@@ -9,6 +9,7 @@
 #include "documentation/viewerwait.h"
 
 #include "support/datarow.h"
+#include "support/formdriver.h"
 #include "support/probeform.h"
 #include "support/xdgsandbox.h"
 
@@ -31,14 +32,6 @@ Form* dialog() {
 QString prompt() {
     auto* l = dialog() ? dialog()->findChild<QLabel*>("lblTekst") : nullptr;
     return l ? l->text() : QStringLiteral("<geen dialoog>");
-}
-
-void click(const QString& formName, const char* button) {
-    Form* f = forms().find(formName);
-    QVERIFY2(f, qPrintable(formName));
-    auto* b = f->findChild<QPushButton*>(button);
-    QVERIFY2(b, button);
-    QTest::mouseClick(b, Qt::LeftButton);
 }
 
 const QString kManualPrompt =
@@ -110,7 +103,7 @@ private slots:
         if (way == "menu") {
             forms().show(form::Beroepen)->findChild<QAction*>("mnuHandleiding")->trigger();
         } else {
-            click(form::Startscherm, qPrintable(way));
+            QVERIFY(drive::click(form::Startscherm, way));
         }
         QVERIFY(dialog());
         QVERIFY(dialog()->isVisible());
@@ -143,8 +136,8 @@ private slots:
         QFETCH(QString, opener);
         QFETCH(QString, button);
         QFETCH(QStringList, viewerArgs);
-        click(form::Startscherm, qPrintable(opener));
-        click(form::DialogPdfOrWord, qPrintable(button));
+        QVERIFY(drive::click(form::Startscherm, opener));
+        QVERIFY(drive::click(form::DialogPdfOrWord, button));
         viewerArgs[1] = QDir::toNativeSeparators(m_dir + "/" + viewerArgs[1]);
         QCOMPARE(viewerLog(m_log), viewerArgs + QStringList{"einde"});
         QVERIFY(!dialog());
@@ -156,7 +149,7 @@ private slots:
     void manualAskedTwice() {
         Form* screen = forms().show(form::Beroepen);
         screen->findChild<QAction*>("mnuHandleiding")->trigger();
-        click(form::DialogPdfOrWord, "cmdAnnuleren");
+        QVERIFY(drive::click(form::DialogPdfOrWord, "cmdAnnuleren"));
         QVERIFY(!dialog());
         QCOMPARE(appState().gbHandleiding, True);
         screen->findChild<QAction*>("mnuHandleiding")->trigger();
@@ -183,10 +176,10 @@ private slots:
         QFETCH(QString, message);
         QFETCH(bool, dialogStays);
         m_box.setDefaults({"image/png=lezer.desktop"});
-        click(form::Startscherm, qPrintable(opener));
+        QVERIFY(drive::click(form::Startscherm, opener));
         const Flag before = appState().gbHandleiding;
         msgbox::setNextAnswer(msgbox::Answer::Ok);
-        click(form::DialogPdfOrWord, qPrintable(button));
+        QVERIFY(drive::click(form::DialogPdfOrWord, button));
         QCOMPARE(msgbox::shown().size(), 1);
         QCOMPARE(msgbox::shown().first().text, message);
         QCOMPARE(msgbox::shown().first().title, msgbox::applicationTitle());
@@ -200,7 +193,7 @@ private slots:
     void waitTakesNoInput() {
         qputenv("RVL92_TESTVIEWER_MS", "1500");
         Form* start = forms().find(form::Startscherm);
-        click(form::Startscherm, "cmdPublicatietekst");
+        QVERIFY(drive::click(form::Startscherm, "cmdPublicatietekst"));
         QPointer<Form> dlg = dialog();
 
         struct Seen {
@@ -226,7 +219,7 @@ private slots:
         });
         QElapsedTimer clock;
         clock.start();
-        click(form::DialogPdfOrWord, "cmdPdf");
+        QVERIFY(drive::click(form::DialogPdfOrWord, "cmdPdf"));
         QVERIFY(clock.elapsed() >= 1400);
         QVERIFY(seen.ran);
         QVERIFY(seen.waiting);
@@ -241,7 +234,7 @@ private slots:
         QVERIFY(!ViewerWait::active());
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(!dialog());
-        click(form::Startscherm, "cmdInfo");
+        QVERIFY(drive::click(form::Startscherm, "cmdInfo"));
         QVERIFY(forms().isLoaded(form::About));
     }
 

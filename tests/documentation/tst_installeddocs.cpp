@@ -4,17 +4,16 @@
 #include "documentation/notices.h"
 #include "documentation/rtfreader.h"
 #include "support/datarow.h"
+#include "support/datasqlitereader.h"
+#include "support/datatoolrun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
-
-#include <sqlite3.h>
 
 using namespace rvl92;
 
@@ -48,31 +47,6 @@ QString documentText(const QString& rel) {
         return QString();
     return doc.toPlainText();
 }
-
-class Db {
-public:
-    Db() {
-        sqlite3_open_v2(RVL92_TREE_DIR "/Programmabestanden/RVL92.MDB", &m_db, SQLITE_OPEN_READONLY,
-                        nullptr);
-    }
-    ~Db() { sqlite3_close(m_db); }
-    QStringList column(const char* sql) const {
-        QStringList out;
-        sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(m_db, sql, -1, &st, nullptr) != SQLITE_OK)
-            return out;
-        while (sqlite3_step(st) == SQLITE_ROW) {
-            const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
-            out << (t ? QString::fromUtf8(t) : QString());
-        }
-        sqlite3_finalize(st);
-        return out;
-    }
-    int count(const char* sql) const { return column(sql).value(0).toInt(); }
-
-private:
-    sqlite3* m_db = nullptr;
-};
 
 } // namespace
 
@@ -130,7 +104,7 @@ private slots:
     void publicationFollowsTheDatabase() {
         const QString text = documentText("PubRVL.doc");
         QVERIFY(text.contains("Demonstratietekst"));
-        const Db db;
+        SqliteReader db(demoDatabase());
         QVERIFY(text.contains(QString::number(db.count("SELECT COUNT(*) FROM RVL")) + " beroepen"));
         QVERIFY(text.contains(QString::number(db.count("SELECT COUNT(*) FROM functienamen")) +
                               " functienamen"));
@@ -157,7 +131,7 @@ private slots:
         expected.sort();
         QCOMPARE(dir.entryList(QDir::Files, QDir::Name), expected);
 
-        const Db db;
+        SqliteReader db(demoDatabase());
         const QList<QPair<QString, int>> counts = {
             {"Niveau bekwaamheden", db.count("SELECT COUNT(*) FROM BekwaamhedenNiveau")},
             {"Hoofdrichting bekwaamheden",
@@ -187,7 +161,7 @@ private slots:
 
     // The fixed-width records lie where the record description says.
     void codeListRecords() {
-        const Db db;
+        SqliteReader db(demoDatabase());
         const QStringList beroepen = lines("Codelijsten RVL/Beroepen.txt");
         const QStringList codes = db.column("SELECT RVL92 FROM RVL ORDER BY RVL92");
         const QStringList names = db.column("SELECT beroep FROM RVL ORDER BY RVL92");
@@ -211,7 +185,7 @@ private slots:
     }
 
     void userFiles() {
-        const Db db;
+        SqliteReader db(demoDatabase());
         const QStringList codes = db.column("SELECT RVL92 FROM functienamen ORDER BY rowid");
         const QStringList titles = db.column("SELECT Functienaam FROM functienamen ORDER BY rowid");
         const QStringList text = lines("Gebruikersbestanden/Functienamen.txt");
@@ -241,17 +215,11 @@ private slots:
     // The generator reports a failure as one.
     void generatorFailsOnMissingDatabase() {
         QTemporaryDir out;
-        QProcess tool;
-        tool.setProcessEnvironment([] {
-            auto env = QProcessEnvironment::systemEnvironment();
-            env.insert("QT_QPA_PLATFORM", "offscreen");
-            return env;
-        }());
-        tool.start(RVL92_DOCS_TOOL, {"--bronnen", RVL92_SOURCE_DIR "/installdata/docs",
-                                     "--database", out.path() + "/weg.MDB", "--uit", out.path()});
-        QVERIFY(tool.waitForFinished(60000));
-        QCOMPARE(tool.exitCode(), 1);
-        QVERIFY(tool.readAllStandardError().contains("ontbreekt"));
+        const ToolRun run =
+            runTool(RVL92_DOCS_TOOL, {"--bronnen", RVL92_SOURCE_DIR "/installdata/docs",
+                                      "--database", out.path() + "/weg.MDB", "--uit", out.path()});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("ontbreekt"));
         QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList());
     }

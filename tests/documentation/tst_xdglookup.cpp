@@ -1,15 +1,31 @@
 // Finding a document's viewer the way the desktop does, against XDG folders of
-// the test's own.
+// the test's own, and starting it on a document: a small stand-in viewer
+// records its arguments.
 #include "documentation/documentlauncher.h"
 #include "documentation/fileassociation.h"
 
 #include "support/datarow.h"
 #include "support/xdgsandbox.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 
 using namespace rvl92;
+
+namespace {
+
+QStringList readLog(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
 
 class TestXdgLookup : public QObject {
     Q_OBJECT
@@ -18,6 +34,9 @@ private slots:
         m_box = std::make_unique<XdgSandbox>();
         QVERIFY(m_box->isValid());
         m_viewer = QStringLiteral(RVL92_TESTVIEWER);
+        m_log = m_box->path("viewer.log");
+        qputenv("RVL92_TESTVIEWER_LOG", QFile::encodeName(m_log));
+        qputenv("RVL92_TESTVIEWER_MS", "0");
     }
     void cleanup() { m_box.reset(); }
 
@@ -42,13 +61,6 @@ private slots:
         QString empty;
         QCOMPARE(process.GetFileAssociation(empty), QString());
         QCOMPARE(empty, QString());
-    }
-
-    void wordDocuments() {
-        QVERIFY(m_box->addEntry("schrijver.desktop", m_viewer + " --word %f"));
-        QVERIFY(m_box->setDefaults({"application/msword=schrijver.desktop"}));
-        QCOMPARE(findAssociation(".doc").program, m_viewer);
-        QVERIFY(!findAssociation(".pdf").isValid()); // only what was set
     }
 
     // Which file wins, and which entry in it.
@@ -126,22 +138,81 @@ private slots:
         QCOMPARE(program, bin + "/proeflezer");
     }
 
-    void nothingAssociated_data() {
-        QTest::addColumn<QString>("extension");
-        row("no defaults at all", ".pdf");
-        row("unknown extension", ".qqq");
-        row("no extension", "");
+    // The document reaches the viewer as one argument, exactly as it is: no
+    // shell ever sees it.
+    void documentPassedLiterally_data() {
+        QTest::addColumn<QString>("file");
+        row("blanks", "/Mijn documenten/RVL 92/PubRVL.doc");
+        row("quotes", R"(/a "b" 'c'/PubRVL.pdf)");
+        row("shell signs", "/x/$HOME `id` $(id); rm -rf ~ | cat & *?.pdf");
+        row("accents", "/café/Handleiding.pdf");
     }
-    void nothingAssociated() {
-        QFETCH(QString, extension);
-        m_box->addEntry("lezer.desktop", m_viewer + " %f");
-        m_box->setDefaults({"application/msword=lezer.desktop"});
-        QVERIFY(!findAssociation(extension).isValid());
+    void documentPassedLiterally() {
+        QFETCH(QString, file);
+        useViewer();
+        clsWinProcess process;
+        QVERIFY(process.StartApplication(file, true));
+        QCOMPARE(readLog(m_log), (QStringList{"--document", file, "einde"}));
+    }
+
+    void startWithoutWaiting() {
+        useViewer();
+        qputenv("RVL92_TESTVIEWER_MS", "1500");
+        clsWinProcess process;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(process.StartApplication("/docs/PubRVL.pdf", false));
+        QVERIFY2(clock.elapsed() < 1200, qPrintable(QString::number(clock.elapsed())));
+        // It runs on by itself and ends in its own time.
+        QTRY_COMPARE_WITH_TIMEOUT(readLog(m_log),
+                                  (QStringList{"--document", "/docs/PubRVL.pdf", "einde"}), 5000);
+    }
+
+    void noViewer_data() {
+        QTest::addColumn<QByteArray>("defaults");
+        QTest::addColumn<QString>("file");
+        row("type without default", QByteArray("image/png=lezer.desktop"), "/docs/Handleiding.pdf");
+        row("program gone", QByteArray("application/pdf=weg.desktop"), "/d/x.pdf");
+        row("unknown extension", QByteArray("application/pdf=lezer.desktop"), "/docs/Handleiding");
+    }
+    // Also what findAssociation answers when nothing fits.
+    void noViewer() {
+        QFETCH(QByteArray, defaults);
+        QFETCH(QString, file);
+        useViewer();
+        m_box->addEntry("weg.desktop", "/bestaat/niet %f");
+        m_box->setDefaults({QString::fromLatin1(defaults)});
+        clsWinProcess process;
+        try {
+            process.StartApplication(file, true);
+            QFAIL("no error raised");
+        } catch (const WinProcessError& e) {
+            QCOMPARE(e.number, 53);
+            QCOMPARE(e.source, QString("Module WinProcess (0.2.0)"));
+            QVERIFY(!e.description.isEmpty());
+        }
+        QVERIFY(!QFile::exists(m_log));
+    }
+
+    void waitForUnknownProcess() {
+        clsWinProcess process;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(process.WaitForProcess(999999, -1));
+        QVERIFY(clock.elapsed() < 500);
     }
 
 private:
+    // The stand-in viewer as the default for both kinds of document.
+    void useViewer() {
+        QVERIFY(m_box->addEntry("lezer.desktop", m_viewer + " --document %f"));
+        QVERIFY(m_box->setDefaults(
+            {"application/pdf=lezer.desktop", "application/msword=lezer.desktop"}));
+    }
+
     std::unique_ptr<XdgSandbox> m_box;
     QString m_viewer;
+    QString m_log;
 };
 
 QTEST_GUILESS_MAIN(TestXdgLookup)

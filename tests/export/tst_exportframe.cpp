@@ -94,15 +94,12 @@ private slots:
         QCOMPARE(exportKenmerken(nullptr, m_rs), ExportResult::Saved);
 
         QCOMPARE(savedialog::shown().size(), 1);
+        // Title, filters and suffix are checked on the real dialog below.
         const savedialog::Setup s = savedialog::shown().first();
-        QCOMPARE(s.title, QString("Opslaan van 1 records"));
-        QCOMPARE(s.filters, QStringList({"Text (*.txt)", "CSV (*.csv)"}));
-        QCOMPARE(s.defaultSuffix, QString("txt"));
         QCOMPARE(s.fileName, QString("Kenmerken"));
         QCOMPARE(s.directory, QFileInfo(dir()).absoluteFilePath());
-        QCOMPARE(contents(file("Kenmerken.txt")),
-                 QByteArray("RVL92-code   : 33030\r\nBeroepsgroep : 331 \r\n"
-                            "Beroep       : Ploegleider\r\n"));
+        // In the text layout (its lines are checked with the layouts).
+        QVERIFY(contents(file("Kenmerken.txt")).startsWith("RVL92-code   : 33030\r\n"));
         QVERIFY(msgbox::shown().isEmpty());
     }
 
@@ -178,11 +175,9 @@ private slots:
         QVERIFY(m_rs.setAbsolutePosition(2));
         savedialog::setNextFileName(target, ExportType::Csv);
         QCOMPARE(exportNamen(nullptr, m_rs, m_cnn), ExportResult::Saved);
-        const QByteArray got = contents(target);
-        QCOMPARE(got.count("\r\n"), 3);
-        for (const char* line : {"11010;121;Broodbakker\r\n", "11010;121;Bakker; deeg\r\n",
-                                 "11010;121;P\xe2tissier  \x80 \xeb\r\n"})
-            QVERIFY2(got.contains(line), line);
+        // Replaced, not added to: only the three job titles (their lines are
+        // checked with the layouts).
+        QCOMPARE(contents(target).count("\r\n"), 3);
         QVERIFY(msgbox::shown().isEmpty());
         // The screen's own list is not touched by this export.
         QCOMPARE(m_rs.absolutePosition(), 2);

@@ -90,11 +90,16 @@ private slots:
         QCOMPARE(exportTypeFor(path, filter), type);
     }
 
-    void kenmerkenText_data() {
-        QTest::addColumn<QString>("code");
+    void lists_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<ExportType>("type");
         QTest::addColumn<QByteArray>("file");
+        const auto kenmerken = [](const char* code) {
+            return QStringLiteral(" Select RVL.* from RVL where RVL92 = '%1'").arg(code);
+        };
         // One work type and three skills, the absent ones NULL: 12 lines.
-        row("nulls drop lines", "11010",
+        row("characteristics, nulls drop lines", kenmerken("11010"), "kenmerken", ExportType::Text,
             crlf({"RVL92-code   : 11010", "Beroepsniveau: 1 Elementair",
                   "Beroepsklasse: 12 Voeding", "Beroepsgroep : 121 Bakkers",
                   "Niveau       : 02 Basis", "Hoofdrichting: 3 Ambachtelijk",
@@ -110,37 +115,20 @@ private slots:
               "Vaardigheid1 : ", "Vaardigheid2 : ", "Vaardigheid3 : ", "Vaardigheid4 : ",
               "Vaardigheid5 : ", "Vaardigheid6 : ", "Vaardigheid7 : "})
             leeg << QByteArray(label) + " ";
-        row("empty strings keep lines", "22020", crlf(leeg));
-        row("only the code decides", "33030",
+        row("characteristics, empty strings keep lines", kenmerken("22020"), "kenmerken",
+            ExportType::Text, crlf(leeg));
+        row("characteristics, only the code decides", kenmerken("33030"), "kenmerken",
+            ExportType::Text,
             crlf({"RVL92-code   : 33030", "Beroepsgroep : 331 ", "Beroep       : Ploegleider"}));
-    }
-    void kenmerkenText() {
-        QFETCH(QString, code);
-        QFETCH(QByteArray, file);
-        const QByteArray got = exported(" Select RVL.* from RVL where RVL92 = '" + code + "'",
-                                        writeKenmerken, ExportType::Text);
-        QCOMPARE(got, file);
-    }
-
-    void kenmerkenCsv() {
-        QCOMPARE(exported(" Select RVL.* from RVL where RVL92 = '11010'", writeKenmerken,
-                          ExportType::Csv),
-                 crlf({"1;Elementair;Voeding;Bakkers;Basis;Ambachtelijk;Voedsel;Bereiden;;;"
-                       "Deeg kneden;Oven stoken;Cr\xe8me maken;;;;;Bakker van brood; banket"}));
+        row("characteristics, csv", kenmerken("11010"), "kenmerken", ExportType::Csv,
+            crlf({"1;Elementair;Voeding;Bakkers;Basis;Ambachtelijk;Voedsel;Bereiden;;;"
+                  "Deeg kneden;Oven stoken;Cr\xe8me maken;;;;;Bakker van brood; banket"}));
         // Absent values keep their separators: always 17 of them.
-        QCOMPARE(exported(" Select RVL.* from RVL where RVL92 = '22020'", writeKenmerken,
-                          ExportType::Csv),
-                 crlf({"2" + QByteArray(17, ';')}));
-        QCOMPARE(exported(" Select RVL.* from RVL where RVL92 = '33030'", writeKenmerken,
-                          ExportType::Csv),
-                 crlf({QByteArray(17, ';') + "Ploegleider"}));
-    }
+        row("characteristics, csv of empty strings", kenmerken("22020"), "kenmerken",
+            ExportType::Csv, crlf({"2" + QByteArray(17, ';')}));
+        row("characteristics, csv of the code alone", kenmerken("33030"), "kenmerken",
+            ExportType::Csv, crlf({QByteArray(17, ';') + "Ploegleider"}));
 
-    void lists_data() {
-        QTest::addColumn<QString>("sql");
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<ExportType>("type");
-        QTest::addColumn<QByteArray>("file");
         const QString titles = "SELECT RVL92, Functienaam, beroep FROM functienamen ORDER BY id";
         const QString functienamen = "functienamen";
         row("job titles, text", titles, functienamen, ExportType::Text,
@@ -156,23 +144,8 @@ private slots:
         const QString zoeken = "zoekenKenmerken";
         // A NULL work-type code is three blanks, an empty one stays empty.
         row("characteristic search, text", found, zoeken, ExportType::Text,
-            crlf({"11010 101 "
-                  "   "
-                  " "
-                  "   "
-                  " Bakker van brood; banket",
-                  "22020"
-                  " "
-                  " "
-                  " "
-                  " ",
-                  "33030 "
-                  "   "
-                  " "
-                  "   "
-                  " "
-                  "   "
-                  " Ploegleider"}));
+            crlf({"11010 101" + QByteArray(9, ' ') + "Bakker van brood; banket",
+                  "22020" + QByteArray(4, ' '), "33030" + QByteArray(13, ' ') + "Ploegleider"}));
         row("characteristic search, csv", found, zoeken, ExportType::Csv,
             crlf({"11010;101;;;Bakker van brood; banket", "22020;;;;", "33030;;;;Ploegleider"}));
 
@@ -220,6 +193,7 @@ private slots:
         QFETCH(QByteArray, file);
         const auto write = layout == "namen"          ? writeNamen
                            : layout == "functienamen" ? writeFunctienamen
+                           : layout == "kenmerken"    ? writeKenmerken
                                                       : writeZoekenKenmerken;
         QByteArray got = exported(sql, write, type);
         if (layout == "namen") {

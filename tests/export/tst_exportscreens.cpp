@@ -34,12 +34,6 @@ using exportfixture::crlf;
 
 namespace {
 
-void menu(const QString& form, const char* name) {
-    QAction* a = child<QAction>(form, QString::fromLatin1(name));
-    QVERIFY2(a && a->isEnabled(), name);
-    a->trigger();
-}
-
 QTableView* grid(const QString& form) {
     return child<QTableView>(form, "DataGrid1");
 }
@@ -87,7 +81,7 @@ class TestExportScreens : public QObject {
     // Exports through the menu with the dialog answered by `path`/`filter`.
     void exporteer(const QString& form, const QString& path, ExportType filter) {
         savedialog::setNextFileName(path, filter);
-        menu(form, "mnuExporteren");
+        QVERIFY(drive::menu(form, "mnuExporteren"));
         QVERIFY(!savedialog::hasPendingAnswers());
     }
 
@@ -122,7 +116,7 @@ private slots:
         const QList<QByteArray> rows = gridLines(F);
         QVERIFY(rows.size() >= 2);
         const QStringList columns = captions(F);
-        menu(F, "mnuLaatsteRecord");
+        QVERIFY(drive::menu(F, "mnuLaatsteRecord"));
         const QStringList before = shared();
 
         exporteer(F, file("functies.txt"), ExportType::Text);
@@ -200,7 +194,7 @@ private slots:
     void namen() {
         appState().gsRvl92Code = "11010";
         forms().show(form::Namen);
-        menu(form::Namen, "mnuLaatsteRecord");
+        QVERIFY(drive::menu(form::Namen, "mnuLaatsteRecord"));
         const int row = grid(form::Namen)->currentIndex().row();
         QCOMPARE(row, 2);
         exporteer(form::Namen, file("Namen.txt"), ExportType::Text);

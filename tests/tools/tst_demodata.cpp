@@ -4,13 +4,12 @@
 // the code hierarchy, the alphabetical table order and the cases the screens
 // must be able to show.
 
-#include "sqlitereader.h"
-
 #include "support/datarow.h"
+#include "support/datasqlitereader.h"
+#include "support/datatoolrun.h"
 #include "support/fixturedb.h"
 #include <QFile>
 #include <QHash>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -24,19 +23,14 @@ namespace {
 
 const QString kTool = QStringLiteral(RVL92_DEMODATA_TOOL);
 const QString kLists = QStringLiteral(RVL92_DEMODATA_LISTS);
-const QString kTreeDatabase = QStringLiteral(RVL92_TREE_DIR "/Programmabestanden/RVL92.MDB");
+const QString kTreeDatabase = demoDatabase();
 
 // Runs the generator; returns its exit code, or -1 when it did not finish.
 int generate(const QStringList& arguments, QString* errors = nullptr) {
-    QProcess process;
-    process.start(kTool, QStringList{QStringLiteral("--woordenlijsten"), kLists} + arguments);
-    if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit) {
-        return -1;
-    }
-    if (errors) {
-        *errors = QString::fromUtf8(process.readAllStandardError());
-    }
-    return process.exitCode();
+    const ToolRun run = runTool(kTool, QStringList{"--woordenlijsten", kLists} + arguments);
+    if (errors)
+        *errors = run.err;
+    return run.exitCode;
 }
 
 QByteArray contents(const QString& path) {
@@ -187,7 +181,7 @@ private slots:
             {" select Vaardigheden from Vaardigheden", "^\\d{3} \\S.*$"},
         };
         for (const auto& table : tables) {
-            const QStringList rows = texts(db.rows(QString::fromLatin1(table.sql)));
+            const QStringList rows = db.column(QString::fromLatin1(table.sql));
             QVERIFY2(!rows.isEmpty(), table.sql);
             const QRegularExpression pattern(QString::fromLatin1(table.pattern));
             QString previous;
@@ -201,7 +195,7 @@ private slots:
         // Each main direction stands directly above its own directions.
         QString main;
         int directionsOfMain = 0;
-        for (const QString& row : texts(db.rows(" select richting from richtingen"))) {
+        for (const QString& row : db.column(" select richting from richtingen")) {
             const QString code = row.section(' ', 0, 0);
             if (code.size() == 2) {
                 QVERIFY2(main.isEmpty() || directionsOfMain > 0, qPrintable(main));
@@ -221,7 +215,7 @@ private slots:
         QFETCH(QString, database);
         SqliteReader db(m_paths[database]);
         auto lookup = [&db](const char* sql) {
-            const QStringList rows = texts(db.rows(QString::fromLatin1(sql)));
+            const QStringList rows = db.column(QString::fromLatin1(sql));
             return QSet<QString>(rows.begin(), rows.end());
         };
         const QSet<QString> skillLevels = lookup("select NiveauTotaal from BekwaamhedenNiveau");
@@ -349,60 +343,48 @@ private slots:
         QTest::addColumn<int>("minimum");
         QTest::addColumn<int>("maximum");
         const int any = std::numeric_limits<int>::max();
+        // How many rows of a table meet a condition.
         const struct {
             const char* name;
-            QString sql;
+            const char* table;
+            QString condition;
             int minimum;
             int maximum;
         } cases[] = {
-            {"beroepen zonder functienaam",
-             "select count(*) from RVL where RVL92 not in (select RVL92 from functienamen)", 3,
+            {"beroepen zonder functienaam", "RVL", "RVL92 not in (select RVL92 from functienamen)",
+             3, any},
+            {"beroep van 90 tekens", "functienamen", "length(beroep) = 90", 1, any},
+            {"beroep van 91 tekens", "functienamen", "length(beroep) = 91", 1, any},
+            {"beroep van meer dan 100 tekens", "functienamen", "length(beroep) > 100", 1, any},
+            {"functienaam van 100 tekens", "functienamen", "length(Functienaam) = 100", 1, any},
+            {"functienaam van 101 tekens", "functienamen", "length(Functienaam) = 101", 1, any},
+            {"hoofdletter É vooraan", "functienamen", "substr(Functienaam, 1, 1) = 'É'", 1, any},
+            {"apostrof in de naam", "functienamen", "instr(Functienaam, 'd''') > 0", 1, any},
+            {"apostrof vooraan", "functienamen", "substr(Functienaam, 1, 1) = ''''", 1, any},
+            {"cijfer vooraan", "functienamen", "substr(Functienaam, 1, 1) between '0' and '9'", 1,
              any},
-            {"beroep van 90 tekens", "select count(*) from functienamen where length(beroep) = 90",
-             1, any},
-            {"beroep van 91 tekens", "select count(*) from functienamen where length(beroep) = 91",
-             1, any},
-            {"beroep van meer dan 100 tekens",
-             "select count(*) from functienamen where length(beroep) > 100", 1, any},
-            {"functienaam van 100 tekens",
-             "select count(*) from functienamen where length(Functienaam) = 100", 1, any},
-            {"functienaam van 101 tekens",
-             "select count(*) from functienamen where length(Functienaam) = 101", 1, any},
-            {"hoofdletter É vooraan",
-             "select count(*) from functienamen where substr(Functienaam, 1, 1) = 'É'", 1, any},
-            {"apostrof in de naam",
-             "select count(*) from functienamen where instr(Functienaam, 'd''') > 0", 1, any},
-            {"apostrof vooraan",
-             "select count(*) from functienamen where substr(Functienaam, 1, 1) = ''''", 1, any},
-            {"cijfer vooraan",
-             "select count(*) from functienamen where substr(Functienaam, 1, 1) between '0' and "
-             "'9'",
-             1, any},
-            {"eerste code heeft functienamen",
-             "select count(*) from functienamen where RVL92 = (select min(RVL92) from RVL)", 1,
-             any},
-            {"laatste code heeft functienamen",
-             "select count(*) from functienamen where RVL92 = (select max(RVL92) from RVL)", 1,
-             any},
-            {"code 99 bestaat niet",
-             "select count(*) from RVL where RVL92 like '99%' or RVL92 in (select RVL92 from "
-             "functienamen where RVL92 like '99%')",
+            {"eerste code heeft functienamen", "functienamen",
+             "RVL92 = (select min(RVL92) from RVL)", 1, any},
+            {"laatste code heeft functienamen", "functienamen",
+             "RVL92 = (select max(RVL92) from RVL)", 1, any},
+            {"code 99 bestaat niet", "RVL",
+             "RVL92 like '99%' or RVL92 in (select RVL92 from functienamen where RVL92 like '99%')",
              0, 0},
         };
         for (const QString& database : QStringList{"demo", "klein", "groot", "miljoen"}) {
-            for (const auto& c : cases) {
-                QTest::addRow("%s: %s", qPrintable(database), c.name)
-                    << database << c.sql << c.minimum << c.maximum;
-            }
-            for (const QString& mark :
-                 QStringList{"é", "ë", "ï", "ó", "ü", "à", "ç", "-", "(", ")"}) {
-                QTest::addRow("%s: %s", qPrintable(database), qPrintable(mark))
+            auto add = [&](const char* name, const char* table, const QString& condition, int min,
+                           int max) {
+                QTest::addRow("%s: %s", qPrintable(database), name)
                     << database
-                    << QStringLiteral("select count(*) from functienamen where instr(Functienaam, "
-                                      "'%1') > 0")
-                           .arg(mark)
-                    << 1 << any;
-            }
+                    << QStringLiteral("select count(*) from %1 where %2").arg(table, condition)
+                    << min << max;
+            };
+            for (const auto& c : cases)
+                add(c.name, c.table, c.condition, c.minimum, c.maximum);
+            for (const char* mark : {"é", "ë", "ï", "ó", "ü", "à", "ç", "-", "(", ")"})
+                add(mark, "functienamen",
+                    QStringLiteral("instr(Functienaam, '%1') > 0").arg(QString::fromUtf8(mark)), 1,
+                    any);
         }
     }
 

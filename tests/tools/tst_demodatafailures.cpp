@@ -3,10 +3,10 @@
 // change to a database that was already there.
 
 #include "support/datarow.h"
+#include "support/datatoolrun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,22 +15,6 @@ namespace {
 
 const QString kTool = QStringLiteral(RVL92_DEMODATA_TOOL);
 const QString kLists = QStringLiteral(RVL92_DEMODATA_LISTS);
-
-struct Run {
-    int exitCode = -1;
-    QString errors;
-};
-
-Run generate(const QStringList& arguments) {
-    QProcess process;
-    process.start(kTool, arguments);
-    Run run;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
-        run.exitCode = process.exitCode();
-        run.errors = QString::fromUtf8(process.readAllStandardError());
-    }
-    return run;
-}
 
 QStringList entries(const QString& dir) {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
@@ -72,12 +56,9 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, firstLine);
         QTemporaryDir dir;
-        QProcess process;
-        process.setWorkingDirectory(dir.path());
-        process.start(kTool, arguments);
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitCode(), 2);
-        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        const ToolRun run = runTool(kTool, arguments, {}, dir.path());
+        QCOMPARE(run.exitCode, 2);
+        const QString& errors = run.err;
         QCOMPARE(errors.section('\n', 0, 0), firstLine);
         QVERIFY2(errors.contains("Gebruik: rvl92-demodata --uit <bestand>"), qPrintable(errors));
         QCOMPARE(entries(dir.path()), QStringList{});
@@ -86,12 +67,12 @@ private slots:
     void tooManyOccupations() {
         QTemporaryDir dir;
         const QString target = dir.filePath("RVL92.MDB");
-        const Run run =
-            generate({"--uit", target, "--woordenlijsten", kLists, "--beroepen", "9999"});
+        const ToolRun run =
+            runTool(kTool, {"--uit", target, "--woordenlijsten", kLists, "--beroepen", "9999"});
         QCOMPARE(run.exitCode, 1);
         static const QRegularExpression message(
             "^rvl92-demodata: Met deze woordenlijsten zijn hoogstens \\d+ beroepen te maken\\.\n$");
-        QVERIFY2(message.match(run.errors).hasMatch(), qPrintable(run.errors));
+        QVERIFY2(message.match(run.err).hasMatch(), qPrintable(run.err));
         QCOMPARE(entries(dir.path()), QStringList{});
     }
 
@@ -113,10 +94,10 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("map"));
         const QStringList before = entries(dir.path());
 
-        const Run run = generate({"--uit", dir.filePath(target), "--woordenlijsten", kLists,
-                                  "--beroepen", "60", "--functienamen", "500"});
+        const ToolRun run = runTool(kTool, {"--uit", dir.filePath(target), "--woordenlijsten",
+                                            kLists, "--beroepen", "60", "--functienamen", "500"});
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.errors, message.arg(QDir::toNativeSeparators(dir.path())));
+        QCOMPARE(run.err, message.arg(QDir::toNativeSeparators(dir.path())));
         QCOMPARE(entries(dir.path()), before);
         QCOMPARE(entries(dir.filePath("map")), QStringList{});
     }
@@ -155,6 +136,9 @@ private slots:
             "infra | 7 | coördinator | bruggen", "infra | 7 | coördinator | bruggen",
             "vakgebied infra heeft geen rollen op beroepsniveau 7.");
         row("lijst ontbreekt", "kwalificaties.txt", "", "", "", "Woordenlijst %1 ontbreekt.");
+        // "*": the whole list replaced, written in Latin-1.
+        row("geen UTF-8", "toevoegingen.txt", "*", "1 | 123 | in opleiding\n2 | 123 | (café)\n", "",
+            "Woordenlijst %1 is geen geldige UTF-8-tekst.");
     }
 
     // The message names file and line; a database already at the target stays.
@@ -172,6 +156,8 @@ private slots:
         QString shownAt;
         if (line.isEmpty()) {
             QVERIFY(QFile::remove(path));
+        } else if (line == "*") {
+            QVERIFY(write(path, replacement.toLatin1()));
         } else {
             QFile original(path);
             QVERIFY(original.open(QIODevice::ReadOnly));
@@ -187,35 +173,17 @@ private slots:
         QTemporaryDir output;
         const QString target = output.filePath("RVL92.MDB");
         QVERIFY(write(target, "vorige database"));
-        const Run run = generate({"--uit", target, "--woordenlijsten", lists.path()});
+        const ToolRun run = runTool(kTool, {"--uit", target, "--woordenlijsten", lists.path()});
         QCOMPARE(run.exitCode, 1);
         const QString shownPath = QDir::toNativeSeparators(path);
-        const QString expected = line.isEmpty()
+        const QString expected = shownAt.isEmpty()
                                      ? message.arg(shownPath)
                                      : QStringLiteral("%1%2: %3").arg(shownPath, shownAt, message);
-        QCOMPARE(run.errors, QStringLiteral("rvl92-demodata: %1\n").arg(expected));
+        QCOMPARE(run.err, QStringLiteral("rvl92-demodata: %1\n").arg(expected));
         QCOMPARE(entries(output.path()), QStringList{"RVL92.MDB"});
         QFile kept(target);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("vorige database"));
-    }
-
-    void invalidUtf8() {
-        QTemporaryDir lists;
-        for (const QString& name : QDir(kLists).entryList({"*.txt"}, QDir::Files)) {
-            QVERIFY(QFile::copy(QDir(kLists).filePath(name), lists.filePath(name)));
-        }
-        const QString path = lists.filePath("toevoegingen.txt");
-        QFile::remove(path);
-        QVERIFY(write(path, "1 | 123 | in opleiding\n2 | 123 | (caf\xe9)\n")); // Latin-1 é
-        QTemporaryDir output;
-        const Run run =
-            generate({"--uit", output.filePath("RVL92.MDB"), "--woordenlijsten", lists.path()});
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.errors,
-                 QStringLiteral("rvl92-demodata: Woordenlijst %1 is geen geldige UTF-8-tekst.\n")
-                     .arg(QDir::toNativeSeparators(path)));
-        QCOMPARE(entries(output.path()), QStringList{});
     }
 };
 

@@ -2,12 +2,12 @@
 // program and the desktop expect, and really drawn (not one flat colour).
 
 #include "support/datarow.h"
+#include "support/datatoolrun.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -19,15 +19,10 @@ const QString kTool = QStringLiteral(RVL92_IMAGES_TOOL);
 const QString kTree = QStringLiteral(RVL92_TREE_DIR);
 
 int drawImages(const QStringList& arguments, QString* errors = nullptr) {
-    QProcess process;
-    process.start(kTool, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        return -1;
-    }
-    if (errors) {
-        *errors = QString::fromUtf8(process.readAllStandardError());
-    }
-    return process.exitCode();
+    const ToolRun run = runTool(kTool, arguments);
+    if (errors)
+        *errors = run.err;
+    return run.exitCode;
 }
 
 int colourCount(const QImage& image) {
