@@ -20,8 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.inputSeparator = separators[choice % 4];
     options.header = static_cast<rvl92::coding::BatchOptions::Header>((choice / 4) % 3);
     options.column = (choice / 12) == 0 ? QString() : QString::number(choice / 12);
-    const QByteArray bytes =
-        in.bytes() + (in.done() ? QByteArray() : QByteArray(1, '\0') + in.bytes());
+    // One statement per read: the order of operands is up to the compiler.
+    QByteArray bytes = in.bytes();
+    if (!in.done())
+        bytes += QByteArray(1, '\0') + in.bytes();
 
     QString error;
     const std::optional<rvl92::coding::BatchInput> table =

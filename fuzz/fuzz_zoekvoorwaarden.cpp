@@ -142,7 +142,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The code search's boxes, and its query.
     CodeBoxes code;
     for (int i = 0, n = in.number(0, 30); i < n && !in.done(); ++i) {
-        const auto gevolg = search::codeBoxKey(code, in.byte() % 5, in.number(0, 0x10FFFF));
+        const int box = in.byte() % 5;
+        const auto gevolg = search::codeBoxKey(code, box, in.number(0, 0x10FFFF));
         FUZZ_CHECK(gevolg.focus >= 0 && gevolg.focus < CodeBoxCount);
         code = gevolg.boxes;
         checkVakken(code);

@@ -18,7 +18,11 @@ public:
     // The next byte, or 0 when the input is used up.
     uint8_t byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
     int number(int lo, int hi) {
-        const unsigned v = unsigned(byte()) | unsigned(byte()) << 8;
+        // Two statements: the order of two calls in one expression is up to
+        // the compiler, and a replay must read an input as the fuzzer did.
+        const unsigned low = byte();
+        const unsigned high = byte();
+        const unsigned v = low | high << 8;
         return lo + int(v % unsigned(hi - lo + 1));
     }
     // Bytes up to the next NUL (or the end), as raw bytes and as UTF-8 text.

@@ -195,8 +195,10 @@ CsvWriter::CsvWriter(QIODevice* device, QChar separator, OutputEncoding encoding
     : m_device(device), m_separator(separator), m_encoding(encoding) {}
 
 QString CsvWriter::quoted(const QString& field, QChar separator) {
+    // A field that begins with U+FEFF would, first in a UTF-8 file, be taken
+    // for a byte-order mark by the next reader and lost; quoted it survives.
     if (!field.contains(separator) && !field.contains(u'"') && !field.contains(u'\n') &&
-        !field.contains(u'\r'))
+        !field.contains(u'\r') && !field.startsWith(QChar(0xFEFF)))
         return field;
     QString q = field;
     q.replace(u'"', QStringLiteral("\"\""));
