@@ -89,13 +89,6 @@ private slots:
             "Recordselector", true);
         row("own screen off", "frmFunctienamen", MenuRole::Functienamen, "mnuFunctienamen", "",
             false);
-        row("first record short name", "frmFunctienamen", MenuRole::EersteRecord, "mnuFirst", "",
-            true);
-        row("hub quits", "frmZoekprogramma", MenuRole::Sluiten, "mnuAfsluiten", "", true);
-        row("hub start screen", "frmZoekprogramma", MenuRole::NaarStartscherm, "mnuStartscherm", "",
-            true);
-        row("hub previous screen off", "frmZoekprogramma", MenuRole::VorigScherm, "mnuVorigScherm",
-            "", false);
         row("hub help off", "frmZoekprogramma", MenuRole::Vraagteken, "mnuVraagteken", "", false);
         row("occupations next off", "frmBeroepen", MenuRole::VolgendeCode, "mnuVolgendeRvl92", "",
             false);
@@ -106,8 +99,6 @@ private slots:
             "mnuVorigeScherm", "Vorige scherm", true);
         row("characteristics last off", "frmKenmerken", MenuRole::LaatsteRecord, "mnuLast", "",
             false);
-        row("search export off", "frmZoekenFuncties", MenuRole::Exporteren, "mnuExporteren", "",
-            false);
         row("code search, any case", "FRMZOEKENRVL92", MenuRole::ZoekenRvl92, "mnuZoekenRvl92", "",
             false);
         row("characteristic search capitals", "frmZoekenKenmerken", MenuRole::ZoekenRvl92,
@@ -116,9 +107,6 @@ private slots:
             "mnuZoekenFunctienaam", "Functies", true);
         row("access key l", "frmZoekenKenmerken", MenuRole::Beroepen, "mnuBeroepen",
             "&Lijst beroepen", true);
-        row("coding export off", "frmCoderen", MenuRole::Exporteren, "mnuExporteren", "", false);
-        row("coding previous screen", "frmCoderen", MenuRole::VorigScherm, "mnuVorigScherm", "",
-            true);
         row("access key b", "frmFunctienamen", MenuRole::Beroepen, "mnuBeroepen", "Lijst &beroepen",
             true);
     }

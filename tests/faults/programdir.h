@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -113,6 +114,13 @@ inline bool zonderBeheerdersrechten() {
 
 using drive::child;
 using drive::click;
+using drive::grid;
 using drive::menu;
+
+// The rows a screen's grid shows; none while it is hidden.
+inline int rijen(const QString& form) {
+    QTableView* g = grid(form);
+    return g && g->model() && g->isVisible() ? g->model()->rowCount() : 0;
+}
 
 } // namespace programdir

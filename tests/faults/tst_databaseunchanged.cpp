@@ -28,25 +28,8 @@ using namespace programdir;
 
 namespace {
 
-QTableView* grid(const QString& form) {
-    return child<QTableView>(form, QStringLiteral("DataGrid1"));
-}
-
-int rijen(const QString& form) {
-    QTableView* g = grid(form);
-    return g && g->model() ? g->model()->rowCount() : 0;
-}
-
 QString cel(const QString& form, int row, int col) {
     return grid(form)->model()->index(row, col).data().toString();
-}
-
-// Picks entry i of a drop-down list as the user would.
-void kies(const QString& form, const char* combo, int i) {
-    auto* c = child<QComboBox>(form, QString::fromLatin1(combo));
-    QVERIFY2(c && c->count() > i, combo);
-    c->setCurrentIndex(i);
-    emit c->activated(i);
 }
 
 } // namespace
@@ -211,17 +194,17 @@ void TestDatabaseUnchanged::sessie() {
 
     // The search on characteristics, with each of its four choice dialogs.
     const QString ZK = form::ZoekenKenmerken;
-    kies(ZK, "cboNiveau", 0);
-    kies(ZK, "cboNiveau", 1);
+    drive::pick(ZK, "cboNiveau", 0);
+    drive::pick(ZK, "cboNiveau", 1);
     QVERIFY(click(form::DialogNiveau, QStringLiteral("cmdYes")));
-    kies(ZK, "cboHoofdrichting", 0);
-    kies(ZK, "cboHoofdrichting", 1);
+    drive::pick(ZK, "cboHoofdrichting", 0);
+    drive::pick(ZK, "cboHoofdrichting", 1);
     QVERIFY(click(form::DialogRichting, QStringLiteral("cmdNo")));
     for (int i = 0; i < 4; ++i)
-        kies(ZK, "cboWerksoorten", i);
+        drive::pick(ZK, "cboWerksoorten", i);
     QVERIFY(click(form::DialoogWerksoorten, QStringLiteral("cmdWerksoort(0)")));
     for (int i = 0; i < 8; ++i)
-        kies(ZK, "cboVaardigheden", i);
+        drive::pick(ZK, "cboVaardigheden", i);
     QVERIFY(forms().isLoaded(form::DialoogVaardigheden));
     QTest::keyClick(forms().find(form::DialoogVaardigheden), Qt::Key_Escape);
     QVERIFY(click(ZK, QStringLiteral("cmdZoeken")));
@@ -230,7 +213,7 @@ void TestDatabaseUnchanged::sessie() {
     const int werksoorten = child<QComboBox>(ZK, QStringLiteral("cboWerksoorten"))->count();
     for (int i = 0; i < werksoorten && rijen(ZK) == 0; ++i) {
         QVERIFY(click(ZK, QStringLiteral("cmdWissen")));
-        kies(ZK, "cboWerksoorten", i);
+        drive::pick(ZK, "cboWerksoorten", i);
         QVERIFY(click(ZK, QStringLiteral("cmdZoeken")));
         drive::closeNotice();
     }

@@ -9,9 +9,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 namespace drive {
@@ -19,6 +22,15 @@ namespace drive {
 template <typename T = QWidget> T* child(const QString& form, const QString& name) {
     rvl92::Form* f = rvl92::forms().find(form);
     return f ? f->findChild<T*>(name) : nullptr;
+}
+
+// A screen's list and its record counter.
+inline QTableView* grid(const QString& form) {
+    return child<QTableView>(form, "DataGrid1");
+}
+inline QString counter(const QString& form) {
+    auto* label = child<QLabel>(form, "lblRecordCount");
+    return label ? label->text() : QStringLiteral("<geen teller>");
 }
 
 // Unloads every form and lets Qt delete them: the next test starts afresh.
@@ -55,6 +67,37 @@ inline bool menu(const QString& form, const QString& item) {
         return false;
     a->trigger();
     return true;
+}
+
+// Picks entry `i` of a drop-down list as the user does.
+inline void pick(const QString& form, const QString& list, int i) {
+    auto* c = child<QComboBox>(form, list);
+    QVERIFY2(c && c->count() > i, qPrintable(list));
+    c->setCurrentIndex(i);
+    emit c->activated(i);
+}
+
+// Brings a search screen to a result as a user would: "a" and Enter in the
+// job-title search, "1" in the first code box or the first level chosen, then
+// "Zoeken". Other forms are left alone.
+inline void search(const QString& form) {
+    using namespace rvl92;
+    if (form == form::ZoekenFuncties) {
+        auto* box = child<QLineEdit>(form, "txtZoekstr");
+        QTest::keyClicks(box, "a");
+        QTest::keyClick(box, Qt::Key_Return);
+        return;
+    }
+    if (form == form::ZoekenRvl92) {
+        child(form, "txtZ1")->setFocus();
+        QTest::keyClick(child(form, "txtZ1"), Qt::Key_1);
+    } else if (form == form::ZoekenKenmerken) {
+        if (child<QComboBox>(form, "cboNiveau")->count() > 0) // a list that could be read
+            pick(form, "cboNiveau", 0);
+    } else {
+        return;
+    }
+    click(form, "cmdZoeken");
 }
 
 // Types `keys` into `target`, or key by key into whatever has the focus then:

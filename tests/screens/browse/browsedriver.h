@@ -28,7 +28,9 @@ using namespace rvl92;
 
 using drive::child;
 using drive::closeNotice;
+using drive::counter;
 using drive::focus;
+using drive::grid;
 using drive::show;
 using drive::type;
 
@@ -42,16 +44,10 @@ inline QString tekst(const QString& form, const QString& naam) {
     auto* box = child<QLineEdit>(form, naam);
     return box ? box->text() : "<geen " + naam + ">";
 }
-inline QString teller(const QString& form) {
-    return child<QLabel>(form, "lblRecordCount")->text();
-}
 // A column of the current row.
 inline QString huidig(const QString& form, int kolom = 1) {
     DataScreen* s = scherm(form);
     return s && s->Rs->onRow() ? s->Rs->text(kolom) : QStringLiteral("<geen rij>");
-}
-inline QTableView* lijst(const QString& form) {
-    return child<QTableView>(form, "DataGrid1");
 }
 inline bool zichtbaar(const QString& form, const QString& naam) {
     return child(form, naam)->isVisibleTo(forms().find(form));

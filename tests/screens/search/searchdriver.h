@@ -32,6 +32,8 @@ inline const QStringList Resultaat{"mnuExporteren", "mnuNamen", "mnuKenmerken", 
 using namespace rvl92;
 using drive::child;
 using drive::click;
+using drive::counter;
+using drive::grid;
 using drive::menu;
 
 // The browse screens are stand-ins: the tests look at what is handed to them

@@ -1,5 +1,5 @@
-// The code search: the key table of the five code boxes, the pattern and the
-// query, and the faster form of the query that must give exactly its rows.
+// The code search: the key table of the five code boxes, and the faster form
+// of the query that must give exactly the written query's rows.
 #include "screens/search/codepattern.h"
 
 #include "data/database.h"
@@ -12,7 +12,6 @@
 using namespace rvl92::search;
 using rvl92::CodeBoxCount;
 using rvl92::CodeBoxes;
-using rvl92::joinedCodeBoxes;
 
 namespace {
 
@@ -121,25 +120,6 @@ private slots:
         QTEST(tekst(g.boxes), "na");
         QTEST(g.focus, "focus");
         QTEST(g.enableButtons, "knoppen");
-    }
-
-    void patroon_data() {
-        QTest::addColumn<QString>("vakken");
-        QTest::addColumn<QString>("patroon");
-        row("all empty", ".....", "#####");
-        row("blanks and empties", "1_3.5", "1#3#5");
-        row("whole code", "11010", "11010");
-    }
-
-    void patroon() {
-        QFETCH(QString, vakken);
-        QFETCH(QString, patroon);
-        QCOMPARE(joinedCodeBoxes(codeBoxesForSearch(::vakken(vakken))), patroon);
-        QCOMPARE(codeSearchQuery(patroon),
-                 "select RVL92, functienaam, beroep  from functienamen where  RVL92 Like '" +
-                     patroon + "'");
-        QCOMPARE(codeSearchQuery(u"1'###"), QString("select RVL92, functienaam, beroep  from "
-                                                    "functienamen where  RVL92 Like '1''###'"));
     }
 
     void snelleVormGeeftDezelfdeRijen_data() {

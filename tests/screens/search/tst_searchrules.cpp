@@ -1,8 +1,10 @@
-// The search on characteristics: the condition built from the chosen codes,
-// character for character, the grouped direction list and the sorted lists
-// of chosen codes.
+// The rules of the search screens that need no window: the key rules of the
+// job-title search box and its grid, and for the search on characteristics
+// the condition built from the chosen codes, character for character, the
+// grouped direction list and the sorted lists of chosen codes.
 #include "screens/search/characteristiccodes.h"
 #include "screens/search/searchcondition.h"
+#include "screens/search/searchtext.h"
 #include "support/datarow.h"
 
 #include <QTest>
@@ -14,7 +16,7 @@ const QString Ws101 =
     QStringLiteral("(WerksoortCode1 = '101' OR WerksoortCode2 = '101' OR WerksoortCode3 = '101')");
 } // namespace
 
-class TestSearchString : public QObject {
+class TestSearchRules : public QObject {
     Q_OBJECT
 private slots:
     void zoekstring_data() {
@@ -108,7 +110,60 @@ private slots:
         QTEST(int(chooseCode(voor, code, MaxWorkTypes)), "keuze");
         QTEST(voor, "na");
     }
+
+    void zoekvak_data() {
+        QTest::addColumn<int>("toets");
+        QTest::addColumn<bool>("vakLeeg");
+        QTest::addColumn<bool>("zoekenAan");
+        QTest::addColumn<bool>("zoeken");
+        QTest::addColumn<bool>("knoppenAan");
+        row("letter", int('a'), true, true, false, true);
+        row("sign between Z and a", int('['), true, false, false, true);
+        row("blank in empty box", 32, true, true, false, false);
+        row("blank after text", 32, false, false, false, true);
+        row("backspace", 8, false, false, false, true);
+        row("Enter, Zoeken enabled", 13, false, true, true, true);
+        row("Enter, Zoeken disabled", 13, false, false, false, true);
+        row("accented letter", 0xe9, true, false, false, false);
+        row("hyphen", int('-'), false, true, false, false);
+        row("brace", int('{'), false, true, false, false);
+    }
+
+    void zoekvak() {
+        QFETCH(int, toets);
+        QFETCH(bool, vakLeeg);
+        QFETCH(bool, zoekenAan);
+        const KeyResult g = searchBoxKey(toets, vakLeeg, zoekenAan);
+        QTEST(g.runSearch, "zoeken");
+        QTEST(g.enableButtons, "knoppenAan");
+    }
+
+    void grid_data() {
+        QTest::addColumn<int>("toets");
+        QTest::addColumn<QString>("voor");
+        QTest::addColumn<bool>("zoekenAan");
+        QTest::addColumn<QString>("na");
+        QTest::addColumn<bool>("zoeken");
+        QTest::addColumn<bool>("knoppenAan");
+        row("letter appended", int('k'), "bak", false, "bakk", false, true);
+        row("backspace", 8, "bak", false, "ba", false, true);
+        row("blank appended", 32, "bak", false, "bak ", false, true);
+        row("blank on empty: nothing", 32, "", true, "", false, false);
+        row("Enter searches", 13, "bak", true, "bak", true, true);
+        row("Enter, Zoeken disabled", 13, "bak", false, "bak", false, true);
+        row("other key ignored", int('*'), "bak", true, "bak", false, false);
+    }
+
+    void grid() {
+        QFETCH(int, toets);
+        QFETCH(QString, voor);
+        QFETCH(bool, zoekenAan);
+        const GridKeyResult g = gridKey(toets, voor, zoekenAan);
+        QTEST(g.text, "na");
+        QTEST(g.runSearch, "zoeken");
+        QTEST(g.enableButtons, "knoppenAan");
+    }
 };
 
-QTEST_GUILESS_MAIN(TestSearchString)
-#include "tst_searchstring.moc"
+QTEST_GUILESS_MAIN(TestSearchRules)
+#include "tst_searchrules.moc"
