@@ -1,5 +1,6 @@
 // rvl92-codeer as a user runs it, on the demonstration installation.
 
+#include "support/datafiles.h"
 #include "support/datarow.h"
 #include "support/datasqlitereader.h"
 #include "support/datatoolrun.h"
@@ -44,10 +45,7 @@ private slots:
             csv += QByteArray::number(i + 1) + ";\"" + titles[i].first.toUtf8() + "\"\r\n";
         const QString in = dir.filePath("antwoorden.csv");
         const QString out = dir.filePath("uit.csv");
-        QFile f(in);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(csv);
-        f.close();
+        QVERIFY(writeFile(in, csv));
 
         const ToolRun r = codeer({"--kolom", "antwoord", "--codering", "utf-8", in, out});
         QCOMPARE(r.exitCode, 0);
@@ -55,9 +53,7 @@ private slots:
                                 "(antwoord)."),
                  qPrintable(r.err));
         QVERIFY2(r.err.contains("200 regels gecodeerd"), qPrintable(r.err));
-        QFile written(out);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(written.readAll()).split("\r\n");
+        const QStringList lines = QString::fromUtf8(readFile(out)).split("\r\n");
         QCOMPARE(lines.size(), 202); // header, 200 rows, the empty rest after the last CR LF
         QCOMPARE(lines[0],
                  QStringLiteral("respondent;antwoord;RVL92;Beroep;Functienaam;Score;"
@@ -124,10 +120,7 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        QFile f(dir.filePath("in.csv"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(input);
-        f.close();
+        QVERIFY(writeFile(dir.filePath("in.csv"), input));
         for (QString& a : args)
             a.replace("%DIR%", dir.path());
         message.replace("%DIR%", dir.path());
@@ -138,10 +131,8 @@ private slots:
                              [&](const QString& l) { return l.startsWith(message); }),
                  qPrintable(r.err));
         // Nothing is written but the output asked for, and the input stays as it was.
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), input);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
-                 QStringList{"in.csv"});
+        QCOMPARE(readFile(dir.filePath("in.csv")), input);
+        QCOMPARE(folderEntries(dir.path()), QStringList{"in.csv"});
     }
 };
 

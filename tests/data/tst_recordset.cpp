@@ -1,6 +1,7 @@
 #include "data/database.h"
 #include "data/recordset.h"
 
+#include "support/datafiles.h"
 #include "support/datarow.h"
 #include "support/fixturedb.h"
 
@@ -22,38 +23,16 @@ private slots:
         QVERIFY2(m_conn.open(m_db, &err), qPrintable(err.description));
     }
 
-    // An SQLite header with nothing sound behind it is refused, the file named.
-    // (Missing, empty and foreign files are in the installation's fault table.)
-    void damagedFileIsRefused() {
-        QByteArray content("SQLite format 3\0", 16);
-        content.append(QByteArray(84, '\x01'));
-        const QString file = m_dir.filePath("beschadigd.MDB");
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
-        f.close();
-        Database db;
-        DbError err;
-        QVERIFY(!db.open(file, &err));
-        QVERIFY(!db.isOpen());
-        QCOMPARE(err.number, int(dberr::NotADatabase));
-        QVERIFY(err.description.contains(QDir::toNativeSeparators(file)));
-    }
-
     void formatToldByContent_data() {
         QTest::addColumn<QByteArray>("head");
         QTest::addColumn<int>("format");
-        QByteArray jet(4, '\0');
-        jet += "Standard Jet DB";
-        jet += QByteArray(40, '\0');
+        // SQLite, Jet, empty and missing files are told apart wherever the
+        // program opens one; these are the signatures nothing else shows.
         QByteArray ace(4, '\0');
         ace += "Standard ACE DB";
         ace += QByteArray(40, '\0');
-        row("sqlite", QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\0'),
-            int(Database::Format::SQLite));
-        row("jet", jet, int(Database::Format::Jet));
         row("ace", ace, int(Database::Format::Jet));
         row("text", QByteArray("Standard Jet DB at the start"), int(Database::Format::Unknown));
-        row("empty", QByteArray(), int(Database::Format::Empty));
     }
 
     void formatToldByContent() {
@@ -62,13 +41,8 @@ private slots:
         // The name says nothing: an SQLite file called .MDB, a Jet file called .db.
         const QString file =
             m_dir.filePath(QStringLiteral("fmt-%1.db").arg(QTest::currentDataTag()));
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(head);
-        f.close();
+        QVERIFY(writeFile(file, head));
         QCOMPARE(int(Database::detectFormat(file)), format);
-        QCOMPARE(int(Database::detectFormat(m_dir.filePath("bestaat-niet.MDB"))),
-                 int(Database::Format::Missing));
     }
 
     void opensFromReadOnlyFolderWithOddName() {
@@ -89,28 +63,16 @@ private slots:
         QCOMPARE(db.fileName(), QFileInfo(dir + "/RVL92.MDB").absoluteFilePath());
     }
 
-    void neverWritesTheFile() {
-        const QString file = m_dir.filePath("ro.db");
-        QVERIFY(QFile::copy(m_db, file));
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray before = f.readAll();
-        f.close();
-        {
-            Database db;
-            DbError err;
-            QVERIFY(db.open(file, &err));
-            Recordset rs;
-            // Writing through the connection is refused and nothing changes.
-            QVERIFY(!rs.open("DELETE FROM functienamen", db, &err));
-            QVERIFY(err.isError());
-            QVERIFY(!rs.open("CREATE TABLE x(a)", db, &err));
-            QVERIFY(rs.open("select * from functienamen", db, &err));
-        }
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), before);
-        QVERIFY(!QFile::exists(file + "-journal"));
-        QVERIFY(!QFile::exists(file + "-wal"));
+    // Writing through the connection is refused. (That a whole session leaves
+    // the file's bytes, time and folder as they were is the fault table's.)
+    void refusesWrites() {
+        DbError err;
+        Recordset rs;
+        QVERIFY(!rs.open("DELETE FROM functienamen", m_conn, &err));
+        QVERIFY(err.isError());
+        QVERIFY(!rs.open("CREATE TABLE x(a)", m_conn, &err));
+        QVERIFY(rs.open("select count(*) from functienamen", m_conn, &err));
+        QCOMPARE(rs.text(0), QStringLiteral("9"));
     }
 
     void queryErrorsComeBackAsNumberAndText_data() {

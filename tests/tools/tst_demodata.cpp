@@ -4,6 +4,7 @@
 // the code hierarchy, the alphabetical table order and the cases the screens
 // must be able to show.
 
+#include "support/datafiles.h"
 #include "support/datarow.h"
 #include "support/datasqlitereader.h"
 #include "support/datatoolrun.h"
@@ -33,11 +34,6 @@ int generate(const QStringList& arguments, QString* errors = nullptr) {
     return run.exitCode;
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // An order key written independently of the generator's: accents and case
 // folded, compared by code unit; equal keys fall back to the exact text.
 QString foldedKey(const QString& text) {
@@ -48,14 +44,6 @@ QString foldedKey(const QString& text) {
         }
     }
     return folded.toCaseFolded();
-}
-
-QStringList texts(const QList<QVariantList>& rows, int column = 0) {
-    QStringList result;
-    for (const QVariantList& row : rows) {
-        result.append(row.value(column).toString());
-    }
-    return result;
 }
 
 } // namespace
@@ -118,12 +106,11 @@ private slots:
         QFETCH(QString, table);
         QFETCH(QStringList, columns);
         SqliteReader db(kTreeDatabase);
-        const QList<QVariantList> info =
-            db.rows(QStringLiteral("PRAGMA table_info(%1)").arg(table));
-        QCOMPARE(texts(info, 1), columns);
-        for (const QVariantList& column : info) {
-            const bool identifier = table == QLatin1String("functienamen") && column[1] == "id";
-            QCOMPARE(column[2].toString(),
+        const QString info = QStringLiteral(" from pragma_table_info('%1')").arg(table);
+        QCOMPARE(db.column("select name" + info), columns);
+        for (const QVariantList& column : db.rows("select name, type" + info)) {
+            const bool identifier = table == QLatin1String("functienamen") && column[0] == "id";
+            QCOMPARE(column[1].toString(),
                      identifier ? QStringLiteral("INTEGER") : QStringLiteral("TEXT"));
         }
     }
@@ -138,9 +125,9 @@ private slots:
         QCOMPARE(plan[0].value(3).toString(), QStringLiteral("SCAN functienamen"));
         for (const QVariantList& index :
              db.rows(QStringLiteral("PRAGMA index_list(functienamen)"))) {
-            const QList<QVariantList> columns =
-                db.rows(QStringLiteral("PRAGMA index_info(\"%1\")").arg(index.value(1).toString()));
-            QCOMPARE(texts(columns, 2), QStringList{"RVL92"});
+            QCOMPARE(db.column(QStringLiteral("select name from pragma_index_info('%1')")
+                                   .arg(index.value(1).toString())),
+                     QStringList{"RVL92"});
         }
         // The job titles of one occupation are found through the index.
         const QString byCode = db.rows(QStringLiteral("EXPLAIN QUERY PLAN SELECT RVL92,Functienaam,"
@@ -431,23 +418,20 @@ private slots:
         const QStringList arguments = {"--beroepen", "200",    "--functienamen",
                                        "3000",       "--zaad", "42"};
         // An existing file at the target is replaced as a whole.
-        QFile junk(a);
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("geen database");
-        junk.close();
+        QVERIFY(writeFile(a, "geen database"));
         QCOMPARE(generate(QStringList{"--uit", a} + arguments), 0);
         QCOMPARE(generate(QStringList{"--uit", b} + arguments), 0);
         QCOMPARE(generate({"--uit", other, "--beroepen", "200", "--functienamen", "3000", "--zaad",
                            "43"}),
                  0);
-        QVERIFY(contents(a) == contents(b));
-        QVERIFY(contents(a) != contents(other));
+        QVERIFY(readFile(a) == readFile(b));
+        QVERIFY(readFile(a) != readFile(other));
         QCOMPARE(SqliteReader(a).value("select count(*) from functienamen").toInt(), 3000);
 
         // The build ran the generator with its defaults.
         const QString defaults = m_dir.filePath("standaard.db");
         QCOMPARE(generate({"--uit", defaults}), 0);
-        QVERIFY(contents(defaults) == contents(kTreeDatabase));
+        QVERIFY(readFile(defaults) == readFile(kTreeDatabase));
     }
 };
 

@@ -2,6 +2,7 @@
 // a Dutch message, a non-zero exit code, no half-written database and no
 // change to a database that was already there.
 
+#include "support/datafiles.h"
 #include "support/datarow.h"
 #include "support/datatoolrun.h"
 
@@ -15,15 +16,6 @@ namespace {
 
 const QString kTool = QStringLiteral(RVL92_DEMODATA_TOOL);
 const QString kLists = QStringLiteral(RVL92_DEMODATA_LISTS);
-
-QStringList entries(const QString& dir) {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-bool write(const QString& path, const QByteArray& data) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
 
 } // namespace
 
@@ -61,7 +53,7 @@ private slots:
         const QString& errors = run.err;
         QCOMPARE(errors.section('\n', 0, 0), firstLine);
         QVERIFY2(errors.contains("Gebruik: rvl92-demodata --uit <bestand>"), qPrintable(errors));
-        QCOMPARE(entries(dir.path()), QStringList{});
+        QCOMPARE(folderEntries(dir.path()), QStringList{});
     }
 
     void tooManyOccupations() {
@@ -73,7 +65,7 @@ private slots:
         static const QRegularExpression message(
             "^rvl92-demodata: Met deze woordenlijsten zijn hoogstens \\d+ beroepen te maken\\.\n$");
         QVERIFY2(message.match(run.err).hasMatch(), qPrintable(run.err));
-        QCOMPARE(entries(dir.path()), QStringList{});
+        QCOMPARE(folderEntries(dir.path()), QStringList{});
     }
 
     void unwritableTarget_data() {
@@ -90,16 +82,16 @@ private slots:
         QFETCH(QString, target);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        QVERIFY(write(dir.filePath("bestand"), "gewoon een bestand"));
+        QVERIFY(writeFile(dir.filePath("bestand"), "gewoon een bestand"));
         QVERIFY(QDir(dir.path()).mkdir("map"));
-        const QStringList before = entries(dir.path());
+        const QStringList before = folderEntries(dir.path());
 
         const ToolRun run = runTool(kTool, {"--uit", dir.filePath(target), "--woordenlijsten",
                                             kLists, "--beroepen", "60", "--functienamen", "500"});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.err, message.arg(QDir::toNativeSeparators(dir.path())));
-        QCOMPARE(entries(dir.path()), before);
-        QCOMPARE(entries(dir.filePath("map")), QStringList{});
+        QCOMPARE(folderEntries(dir.path()), before);
+        QCOMPARE(folderEntries(dir.filePath("map")), QStringList{});
     }
 
     void brokenWordLists_data() {
@@ -157,22 +149,19 @@ private slots:
         if (line.isEmpty()) {
             QVERIFY(QFile::remove(path));
         } else if (line == "*") {
-            QVERIFY(write(path, replacement.toLatin1()));
+            QVERIFY(writeFile(path, replacement.toLatin1()));
         } else {
-            QFile original(path);
-            QVERIFY(original.open(QIODevice::ReadOnly));
-            QStringList lines = QString::fromUtf8(original.readAll()).split('\n');
-            original.close();
+            QStringList lines = QString::fromUtf8(readFile(path)).split('\n');
             const qsizetype changed = lines.indexOf(line);
             QVERIFY2(changed >= 0, qPrintable(line));
             lines[changed] = replacement;
-            QVERIFY(write(path, lines.join('\n').toUtf8()));
+            QVERIFY(writeFile(path, lines.join('\n').toUtf8()));
             shownAt = QStringLiteral(", regel %1").arg(lines.indexOf(errorAt) + 1);
         }
 
         QTemporaryDir output;
         const QString target = output.filePath("RVL92.MDB");
-        QVERIFY(write(target, "vorige database"));
+        QVERIFY(writeFile(target, "vorige database"));
         const ToolRun run = runTool(kTool, {"--uit", target, "--woordenlijsten", lists.path()});
         QCOMPARE(run.exitCode, 1);
         const QString shownPath = QDir::toNativeSeparators(path);
@@ -180,10 +169,8 @@ private slots:
                                      ? message.arg(shownPath)
                                      : QStringLiteral("%1%2: %3").arg(shownPath, shownAt, message);
         QCOMPARE(run.err, QStringLiteral("rvl92-demodata: %1\n").arg(expected));
-        QCOMPARE(entries(output.path()), QStringList{"RVL92.MDB"});
-        QFile kept(target);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("vorige database"));
+        QCOMPARE(folderEntries(output.path()), QStringList{"RVL92.MDB"});
+        QCOMPARE(readFile(target), QByteArray("vorige database"));
     }
 };
 

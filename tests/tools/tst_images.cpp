@@ -1,6 +1,7 @@
 // The pictures of the installed tree: readable, of the sizes and formats the
 // program and the desktop expect, and really drawn (not one flat colour).
 
+#include "support/datafiles.h"
 #include "support/datarow.h"
 #include "support/datatoolrun.h"
 
@@ -17,13 +18,6 @@ namespace {
 
 const QString kTool = QStringLiteral(RVL92_IMAGES_TOOL);
 const QString kTree = QStringLiteral(RVL92_TREE_DIR);
-
-int drawImages(const QStringList& arguments, QString* errors = nullptr) {
-    const ToolRun run = runTool(kTool, arguments);
-    if (errors)
-        *errors = run.err;
-    return run.exitCode;
-}
 
 int colourCount(const QImage& image) {
     QSet<QRgb> colours;
@@ -46,14 +40,12 @@ private:
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
-        QString errors;
-        QCOMPARE(drawImages({"--logo", m_dir.filePath("KVD Logo.bmp"), "--icoon",
-                             m_dir.filePath("KVD Icoon.ico"), "--pictogrammen",
-                             m_dir.filePath("hicolor")},
-                            &errors),
-                 0);
+        const ToolRun run = runTool(kTool, {"--logo", m_dir.filePath("KVD Logo.bmp"), "--icoon",
+                                            m_dir.filePath("KVD Icoon.ico"), "--pictogrammen",
+                                            m_dir.filePath("hicolor")});
+        QCOMPARE(run.exitCode, 0);
         // Qt may note things about the offscreen platform; the tool itself says nothing.
-        QVERIFY2(!errors.contains(QLatin1String("rvl92-images:")), qPrintable(errors));
+        QVERIFY2(!run.err.contains(QLatin1String("rvl92-images:")), qPrintable(run.err));
     }
 
     void pictures_data() {
@@ -101,9 +93,7 @@ private slots:
 
     // The start screen loads a 24-bit bitmap: bit count 24 in the header.
     void logoIs24Bit() {
-        QFile file(kTree + "/Programmabestanden/KVD Logo.bmp");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray header = file.read(30);
+        const QByteArray header = readFile(kTree + "/Programmabestanden/KVD Logo.bmp").left(30);
         QVERIFY(header.startsWith("BM"));
         QCOMPARE(int(uchar(header[28])) | int(uchar(header[29])) << 8, 24);
     }
@@ -128,13 +118,12 @@ private slots:
         QFETCH(QString, firstLine);
         QTemporaryDir dir;
         arguments.replaceInStrings(QStringLiteral("%1"), dir.path());
-        QString errors;
-        QCOMPARE(drawImages(arguments, &errors), exitCode);
+        const ToolRun run = runTool(kTool, arguments);
+        QCOMPARE(run.exitCode, exitCode);
         // Qt may add notes about the offscreen platform; the tool's own line counts.
-        const QStringList lines = errors.split('\n').filter(QRegularExpression("^rvl92-images: "));
+        const QStringList lines = run.err.split('\n').filter(QRegularExpression("^rvl92-images: "));
         QCOMPARE(lines.value(0), QString(firstLine).replace(QStringLiteral("%1"), dir.path()));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList{});
+        QCOMPARE(folderEntries(dir.path()), QStringList{});
     }
 };
 
