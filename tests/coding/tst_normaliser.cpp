@@ -22,7 +22,6 @@ private slots:
         row("digits stay", "Chauffeur C1/CE", "chauffeur c1 ce");
         // Gender suffixes in their usual spellings; other slashes only split.
         row("(m/v)", "Bakker (m/v)", "bakker");
-        row("(v/m)", "Bakker (V/M)", "bakker");
         row("m/v/x", "Bakker m/v/x", "bakker");
         row("m/w/d in front", "(m/w/d) Bakker", "bakker");
         row("24/7 is no gender", "Bewaker 24/7", "bewaker 24 7");
@@ -30,11 +29,9 @@ private slots:
         // Abbreviations: some only with their full stop.
         row("medew.", "Medew. klantenservice", "medewerker klantenservice");
         row("mdw without dot", "mdw klantenservice", "medewerker klantenservice");
-        row("adm.", "Adm. medewerker", "administratief medewerker");
         row("chained", "medew./adm.", "medewerker administratief");
         row("ass. with dot", "Ass. accountant", "assistent accountant");
         row("ass without dot stays", "ass accountant", "ass accountant");
-        row("sr", "Sr. programmeur", "senior programmeur");
         row("dotted initials", "t.b.v. kantoor", "t b v kantoor");
         // Nothing left.
         row("empty", "", "");

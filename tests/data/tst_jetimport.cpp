@@ -411,15 +411,17 @@ private slots:
     }
 
     void installedJetFileOpensAndIsShared() {
-        const QString programDir = install("testUnicodeCompV2003.mdb");
-        const QString file = Database::databasePath(programDir);
+        QTemporaryDir programDir;
+        const QString file = Database::databasePath(programDir.path());
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QVERIFY(QFile::copy(fixtureDir + "/testUnicodeCompV2003.mdb", file));
         const QByteArray before = readFile(file);
         QCOMPARE(int(Database::detectFormat(file)), int(Database::Format::Jet));
 
         Database a, b;
         DbError err;
-        QVERIFY2(a.openProgramDatabase(programDir, &err), qPrintable(err.description));
-        QVERIFY2(b.openProgramDatabase(programDir, &err), qPrintable(err.description));
+        QVERIFY2(a.openProgramDatabase(programDir.path(), &err), qPrintable(err.description));
+        QVERIFY2(b.openProgramDatabase(programDir.path(), &err), qPrintable(err.description));
         QCOMPARE(a.handle(), b.handle()); // read once, shared by every connection
 
         Recordset rs;
@@ -435,17 +437,6 @@ private slots:
         QVERIFY(rs.open("select count(*) from [Table]", b, &err));
         QVERIFY(readFile(file) == before);
     }
-
-private:
-    // A copy of a fixture as <program dir>/Programmabestanden/RVL92.MDB.
-    QString install(const QString& fixture) {
-        const QString dir = m_dir.filePath(fixture + "/Programmabestanden");
-        QDir().mkpath(dir);
-        QFile::copy(fixtureDir + "/" + fixture, dir + "/RVL92.MDB");
-        return m_dir.filePath(fixture);
-    }
-
-    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestJetImport)
