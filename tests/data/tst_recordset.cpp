@@ -251,7 +251,6 @@ private slots:
         // 8 NULL, 9 "".
         row("current row counts", 1, 0, int(Op::Equals), "11010", 0, false, 1);
         row("skip current", 1, 0, int(Op::Equals), "11010", 1, false, 3);
-        row("next of code", 3, 0, int(Op::Equals), "11010", 1, false, 6);
         row("last of code: EOF", 6, 0, int(Op::Equals), "11010", 1, false, int(Recordset::PosEOF));
         row("previous of code", 6, 0, int(Op::Equals), "11010", 1, true, 3);
         row("first of code: BOF", 1, 0, int(Op::Equals), "11010", 1, true, int(Recordset::PosBOF));
@@ -263,7 +262,6 @@ private slots:
         row("equals is whole value", 1, 1, int(Op::Equals), "bakker", 0, false, 1);
         row("contains", 1, 1, int(Op::Contains), "BANKET", 0, false, 2);
         row("like pattern", 1, 0, int(Op::Like), "#####", 1, false, 2);
-        row("like code equality", 2, 0, int(Op::Like), "33030", 0, false, 4);
         row("null never matches", 1, 1, int(Op::Equals), "", 0, false, 9);
         row("bad column", 1, 9, int(Op::Equals), "x", 0, false, 1);
     }
