@@ -104,6 +104,10 @@ private slots:
             "één keer voor).");
         row("richting zonder hoofdrichting", "richtingen.txt", "01 Algemeen", "",
             "011 Algemene vorming", "richting 011 staat niet direct onder haar hoofdrichting 01.");
+        row("hoofdrichting zonder richtingen", "richtingen.txt",
+            "105 Welzijn en maatschappelijke zorg",
+            "105 Welzijn en maatschappelijke zorg\n11 Overig", "",
+            "%1: hoofdrichting 11 heeft geen richtingen.");
         row("onbekende werksoort", "beroepsklassen.txt",
             "3 | agrarisch | agrarische beroepen | 303 305 307 310 | 021 041 043 058 061 062 "
             "067 077",
@@ -153,7 +157,8 @@ private slots:
             QVERIFY2(changed >= 0, qPrintable(line));
             lines[changed] = replacement;
             QVERIFY(writeFile(path, lines.join('\n').toUtf8()));
-            shownAt = QStringLiteral(", regel %1").arg(lines.indexOf(errorAt) + 1);
+            if (!errorAt.isEmpty())
+                shownAt = QStringLiteral(", regel %1").arg(lines.indexOf(errorAt) + 1);
         }
 
         QTemporaryDir output;
