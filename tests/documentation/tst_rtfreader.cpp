@@ -1,14 +1,12 @@
 // The program's own rich-text reader: formatting, characters, skipped parts,
-// bad input, and the help files that the build installs; and the rich text
-// that the documentation generator writes, read back by it: characters,
-// formatting and layout survive the trip.
-#include "documentation/helptexts.h"
+// bad input; and the rich text that the documentation generator writes, read
+// back by it: characters, formatting and layout survive the trip. (The help
+// files that the build installs are read in the help window's test.)
 #include "documentation/rtfreader.h"
 #include "richtext.h"
 #include "rtfwriter.h"
 #include "support/datarow.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
@@ -207,38 +205,6 @@ private slots:
         doc.setPlainText("oud");
         QCOMPARE(readRtf("geen rtf", &doc), RtfStatus::NotRtf);
         QCOMPARE(doc.toPlainText(), QString());
-    }
-
-    // The help files that the build installs read cleanly, under a bold
-    // first heading, and explain their screen.
-    void installedHelpFiles_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("mustMention");
-        const QStringList mentions = {"Spring naar", "Springen",           "Zoeken naar",
-                                      "Zoeken",      "Selectie kenmerken", "Kenmerken",
-                                      "Exporteren",  "Bestand coderen"};
-        for (int i = 0; i < helpTexts().size(); ++i)
-            row(qPrintable(helpTexts()[i].screen), helpTexts()[i].file, mentions[i]);
-    }
-    void installedHelpFiles() {
-        QFETCH(QString, file);
-        QFETCH(QString, mustMention);
-        QFile f(QStringLiteral(RVL92_TREE_DIR "/") + file);
-        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
-        const QByteArray rtf = f.readAll();
-        QTextDocument doc;
-        QCOMPARE(readRtf(rtf, &doc), RtfStatus::Ok);
-        QVERIFY(doc.blockCount() > 8);
-        QVERIFY(!doc.firstBlock().text().isEmpty());
-        QTextCursor heading(doc.firstBlock());
-        heading.movePosition(QTextCursor::NextCharacter);
-        QCOMPARE(heading.charFormat().fontWeight(), int(QFont::Bold));
-        QVERIFY(heading.charFormat().fontPointSize() > 12.0);
-        QVERIFY2(doc.toPlainText().contains(mustMention), qPrintable(mustMention));
-        QVERIFY(doc.toPlainText().contains("Handleiding"));
-        // Only plain ASCII in the file: everything else is escaped.
-        for (char c : rtf)
-            QVERIFY(static_cast<unsigned char>(c) < 0x80);
     }
 
     void characters_data() {
