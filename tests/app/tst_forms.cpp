@@ -59,7 +59,7 @@ private slots:
 
     void windowSystemActivationFiresOnce() {
         Form* a = forms().show("frmA");
-        Form* b = forms().show("frmB");
+        forms().show("frmB");
         probeLog().clear();
         // The window system activates A: exactly one Deactivate and one Activate,
         // however many activation events arrive.
@@ -72,7 +72,6 @@ private slots:
         QEvent deact(QEvent::WindowDeactivate);
         QApplication::sendEvent(a, &deact);
         QCOMPARE(probeLog(), QStringList());
-        Q_UNUSED(b);
     }
 
     void unloadDestroysAndShowStartsFresh() {

@@ -167,7 +167,6 @@ private slots:
         QTest::addColumn<bool>("dialogStays");
         QTest::addColumn<QString>("exec"); // the PDF viewer's command; "": no viewer for the type
         row("no PDF viewer, manual", "cmdHelp", "cmdPdf", kNoPdfViewer, false, "");
-        row("no PDF viewer, publication", "cmdPublicatietekst", "cmdPdf", kNoPdfViewer, false, "");
         row("no Word viewer, manual", "cmdHelp", "cmdWord", kNoWordViewer, true, "");
         row("no Word viewer, publication", "cmdPublicatietekst", "cmdWord", kNoWordViewer, true,
             "");

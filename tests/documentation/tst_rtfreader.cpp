@@ -161,7 +161,6 @@ private slots:
                   damaged = int(RtfStatus::Damaged);
         row("empty", QByteArray(), notRtf, "");
         row("plain text", QByteArray("Gewone tekst"), notRtf, "");
-        row("html", QByteArray("<html>x</html>"), notRtf, "");
         row("leading blanks and BOM", QByteArray("\xEF\xBB\xBF  {\\rtf1 ja}"), ok, "ja");
         row("ends early", QByteArray(R"({\rtf1 Een\par Tw)"), damaged, "Een\nTw");
         row("ends in a control word", QByteArray(R"({\rtf1 tekst\b)"), damaged, "tekst");
