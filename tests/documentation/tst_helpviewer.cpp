@@ -72,17 +72,12 @@ private slots:
             const QString f = formName, s = screenName;
             forms().registerForm(f, [f, s] { return new ProbeScreen(f, s); });
         }
-        QVERIFY(forms().show(form::Startscherm));
     }
+    void init() { QVERIFY(forms().show(form::Startscherm)); }
     void cleanup() {
-        for (Form* f : forms().loaded())
-            if (f->objectName() != form::Startscherm)
-                forms().unload(f);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        drive::unloadAll();
         appState().programDir = RVL92_TREE_DIR;
-        appState().gsHuidigScherm = screen::Start;
     }
-    void cleanupTestCase() { drive::unloadAll(); }
 
     // Each screen gets its own caption and the text of its own file.
     void captionAndFile_data() {
