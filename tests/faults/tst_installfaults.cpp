@@ -9,10 +9,10 @@
 #include "app/messagebox.h"
 #include "app/modrvl92.h"
 #include "app/registerforms.h"
-#include "data/database.h"
 #include "export/exportframe.h"
 
 #include "programdir.h"
+#include "support/appdemo.h"
 #include "support/datarow.h"
 #include "support/xdgsandbox.h"
 
@@ -127,17 +127,7 @@ private slots:
         appState().programDir = m_dir;
         registerForms();
 
-        // An occupation that has job titles, from the installed database.
-        Database cnn;
-        DbError err;
-        QVERIFY2(cnn.open(db(), &err), qPrintable(err.description));
-        sqlite3_stmt* st = nullptr;
-        QCOMPARE(sqlite3_prepare_v2(cnn.handle(), "SELECT min(RVL92) FROM functienamen", -1, &st,
-                                    nullptr),
-                 SQLITE_OK);
-        QCOMPARE(sqlite3_step(st), SQLITE_ROW);
-        m_code = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        sqlite3_finalize(st);
+        m_code = demoCodeWithTitles(m_dir);
         QCOMPARE(m_code.size(), 5);
     }
 
