@@ -44,15 +44,6 @@ const QString kNoWordViewer =
     QStringLiteral("De applicatie heeft geen MS-Word aangetroffen.\r\nDe publicatietekst kunt u "
                    "bekijken met de Pdf-file of met een eigen viewer.");
 
-QStringList viewerLog(const QString& file) {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
-    lines.removeAll(QString());
-    return lines;
-}
-
 } // namespace
 
 class TestDocumentLauncher : public QObject {

@@ -13,20 +13,6 @@
 
 using namespace rvl92;
 
-namespace {
-
-QStringList readLog(const QString& file) {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-} // namespace
-
 class TestXdgLookup : public QObject {
     Q_OBJECT
 private slots:
@@ -143,7 +129,7 @@ private slots:
         useViewer();
         clsWinProcess process;
         QVERIFY(process.StartApplication(file, true));
-        QCOMPARE(readLog(m_log), (QStringList{"--document", file, "einde"}));
+        QCOMPARE(viewerLog(m_log), (QStringList{"--document", file, "einde"}));
     }
 
     void startWithoutWaiting() {
@@ -155,7 +141,7 @@ private slots:
         QVERIFY(process.StartApplication("/docs/PubRVL.pdf", false));
         QVERIFY2(clock.elapsed() < 1200, qPrintable(QString::number(clock.elapsed())));
         // It runs on by itself and ends in its own time.
-        QTRY_COMPARE_WITH_TIMEOUT(readLog(m_log),
+        QTRY_COMPARE_WITH_TIMEOUT(viewerLog(m_log),
                                   (QStringList{"--document", "/docs/PubRVL.pdf", "einde"}), 5000);
     }
 
