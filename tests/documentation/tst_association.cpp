@@ -61,7 +61,6 @@ private slots:
             "C:\\WINDOWS\\a C:\\WINDOWS\\b");
         row("first in table order, not in text order", "%ProgramFiles% %MyDocuments%",
             "%ProgramFiles% C:\\Users\\an\\Documents");
-        row("nothing to expand", "C:\\v.exe %1", "C:\\v.exe %1");
     }
     void expansion() {
         QFETCH(QString, command);
