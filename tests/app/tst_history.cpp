@@ -143,7 +143,6 @@ private slots:
         QTest::addColumn<bool>("standard");
         row("96 dpi", 96.0, 96.0, 15, true);
         row("120 dpi", 120.0, 120.0, 12, false);
-        row("144 dpi", 144.0, 144.0, 10, false);
         row("rounds to 15", 95.0, 97.0, 15, true);
         row("one direction off", 96.0, 120.0, 15, false);
         row("no dpi", 0.0, 0.0, 0, false);

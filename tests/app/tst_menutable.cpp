@@ -89,7 +89,6 @@ private slots:
             "Recordselector", true);
         row("own screen off", "frmFunctienamen", MenuRole::Functienamen, "mnuFunctienamen", "",
             false);
-        row("hub help off", "frmZoekprogramma", MenuRole::Vraagteken, "mnuVraagteken", "", false);
         row("occupations next off", "frmBeroepen", MenuRole::VolgendeCode, "mnuVolgendeRvl92", "",
             false);
         row("names previous", "frmNamen", MenuRole::VorigeCode, "mnuRvl92", "", false);

@@ -47,7 +47,6 @@ private slots:
         row("96 dots per inch", "", "-1 1 1");
         row("QT_FONT_DPI=120", "QT_FONT_DPI=120", "0 0 0");
         row("scale factor 1.25", "QT_SCALE_FACTOR=1.25", "0 0 0");
-        row("scale factor 2", "QT_SCALE_FACTOR=2", "0 0 0");
     }
     void recordselector() {
         QFETCH(QString, setting);

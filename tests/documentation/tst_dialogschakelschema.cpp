@@ -32,15 +32,9 @@ private slots:
         // A folder with a blank and a trailing separator, as users have them.
         appState().programDir = QStringLiteral("/opt/RVL 92/");
         registerForms();
-        QVERIFY(forms().show(form::Startscherm));
     }
-    void cleanup() {
-        for (Form* f : forms().loaded())
-            if (f->objectName() != form::Startscherm)
-                forms().unload(f);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        forms().find(form::Startscherm)->setEnabled(true);
-    }
+    void init() { QVERIFY(forms().show(form::Startscherm)); }
+    void cleanup() { drive::unloadAll(); }
 
     void dialogTexts() {
         QVERIFY(drive::click(form::Startscherm, "cmdConversie"));

@@ -44,15 +44,6 @@ const QString kNoWordViewer =
     QStringLiteral("De applicatie heeft geen MS-Word aangetroffen.\r\nDe publicatietekst kunt u "
                    "bekijken met de Pdf-file of met een eigen viewer.");
 
-QStringList viewerLog(const QString& file) {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
-    lines.removeAll(QString());
-    return lines;
-}
-
 } // namespace
 
 class TestDocumentLauncher : public QObject {
@@ -165,17 +156,24 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("dialogStays");
-        row("no PDF viewer, manual", "cmdHelp", "cmdPdf", kNoPdfViewer, false);
-        row("no PDF viewer, publication", "cmdPublicatietekst", "cmdPdf", kNoPdfViewer, false);
-        row("no Word viewer, manual", "cmdHelp", "cmdWord", kNoWordViewer, true);
-        row("no Word viewer, publication", "cmdPublicatietekst", "cmdWord", kNoWordViewer, true);
+        QTest::addColumn<QString>("exec"); // the PDF viewer's command; "": no viewer for the type
+        row("no PDF viewer, manual", "cmdHelp", "cmdPdf", kNoPdfViewer, false, "");
+        row("no Word viewer, manual", "cmdHelp", "cmdWord", kNoWordViewer, true, "");
+        row("no Word viewer, publication", "cmdPublicatietekst", "cmdWord", kNoWordViewer, true,
+            "");
+        row("PDF viewer not executable", "cmdPublicatietekst", "cmdPdf", kNoPdfViewer, false,
+            RVL92_TREE_DIR "/Programmabestanden/RVL92.MDB %f");
     }
     void noViewer() {
         QFETCH(QString, opener);
         QFETCH(QString, button);
         QFETCH(QString, message);
         QFETCH(bool, dialogStays);
-        m_box.setDefaults({"image/png=lezer.desktop"});
+        QFETCH(QString, exec);
+        if (exec.isEmpty())
+            m_box.setDefaults({"image/png=lezer.desktop"});
+        else
+            m_box.addEntry("lezer.desktop", exec);
         QVERIFY(drive::click(form::Startscherm, opener));
         const Flag before = appState().gbHandleiding;
         msgbox::setNextAnswer(msgbox::Answer::Ok);
@@ -186,6 +184,21 @@ private slots:
         QCOMPARE(bool(dialog()), dialogStays);
         QCOMPARE(appState().gbHandleiding, before);
         QVERIFY(viewerLog(m_log).isEmpty());
+    }
+
+    // A viewer that stops at once with an error: no message, the dialog has
+    // gone, the cursor is back and the program takes input again.
+    void viewerStopsAtOnce() {
+        m_box.addEntry("lezer.desktop", "false %f");
+        QVERIFY(drive::click(form::Startscherm, "cmdPublicatietekst"));
+        msgbox::setNextAnswer(msgbox::Answer::Ok); // taken only by a message that does not belong
+        QVERIFY(drive::click(form::DialogPdfOrWord, "cmdPdf"));
+        QCOMPARE(msgbox::shown().size(), 0);
+        QVERIFY(viewerLog(m_log).isEmpty());
+        QVERIFY(!dialog());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(drive::click(form::Startscherm, "cmdInfo"));
+        QVERIFY(forms().isLoaded(form::About));
     }
 
     // While the viewer runs the windows stay painted and show the busy cursor

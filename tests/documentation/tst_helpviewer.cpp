@@ -17,6 +17,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextEdit>
 
 using namespace rvl92;
@@ -70,17 +72,12 @@ private slots:
             const QString f = formName, s = screenName;
             forms().registerForm(f, [f, s] { return new ProbeScreen(f, s); });
         }
-        QVERIFY(forms().show(form::Startscherm));
     }
+    void init() { QVERIFY(forms().show(form::Startscherm)); }
     void cleanup() {
-        for (Form* f : forms().loaded())
-            if (f->objectName() != form::Startscherm)
-                forms().unload(f);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        drive::unloadAll();
         appState().programDir = RVL92_TREE_DIR;
-        appState().gsHuidigScherm = screen::Start;
     }
-    void cleanupTestCase() { drive::unloadAll(); }
 
     // Each screen gets its own caption and the text of its own file.
     void captionAndFile_data() {
@@ -88,6 +85,7 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("screenName");
+        QTest::addColumn<QString>("mustMention");
         const QStringList captions = {"Functies bij het scherm Overzicht Functienamen",
                                       "Functies bij het scherm Overzicht Beroepen",
                                       "Functies bij Zoeken op functienamen",
@@ -100,15 +98,19 @@ private slots:
             "HelpFunctienamen.rtf", "HelpBeroepen.rtf",        "HelpZoekenFunctienamen.rtf",
             "HelpZoekenRVL92.rtf",  "HelpZoekenKenmerken.rtf", "HelpKenmerken.rtf",
             "HelpNamen.rtf",        "HelpCoderen.rtf"};
+        const QStringList mentions = {"Spring naar", "Springen",           "Zoeken naar",
+                                      "Zoeken",      "Selectie kenmerken", "Kenmerken",
+                                      "Exporteren",  "Bestand coderen"};
         for (int i = 0; i < kScreens.size(); ++i)
             row(qPrintable(kScreens[i].first), kScreens[i].first, captions[i],
-                "Programmabestanden/" + files[i], kScreens[i].second);
+                "Programmabestanden/" + files[i], kScreens[i].second, mentions[i]);
     }
     void captionAndFile() {
         QFETCH(QString, formName);
         QFETCH(QString, caption);
         QFETCH(QString, file);
         QFETCH(QString, screenName);
+        QFETCH(QString, mustMention);
         openHelpFrom(formName);
         QVERIFY(help());
         QVERIFY(help()->isVisible());
@@ -118,6 +120,14 @@ private slots:
         QTextDocument expected;
         QCOMPARE(readRtf(f.readAll(), &expected), RtfStatus::Ok);
         QCOMPARE(helpText(), expected.toPlainText());
+        // The installed text explains its screen, under a bold first heading.
+        QVERIFY(expected.blockCount() > 8);
+        QTextCursor heading(expected.firstBlock());
+        heading.movePosition(QTextCursor::NextCharacter);
+        QCOMPARE(heading.charFormat().fontWeight(), int(QFont::Bold));
+        QVERIFY(heading.charFormat().fontPointSize() > 12.0);
+        QVERIFY2(helpText().contains(mustMention), qPrintable(mustMention));
+        QVERIFY(helpText().contains("Handleiding"));
         QVERIFY(!forms().find(formName)->isEnabled());
         auto* close = help()->findChild<QAction*>("mnuAfsluitenScherm");
         QVERIFY(close && close->isVisible());

@@ -58,3 +58,12 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// What the stand-in viewer wrote to its log, one argument a line and "einde"
+// when it ended; nothing when it did not start.
+inline QStringList viewerLog(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly)
+               ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)
+               : QStringList();
+}
