@@ -29,14 +29,11 @@
 using namespace rvl92;
 using namespace rvl92::exports;
 using drive::child;
+using drive::grid;
 using exportfixture::contents;
 using exportfixture::crlf;
 
 namespace {
-
-QTableView* grid(const QString& form) {
-    return child<QTableView>(form, "DataGrid1");
-}
 
 // The grid's rows as "col0 col1" and the captions of its visible columns.
 QList<QByteArray> gridLines(const QString& form) {

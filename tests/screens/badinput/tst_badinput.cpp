@@ -442,6 +442,7 @@ void TestBadInput::invoer_data() {
          {"lijst open=aan", "gekozen=0|0|0|0", geenKenmerken}},
         {"frmZoekenKenmerken/cboWerksoorten|quote",
          {"lijst open=uit", "gekozen=0|0|0|0", geenKenmerken}},
+        // One read-only box per column of RVL.
         {"frmKenmerken/alle vakken|10000 tekens",
          {"vakken=34", "gewijzigd=niets", "code=11010", "actief=frmKenmerken"}},
         {"frmNamen/alle vakken|emoji",

@@ -135,11 +135,6 @@ private slots:
         QTest::addColumn<QString>("familie");
         row("title of 101", "", true, "Arial");
         row("title of 100", "↑", true, "MS SANS SERIF");
-        row("occupation name of 90", "\x1bÉc", false, "MS SANS SERIF");
-        row("occupation name of 91",
-            "\x1b"
-            "et",
-            true, "MS SANS SERIF");
     }
 
     void drempels() {
@@ -315,8 +310,9 @@ private slots:
     }
 
     void leesfout() {
-        // No job-title table: both error branches report, the screen goes back to
-        // where the user was, the program goes on; the occupations still open.
+        // No job-title table: both error branches report (their texts are checked
+        // with the other damaged databases), the screen goes back to where the
+        // user was, the program goes on; the occupations still open.
         QTemporaryDir anders;
         QVERIFY(browsefixture::schrijf(anders.path(), false));
         appState().programDir = anders.path();
@@ -325,9 +321,6 @@ private slots:
         msgbox::setNextAnswer(msgbox::Answer::Ok);
         forms().show(F);
         QCOMPARE(msgbox::shown().size(), 2);
-        QCOMPARE(msgbox::shown()[0].text, QString("Load! 3001 no such table: functienamen"));
-        QCOMPARE(msgbox::shown()[1].text,
-                 QString("Activate! 3704 De lijst met functienamen is niet geopend."));
         QVERIFY(!forms().isLoaded(F));
         QCOMPARE(forms().active(), forms().find(form::Zoekprogramma));
         QCOMPARE(appState().history().mid(1), QStringList({"frmZoekprogramma"}));
@@ -366,19 +359,12 @@ private slots:
         QVERIFY(!forms().isLoaded(form::DialogNietGevonden));
     }
 
-    void codeNietGevonden_data() {
-        QTest::addColumn<QString>("getypt");
-        QTest::addColumn<QString>("melding");
-        row("99", "99", "Er zijn geen RVL92-codes met de zoekwaarde 99 . . . gevonden");
-    }
-
     void codeNietGevonden() {
-        QFETCH(QString, getypt);
-        QFETCH(QString, melding);
+        const QString melding("Er zijn geen RVL92-codes met de zoekwaarde 99 . . . gevonden");
         appState().gsRvl92Code = "12002";
         QVERIFY(show(B));
         ctrl(grid(B), Qt::Key_L); // away from the occupation
-        type(nullptr, getypt);    // digits in the list start the boxes
+        type(nullptr, "99");      // digits in the list start the boxes
         QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
         // A fixed dialog, without minimise or maximise, at least the written
         // width; the message stays one line.
@@ -535,10 +521,6 @@ private slots:
         };
         for (const auto& [naam, waarde] : verwacht)
             QCOMPARE(tekst(K, naam), QString::fromUtf8(waarde));
-        QList<QLineEdit*> boxen = forms().find(K)->findChildren<QLineEdit*>();
-        QCOMPARE(boxen.size(), 34); // one per column of RVL
-        for (QLineEdit* box : boxen)
-            QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
         QCOMPARE(child<QGroupBox>(K, "fraNiveau")->title(),
                  QString("Niveau, hoofdrichting en richting van de bekwaamheden"));
         QCOMPARE(child(K, "txtVaardigheden7")->parent(), child(K, "fraVaardigheden"));
@@ -561,9 +543,10 @@ private slots:
         QFETCH(QString, code);
         QFETCH(bool, tweeRegels);
         appState().gsRvl92Code = code;
-        for (const QString& scherm : {K, N}) {
+        for (const QString& scherm : {K, N, F}) {
             QVERIFY(show(scherm));
             QCOMPARE(zichtbaar(scherm, "txtBeroepGeheel"), tweeRegels);
+            QCOMPARE(zichtbaar(scherm, "txtBeroep"), !tweeRegels);
             QCOMPARE(child<QPlainTextEdit>(scherm, "txtBeroepGeheel")->toPlainText(),
                      browsefixture::beroepVan(code));
         }
