@@ -6,15 +6,7 @@
 // compares what the user then sees with the outcome written down for it. No
 // row may raise a message box: every error of the program is shown in one.
 #include "badinputfixture.h"
-#include "support/formdriver.h"
-
-#include "app/appstate.h"
-#include "app/datascreen.h"
-#include "app/formnames.h"
-#include "app/forms.h"
-#include "app/messagebox.h"
-#include "app/modrvl92.h"
-#include "app/registerforms.h"
+#include "support/screensession.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -34,6 +26,7 @@
 
 using namespace rvl92;
 using drive::child;
+using drive::current;
 using drive::focus;
 
 namespace {
@@ -129,21 +122,13 @@ QString vakken(const QString& form) {
 
 // The job titles a search shows: the titles themselves when few, else how many.
 QString resultaat(const QString& form) {
-    auto* grid = child<QTableView>(form, "DataGrid1");
-    if (!grid->isVisibleTo(forms().find(form)))
+    if (!drive::grid(form)->isVisibleTo(forms().find(form)))
         return QStringLiteral("geen");
-    QStringList titels;
-    for (int r = 0; r < grid->model()->rowCount(); ++r)
-        titels << grid->model()->index(r, 1).data().toString();
+    QStringList titels = drive::column(drive::grid(form), 1);
     if (titels.size() > 4)
         return QStringLiteral("<%1 rijen>").arg(titels.size());
     titels.sort();
     return titels.join('|');
-}
-
-QString huidig(const QString& form, int kolom) {
-    auto* s = qobject_cast<DataScreen*>(forms().find(form));
-    return s->Rs->onRow() ? s->Rs->text(kolom) : QStringLiteral("<geen rij>");
 }
 
 // Every read-only text of the screen, by box.
@@ -198,10 +183,8 @@ private:
 
 void TestBadInput::initTestCase() {
     vorigeMelder = qInstallMessageHandler(meldingZonderRuis);
-    QVERIFY(m_dir.isValid());
-    QVERIFY(badinputfixture::schrijf(m_dir.path()));
-    appState().programDir = m_dir.path();
-    registerForms();
+    QVERIFY(m_dir.isValid() &&
+            drive::install(m_dir.path(), badinputfixture::schrijf(m_dir.path())));
     m_databank = databank();
 }
 
@@ -216,14 +199,11 @@ QByteArray TestBadInput::databank() const {
 }
 
 void TestBadInput::init() {
-    resetAppState();
-    msgbox::clearShown();
+    drive::restart();
     // A message box that should not come is answered at once and recorded,
     // so that the row fails instead of waiting.
     for (int i = 0; i < 4; ++i)
         msgbox::setNextAnswer(msgbox::Answer::Ok);
-    setDpiOverride(96, 96);
-    forms().show(form::Startscherm);
 }
 
 void TestBadInput::cleanup() {
@@ -248,7 +228,7 @@ QStringList TestBadInput::springlijst(const QString& voorvoegsel, const QString&
     const bool springen = child(F, "cmdZoeken")->isEnabled();
     drive::click(F, "cmdZoeken");
     return {"Springen=" + aanUit(springen), "txtLoop=" + child<QLineEdit>(F, "txtLoop")->text(),
-            "rij=" + huidig(F, 1), "melding=" + drive::closeNotice()};
+            "rij=" + current(F, 1), "melding=" + drive::closeNotice()};
 }
 
 // A screen's code boxes: the digits 1 2 0 2 up to box `vak`, then the input
@@ -274,7 +254,7 @@ QStringList TestBadInput::beroepCode(int vak, const QString& tekst, Wijze wijze)
     QStringList uit = codeVakken(form::Beroepen, "Springen", vak, tekst, wijze);
     if (uit.size() == 1)
         return uit;
-    return uit << "rij=" + huidig(form::Beroepen, 0) << "melding=" + drive::closeNotice();
+    return uit << "rij=" + current(form::Beroepen, 0) << "melding=" + drive::closeNotice();
 }
 
 // The job-title search: the input, then Enter until the search runs (a key

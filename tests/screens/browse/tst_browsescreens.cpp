@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 using namespace rvl92;
 using namespace browsedriver;
@@ -58,10 +59,13 @@ void spring(const QString& form, const QString& toetsen) {
 class TestBrowseScreens : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY(m_omgeving.maak()); }
-    void init() { Omgeving::begin(); }
+    void initTestCase() {
+        QVERIFY(m_dir.isValid() &&
+                drive::install(m_dir.path(), browsefixture::schrijf(m_dir.path())));
+    }
+    void init() { drive::restart(); }
     void cleanup() {
-        Omgeving::einde();
+        drive::unloadAll();
         QVERIFY(!msgbox::hasPendingAnswers());
     }
 
@@ -88,7 +92,7 @@ private slots:
         QVERIFY(show(F));
         type(grid(F), toetsen);
         QCOMPARE(tekst(F, "txtLoop"), springwaarde);
-        QCOMPARE(huidig(F), titel);
+        QCOMPARE(current(F), titel);
         QCOMPARE(grid(F)->currentIndex().row(), scherm(F)->Rs->currentRow());
         QCOMPARE(knop(F, "cmdZoeken")->isEnabled(), !springwaarde.isEmpty());
         QCOMPARE(knop(F, "cmdWissen")->isEnabled(), !springwaarde.isEmpty());
@@ -114,7 +118,7 @@ private slots:
         };
         for (const Stap& s : stappen) {
             ctrl(grid(F), s.toets);
-            QCOMPARE(huidig(F), QString(s.titel));
+            QCOMPARE(current(F), QString(s.titel));
             QCOMPARE(vorige->isEnabled(), s.vorigeAan);
             QCOMPARE(volgende->isEnabled(), s.volgendeAan);
             QCOMPARE(focus(), grid(F));
@@ -125,7 +129,7 @@ private slots:
         type(grid(F), "pak'");
         QCOMPARE(appState().gsRvl92Code, QString("31001"));
         ctrl(grid(F), Qt::Key_O);
-        QCOMPARE(huidig(F), QString("Pak[h]uis"));
+        QCOMPARE(current(F), QString("Pak[h]uis"));
         QCOMPARE(appState().gsRvl92Code, QString("11101"));
     }
 
@@ -143,11 +147,11 @@ private slots:
         QFETCH(QString, familie);
         QVERIFY(show(F));
         type(grid(F), "lang↓");
-        QCOMPARE(huidig(F), browsefixture::titel(101));
+        QCOMPARE(current(F), browsefixture::titel(101));
         type(grid(F), toetsen);
         QCOMPARE(zichtbaar(F, "txtBeroepGeheel"), tweeRegels);
         QCOMPARE(zichtbaar(F, "txtBeroep"), !tweeRegels);
-        QCOMPARE(child<QPlainTextEdit>(F, "txtBeroepGeheel")->toPlainText(), huidig(F, 2));
+        QCOMPARE(child<QPlainTextEdit>(F, "txtBeroepGeheel")->toPlainText(), current(F, 2));
         QCOMPARE(grid(F)->font().family(), familie);
         QCOMPARE(grid(F)->font().pointSizeF(), familie == "Arial" ? 6.75 : 8.25);
         // Only the rows change; the column headers stay bold 8.25.
@@ -243,7 +247,7 @@ private slots:
     void andereResolutie() {
         // 120 dots per inch is 12 twips per pixel: no record selector anywhere,
         // though the start screen switches it on again as it loads.
-        Omgeving::einde();
+        drive::unloadAll();
         setDpiOverride(120, 120);
         QVERIFY(show(form::Startscherm));
         QCOMPARE(appState().gbRecordselector, True);
@@ -261,19 +265,19 @@ private slots:
         appState().gsRvl92Code = "31001";
         QVERIFY(show(F));
         ctrl(grid(F), Qt::Key_L);
-        QCOMPARE(huidig(F), QString("Zwemleraar"));
+        QCOMPARE(current(F), QString("Zwemleraar"));
         // The occupation list takes the code; another occupation, above, is
         // chosen there and handed back.
         actie(F, "mnuBeroepen")->trigger();
-        QCOMPARE(huidig(B, 0), QString("31001"));
+        QCOMPARE(current(B, 0), QString("31001"));
         scherm(B)->Rs->moveFirst();
         actie(B, "mnuFunctienamen")->trigger();
-        QCOMPARE(huidig(F), QString("Bakker"));
+        QCOMPARE(current(F), QString("Bakker"));
         QCOMPARE(appState().history().mid(1), QStringList({"frmBeroepen", "frmFunctienamen"}));
         type(grid(F), "↓↓");
         ctrl(grid(F), Qt::Key_X); // "Vorig scherm" passes the current code
         QCOMPARE(forms().active(), forms().find(B));
-        QCOMPARE(huidig(B, 0), QString("12001"));
+        QCOMPARE(current(B, 0), QString("12001"));
     }
 
     void beroepZonderTitels() {
@@ -288,13 +292,13 @@ private slots:
         type(grid(F), "aan");
         QVERIFY(actie(F, "mnuVorigeRvl")->isEnabled() && actie(F, "mnuVolgendeRvl")->isEnabled());
         ctrl(grid(F), Qt::Key_V);
-        QCOMPARE(huidig(F), QString("Chef d'équipe"));
+        QCOMPARE(current(F), QString("Chef d'équipe"));
         actie(F, "mnuKenmerken")->trigger();
         QCOMPARE(tekst(form::Kenmerken, "txtRVL"), QString("31001"));
     }
 
     void lijstMededeling() {
-        const QString map = QDir::toNativeSeparators(m_omgeving.pad() + "/Gebruikersbestanden");
+        const QString map = QDir::toNativeSeparators(m_dir.path() + "/Gebruikersbestanden");
         const std::pair<QString, QString> schermen[] = {{F, "functienamenlijst"},
                                                         {B, "beroepenlijst"}};
         for (const auto& [scherm, lijst] : schermen) {
@@ -325,7 +329,7 @@ private slots:
         QCOMPARE(forms().active(), forms().find(form::Zoekprogramma));
         QCOMPARE(appState().history().mid(1), QStringList({"frmZoekprogramma"}));
         QVERIFY(show(B));
-        appState().programDir = m_omgeving.pad();
+        appState().programDir = m_dir.path();
     }
 
     void codeSprong_data() {
@@ -353,7 +357,7 @@ private slots:
         type(nullptr, getypt);
         QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
         QCOMPARE(vakken(), getoond);
-        QCOMPARE(huidig(B, 0), code);
+        QCOMPARE(current(B, 0), code);
         QVERIFY(!knop(B, "cmdZoeken")->isEnabled());
         QCOMPARE(focus(), grid(B));
         QVERIFY(!forms().isLoaded(form::DialogNietGevonden));
@@ -379,7 +383,7 @@ private slots:
         QCOMPARE(knop(form::DialogNietGevonden, "OKButton")->text(), QString("OK"));
         QVERIFY(!forms().find(B)->isEnabled());
         QCOMPARE(closeNotice(), melding);
-        QCOMPARE(huidig(B, 0), QString("12002")); // back on the occupation
+        QCOMPARE(current(B, 0), QString("12002")); // back on the occupation
         QCOMPARE(forms().active(), forms().find(B));
     }
 
@@ -390,18 +394,18 @@ private slots:
         QCOMPARE(focus(), child(B, "txtZ2"));
         QVERIFY(knop(B, "cmdZoeken")->isEnabled());
         type(nullptr, "1↓");
-        QCOMPARE(huidig(B, 0), QString("11102")); // Down moved the list
+        QCOMPARE(current(B, 0), QString("11102")); // Down moved the list
         QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
-        QCOMPARE(huidig(B, 0), QString("31001"));
+        QCOMPARE(current(B, 0), QString("31001"));
         type(grid(B), "\b"); // takes back the wildcard, list from the top
         QCOMPARE(vakken(), QString("3 1 _ _ _"));
         QCOMPARE(focus(), child(B, "txtZ3"));
-        QCOMPARE(huidig(B, 0), QString("11101"));
+        QCOMPARE(current(B, 0), QString("11101"));
         ctrl(focus(), Qt::Key_L); // the menu's shortcuts work from a code box
-        QCOMPARE(huidig(B, 0), QString("90001"));
+        QCOMPARE(current(B, 0), QString("90001"));
         QTest::mouseClick(knop(B, "cmdWissen"), Qt::LeftButton);
         QCOMPARE(vakken(), QString("_ _ _ _ _"));
-        QCOMPARE(huidig(B, 0), QString("11101"));
+        QCOMPARE(current(B, 0), QString("11101"));
         QCOMPARE(focus(), child(B, "txtZ1"));
     }
 
@@ -433,7 +437,7 @@ private slots:
         QVERIFY(show(B));
         QCOMPARE(appState().gsHuidigScherm, QString("frmZoekprogramma"));
         QCOMPARE(appState().history(), historie);
-        appState().programDir = m_omgeving.pad();
+        appState().programDir = m_dir.path();
     }
 
     void beroepenNaAndereKeuze() {
@@ -446,7 +450,7 @@ private slots:
         QVERIFY(show(form::Kenmerken));
         actie(form::Kenmerken, "mnuBeroepen")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(forms().find(B)));
-        QCOMPARE(huidig(B, 0), QString("11103"));
+        QCOMPARE(current(B, 0), QString("11103"));
         QCOMPARE(focus(), child(B, "txtZ3")); // the first empty code box
         QCOMPARE(appState().history().mid(1), QStringList({"frmKenmerken", "frmBeroepen"}));
     }
@@ -457,7 +461,7 @@ private slots:
         QVERIFY(!forms().find(N)->isMaximized());
         QCOMPARE(counter(N), QString(" Record  1 van 10 "));
         ctrl(grid(N), Qt::Key_L);
-        QCOMPARE(huidig(N), QString("Pak'ket"));
+        QCOMPARE(current(N), QString("Pak'ket"));
         QCOMPARE(counter(N), QString(" Record  10 van 10 "));
         // To the characteristics and back: nothing is read again.
         QSignalSpy namen(scherm(N)->Rs, &Recordset::reset);
@@ -472,7 +476,7 @@ private slots:
         actie(K, "mnuBeroepen")->trigger();
         type(grid(B), "↓↓");
         actie(B, "mnuNamen")->trigger();
-        QCOMPARE(huidig(N), QString("Etaleur"));
+        QCOMPARE(current(N), QString("Etaleur"));
         QCOMPARE(counter(N), QString(" Record  1 van 1 "));
         QVERIFY(zichtbaar(N, "txtBeroepGeheel")); // a name of 91 characters
         actie(N, "mnuKenmerken")->trigger();
@@ -583,7 +587,7 @@ private slots:
     }
 
 private:
-    Omgeving m_omgeving;
+    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(TestBrowseScreens)

@@ -46,11 +46,10 @@ class TestCoderen : public QObject {
 private slots:
     void initTestCase() { QVERIFY(opzetten(m_dir)); }
     void init() {
-        msgbox::clearShown();
         exports::savedialog::clear();
         begin(F);
     }
-    void cleanup() { einde(); }
+    void cleanup() { drive::unloadAll(); }
 
     void typenToontVoorstellen_data();
     void typenToontVoorstellen();

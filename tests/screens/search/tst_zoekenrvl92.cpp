@@ -20,7 +20,7 @@ class TestZoekenRvl92 : public QObject {
 private slots:
     void initTestCase() { QVERIFY(opzetten(m_dir)); }
     void init() { begin(F); }
-    void cleanup() { einde(); }
+    void cleanup() { drive::unloadAll(); }
 
     void zoeken_data() {
         QTest::addColumn<QString>("toetsen");
@@ -39,8 +39,8 @@ private slots:
         QCOMPARE(aan(F, Resultaat + QStringList{"mnuZoekenRvl92"}), {});
         zoek(toetsen);
         QTEST(tekst(), "vakkenNa");
-        QTEST(codes(grid(F)), "gevonden");
-        QCOMPARE(koppen(grid(F)), (QStringList{"RVL92", "Functienaam"}));
+        QTEST(column(grid(F)), "gevonden");
+        QCOMPARE(captions(grid(F)), (QStringList{"RVL92", "Functienaam"}));
         QCOMPARE(counter(F),
                  QStringLiteral(" Record  1 van %1 ").arg(grid(F)->model()->rowCount()));
         QCOMPARE(aan(F, Resultaat), Resultaat);
