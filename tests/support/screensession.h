@@ -51,6 +51,14 @@ inline QStringList captions(QTableView* list) {
     return out;
 }
 
+// The texts of the five code boxes, joined by `sep`.
+inline QString codeBoxes(const QString& form, const QString& sep = QStringLiteral("|")) {
+    QStringList texts;
+    for (int k = 1; k <= 5; ++k)
+        texts << child<QLineEdit>(form, QStringLiteral("txtZ%1").arg(k))->text();
+    return texts.join(sep);
+}
+
 // A column of the screen's current row.
 inline QString current(const QString& form, int column = 1) {
     auto* s = qobject_cast<rvl92::DataScreen*>(rvl92::forms().find(form));

@@ -113,13 +113,6 @@ void typ(const QString& tekst, Wijze wijze) {
         toets(focus(), char32_t(c));
 }
 
-QString vakken(const QString& form) {
-    QStringList v;
-    for (int k = 1; k <= 5; ++k)
-        v << child<QLineEdit>(form, QStringLiteral("txtZ%1").arg(k))->text();
-    return v.join('|');
-}
-
 // The job titles a search shows: the titles themselves when few, else how many.
 QString resultaat(const QString& form) {
     if (!drive::grid(form)->isVisibleTo(forms().find(form)))
@@ -242,10 +235,10 @@ QStringList TestBadInput::codeVakken(const QString& F, const QString& knop, int 
     if (focus() != child(F, QStringLiteral("txtZ%1").arg(vak)))
         return {"focus niet in txtZ" + QString::number(vak)};
     typ(tekst, wijze);
-    QStringList uit{"getypt=" + vakken(F), "focus=" + focus()->objectName(),
+    QStringList uit{"getypt=" + drive::codeBoxes(F), "focus=" + focus()->objectName(),
                     knop + "=" + aanUit(child(F, "cmdZoeken")->isEnabled())};
     drive::click(F, "cmdZoeken");
-    return uit << "vakken=" + vakken(F);
+    return uit << "vakken=" + drive::codeBoxes(F);
 }
 
 // The occupation overview's code boxes, then "Springen".

@@ -18,6 +18,7 @@ using namespace rvl92;
 
 using drive::child;
 using drive::closeNotice;
+using drive::codeBoxes;
 using drive::counter;
 using drive::current;
 using drive::focus;

@@ -4,7 +4,6 @@
 // test classification, the forms registered with stand-ins for the browse
 // screens, and helpers to reach controls by their names.
 
-#include "app/frmdialogbericht.h"
 #include "screens/search/choicedialog.h"
 
 #include "searchfixture.h"
@@ -28,6 +27,8 @@ using namespace rvl92;
 using drive::captions;
 using drive::child;
 using drive::click;
+using drive::closeNotice;
+using drive::codeBoxes;
 using drive::column;
 using drive::counter;
 using drive::grid;
@@ -57,10 +58,6 @@ inline QStringList aan(const QString& form, const QStringList& names) {
     return out;
 }
 
-inline QString melding() {
-    auto* d = qobject_cast<MessageDialog*>(forms().find(form::DialogNietGevonden));
-    return d ? d->text() : QString();
-}
 inline QString actief() {
     return forms().active() ? forms().active()->objectName() : QString();
 }

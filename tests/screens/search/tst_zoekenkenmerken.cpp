@@ -59,13 +59,12 @@ private slots:
         const QString geenKenmerken(
             "Er zijn geen kenmerken waarnaar  gezocht moet worden opgegeven");
         zoek();
-        QCOMPARE(melding(), geenKenmerken);
-        click(form::DialogNietGevonden, "OKButton");
+        QCOMPARE(closeNotice(), geenKenmerken);
         kies("cboNiveau", "2");
         kies("cboHoofdrichting", "011");
         zoek();
-        QCOMPARE(melding(), QString("Er zijn geen beroepen met de opgegeven kenmerken gevonden"));
-        click(form::DialogNietGevonden, "OKButton");
+        QCOMPARE(closeNotice(),
+                 QString("Er zijn geen beroepen met de opgegeven kenmerken gevonden"));
         QVERIFY(grid(F)->isHidden());
         QCOMPARE(aan(F, Resultaat), {});
 
@@ -78,8 +77,7 @@ private slots:
         click(form::DialogRichting, "cmdYes");
         QCOMPARE(gekozen("lstRichting"), QStringList{""});
         zoek();
-        QCOMPARE(melding(), geenKenmerken);
-        click(form::DialogNietGevonden, "OKButton");
+        QCOMPARE(closeNotice(), geenKenmerken);
         QCOMPARE(column(grid(F)), (QStringList{"22020", "33030"}));
         QVERIFY(!grid(F)->isHidden());
     }
