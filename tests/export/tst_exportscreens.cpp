@@ -114,11 +114,7 @@ private slots:
     void zoekenRvl92() {
         const QString F = form::ZoekenRvl92;
         forms().show(F);
-        auto* z1 = child<QLineEdit>(F, "txtZ1");
-        z1->setFocus();
-        QTest::keyClicks(z1, "1");
-        QTest::keyClick(z1, Qt::Key_Return);
-        QTest::mouseClick(child<QPushButton>(F, "cmdZoeken"), Qt::LeftButton);
+        drive::search(F);
         QList<QByteArray> rows = gridLines(F);
         QCOMPARE(rows.size(), 3);
         for (QByteArray& r : rows)
@@ -138,12 +134,7 @@ private slots:
     void zoekenKenmerken() {
         const QString F = form::ZoekenKenmerken;
         forms().show(F);
-        QComboBox* c = child<QComboBox>(F, "cboWerksoorten");
-        const int i = c->findText("101 Bereiden");
-        QVERIFY(i >= 0);
-        c->setCurrentIndex(i);
-        emit c->activated(i);
-        QTest::mouseClick(child<QPushButton>(F, "cmdZoeken"), Qt::LeftButton);
+        drive::search(F);
         const QStringList columns = captions(grid(F));
         exporteer(F, file("kenmerken.txt"), ExportType::Csv);
         QCOMPARE(contents(file("kenmerken.txt")),

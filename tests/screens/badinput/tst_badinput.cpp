@@ -158,16 +158,6 @@ private slots:
     void invoer();
 
 private:
-    QStringList springlijst(const QString& voorvoegsel, const QString& tekst, Wijze wijze);
-    QStringList codeVakken(const QString& F, const QString& knop, int vak, const QString& tekst,
-                           Wijze wijze);
-    QStringList beroepCode(int vak, const QString& tekst, Wijze wijze);
-    QStringList zoekTekst(const QString& tekst, Wijze wijze);
-    QStringList zoekCode(int vak, const QString& tekst, Wijze wijze);
-    QStringList keuzelijst(const QString& lijst, const QString& tekst);
-    QStringList alleenLezenVakken(const QString& form, const QString& tekst);
-    QStringList helptekst(const QString& tekst);
-
     QByteArray databank() const;
 
     QTemporaryDir m_dir;
@@ -208,10 +198,11 @@ void TestBadInput::cleanup() {
     QVERIFY2(boxen.isEmpty(), qPrintable(boxen.join('\n')));
 }
 
+namespace {
+
 // The job-title overview: letters typed in the list jump to the first title
 // that begins with them, literally; a value never begins with a mark.
-QStringList TestBadInput::springlijst(const QString& voorvoegsel, const QString& tekst,
-                                      Wijze wijze) {
+QStringList springlijst(const QString& voorvoegsel, const QString& tekst, Wijze wijze) {
     const QString F = form::Functienamen;
     appState().gsRvl92Code = QStringLiteral("1234"); // the list starts on "Oude code"
     drive::show(F);
@@ -227,8 +218,8 @@ QStringList TestBadInput::springlijst(const QString& voorvoegsel, const QString&
 // A screen's code boxes: the digits 1 2 0 2 up to box `vak`, then the input
 // there; what the boxes, the focus and the button `knop` show before it is
 // pressed. Empty when the focus did not reach the box.
-QStringList TestBadInput::codeVakken(const QString& F, const QString& knop, int vak,
-                                     const QString& tekst, Wijze wijze) {
+QStringList codeVakken(const QString& F, const QString& knop, int vak, const QString& tekst,
+                       Wijze wijze) {
     drive::show(F);
     child(F, "txtZ1")->setFocus();
     typ(QStringLiteral("1202").left(vak - 1), Wijze::AlleToetsen);
@@ -242,7 +233,7 @@ QStringList TestBadInput::codeVakken(const QString& F, const QString& knop, int 
 }
 
 // The occupation overview's code boxes, then "Springen".
-QStringList TestBadInput::beroepCode(int vak, const QString& tekst, Wijze wijze) {
+QStringList beroepCode(int vak, const QString& tekst, Wijze wijze) {
     appState().gsRvl92Code = QStringLiteral("33030");
     QStringList uit = codeVakken(form::Beroepen, "Springen", vak, tekst, wijze);
     if (uit.size() == 1)
@@ -253,7 +244,7 @@ QStringList TestBadInput::beroepCode(int vak, const QString& tekst, Wijze wijze)
 // The job-title search: the input, then Enter until the search runs (a key
 // that is not a search key leaves "Zoeken" off; the first Enter switches it
 // on).
-QStringList TestBadInput::zoekTekst(const QString& tekst, Wijze wijze) {
+QStringList zoekTekst(const QString& tekst, Wijze wijze) {
     const QString F = form::ZoekenFuncties;
     drive::show(F);
     auto* vak = child<QLineEdit>(F, "txtZoekstr");
@@ -268,7 +259,7 @@ QStringList TestBadInput::zoekTekst(const QString& tekst, Wijze wijze) {
 }
 
 // The code search's boxes, then "Zoeken".
-QStringList TestBadInput::zoekCode(int vak, const QString& tekst, Wijze wijze) {
+QStringList zoekCode(int vak, const QString& tekst, Wijze wijze) {
     QStringList uit = codeVakken(form::ZoekenRvl92, "Zoeken", vak, tekst, wijze);
     if (uit.size() == 1)
         return uit;
@@ -277,7 +268,7 @@ QStringList TestBadInput::zoekCode(int vak, const QString& tekst, Wijze wijze) {
 
 // The search on characteristics: typing in a drop-down list picks the entry
 // that begins with the typed text, if any; then "Zoeken".
-QStringList TestBadInput::keuzelijst(const QString& lijst, const QString& tekst) {
+QStringList keuzelijst(const QString& lijst, const QString& tekst) {
     const QString F = form::ZoekenKenmerken;
     drive::show(F);
     auto* keuze = child<QComboBox>(F, lijst);
@@ -296,7 +287,7 @@ QStringList TestBadInput::keuzelijst(const QString& lijst, const QString& tekst)
 
 // Boxes that only show the current row: typing in each of them changes
 // nothing, and the screen keeps its occupation.
-QStringList TestBadInput::alleenLezenVakken(const QString& form, const QString& tekst) {
+QStringList alleenLezenVakken(const QString& form, const QString& tekst) {
     appState().gsRvl92Code = QStringLiteral("11010");
     drive::show(form);
     const QStringList voor = alleenLezen(form);
@@ -321,7 +312,7 @@ QStringList TestBadInput::alleenLezenVakken(const QString& form, const QString& 
 
 // The help viewer shows a text to read; typing in it changes nothing and
 // keeps it open.
-QStringList TestBadInput::helptekst(const QString& tekst) {
+QStringList helptekst(const QString& tekst) {
     drive::show(form::ZoekenFuncties);
     child<QAction>(form::ZoekenFuncties, "mnuVraagteken")->trigger();
     Form* help = forms().find(form::ShowRtfHelp);
@@ -336,6 +327,28 @@ QStringList TestBadInput::helptekst(const QString& tekst) {
                              : QString()),
             "scherm=" + aanUit(forms().find(form::ZoekenFuncties)->isEnabled())};
 }
+
+// What holds for any input: the focus reached the box, a code box holds
+// nothing but one digit, "*", "#" or blank, a box that only shows the current
+// row keeps its text, and the help text stays as it was.
+void alleInvoer(const QStringList& gezien) {
+    QVERIFY2(!gezien.isEmpty() && !gezien.first().startsWith("focus niet"),
+             qPrintable(gezien.join(' ')));
+    for (const QString& regel : gezien) {
+        const QString sleutel = regel.section('=', 0, 0), waarde = regel.section('=', 1);
+        if (sleutel == "getypt" || (sleutel == "vakken" && waarde.contains('|')))
+            for (const QString& v : waarde.split('|'))
+                QVERIFY2(v.isEmpty() ||
+                             (v.size() == 1 && (v[0].isDigit() || QString("*# ").contains(v[0]))),
+                         qPrintable(regel));
+        if (sleutel == "gewijzigd")
+            QCOMPARE(waarde, QStringLiteral("niets"));
+        if (sleutel == "tekst")
+            QCOMPARE(waarde, QStringLiteral("Typ een deel van de functienaam."));
+    }
+}
+
+} // namespace
 
 // Every input in every box. The rows written out below compare everything the
 // user sees; the others check what holds for any input.
@@ -464,26 +477,6 @@ void TestBadInput::invoer_data() {
         {"vak=é", "Zoeken=aan", "resultaat=Vakéman|Écoleur", "melding=geen"});
     rij("frmZoekenFuncties/txtZoekstr geplakt", "wildcards", "a*[b]?#", Wijze::Plakken,
         {"vak=a*[b]?#", "Zoeken=aan", "resultaat=geen", geenFuncties});
-}
-
-// What holds for any input: the focus reached the box, a code box holds
-// nothing but one digit, "*", "#" or blank, a box that only shows the current
-// row keeps its text, and the help text stays as it was.
-void alleInvoer(const QStringList& gezien) {
-    QVERIFY2(!gezien.isEmpty() && !gezien.first().startsWith("focus niet"),
-             qPrintable(gezien.join(' ')));
-    for (const QString& regel : gezien) {
-        const QString sleutel = regel.section('=', 0, 0), waarde = regel.section('=', 1);
-        if (sleutel == "getypt" || (sleutel == "vakken" && waarde.contains('|')))
-            for (const QString& v : waarde.split('|'))
-                QVERIFY2(v.isEmpty() ||
-                             (v.size() == 1 && (v[0].isDigit() || QString("*# ").contains(v[0]))),
-                         qPrintable(regel));
-        if (sleutel == "gewijzigd")
-            QCOMPARE(waarde, QStringLiteral("niets"));
-        if (sleutel == "tekst")
-            QCOMPARE(waarde, QStringLiteral("Typ een deel van de functienaam."));
-    }
 }
 
 void TestBadInput::invoer() {
