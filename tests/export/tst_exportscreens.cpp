@@ -9,13 +9,9 @@
 
 #include "export/exportfixture.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -149,7 +145,6 @@ private slots:
         forms().show(form::Kenmerken);
         const QStringList before = shared();
         exporteer(form::Kenmerken, file("Kenmerken.csv"), ExportType::Text);
-        QCOMPARE(savedialog::shown().last().title, QString("Opslaan van 1 records"));
         QCOMPARE(savedialog::shown().last().fileName, QString("Kenmerken"));
         const QByteArray csv = contents(file("Kenmerken.csv"));
         QVERIFY2(csv.startsWith("1;Elementair;") && csv.count(';') == 18, csv.constData());

@@ -8,18 +8,13 @@
 #include "badinputfixture.h"
 #include "support/screensession.h"
 
-#include <QAbstractItemView>
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>

@@ -7,8 +7,6 @@
 #include "support/screensession.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 

@@ -2,8 +2,6 @@
 // overviews, the steps through one code, the thresholds, the record selector,
 // the hand-offs between the screens, an occupation without job titles or
 // without a row, and a job-title table that cannot be read.
-#include "screens/browse/frmberoepen.h"
-#include "screens/browse/frmfunctienamen.h"
 
 #include "browsedriver.h"
 #include "support/datarow.h"

@@ -11,11 +11,7 @@
 #include "support/screensession.h"
 
 #include <QAction>
-#include <QLabel>
-#include <QPushButton>
-#include <QTableView>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace searchtest {
 

@@ -3,7 +3,6 @@
 #include "searchdriver.h"
 #include "support/datarow.h"
 
-#include "app/messagebox.h"
 #include "coding/codingindex.h"
 #include "export/exportframe.h"
 #include "screens/search/frmcoderen.h"
@@ -142,7 +141,6 @@ void TestCoderen::typenToontVoorstellen() {
 void TestCoderen::naarKenmerken_data() {
     QTest::addColumn<QString>("hoe");
     QTest::addColumn<int>("rij");
-    row("Enter on the best", "enter", 0);
     row("Enter on the second", "enter", 1);
     row("double-click on the second", "dubbelklik", 1);
 }

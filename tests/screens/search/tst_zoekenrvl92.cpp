@@ -2,7 +2,6 @@
 // search, clearing, the message and the hand-offs to the browse screens.
 #include "searchdriver.h"
 
-#include "app/datascreen.h"
 #include "screens/search/codepattern.h"
 #include "support/datarow.h"
 
