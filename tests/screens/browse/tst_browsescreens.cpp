@@ -409,12 +409,7 @@ private slots:
         // Without a current row the occupation list's activation does nothing at
         // all: the hub stays the current screen and the history stays.
         QTemporaryDir leeg;
-        QVERIFY(browsefixture::schrijf(leeg.path()));
-        sqlite3* db = nullptr;
-        QVERIFY(sqlite3_open(QDir(leeg.path()).filePath("Programmabestanden/RVL92.MDB").toUtf8(),
-                             &db) == SQLITE_OK);
-        QVERIFY(testdb::exec(db, "DELETE FROM RVL"));
-        sqlite3_close(db);
+        QVERIFY(testdb::writeProgramDatabase(leeg.path(), testdb::createTables)); // no rows
         appState().programDir = leeg.path();
         QVERIFY(show(B));
         QVERIFY(show(form::Zoekprogramma));
