@@ -23,9 +23,6 @@ const QString B = form::Beroepen;
 const QString N = form::Namen;
 const QString K = form::Kenmerken;
 
-QPushButton* knop(const QString& form, const char* naam) {
-    return child<QPushButton>(form, naam);
-}
 // The rows the list marks.
 QList<int> gemarkeerd(const QString& form) {
     QList<int> rijen;
@@ -39,7 +36,7 @@ void spring(const QString& form, const QString& toetsen) {
     type(grid(form), form == B ? toetsen.left(1) : toetsen);
     if (form == B) {
         type(nullptr, toetsen.mid(1)); // on in the code boxes
-        QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
+        drive::click(B, "cmdZoeken");
         if (forms().isLoaded(form::DialogNietGevonden))
             closeNotice();
     }
@@ -84,8 +81,8 @@ private slots:
         QCOMPARE(tekst(F, "txtLoop"), springwaarde);
         QCOMPARE(current(F), titel);
         QCOMPARE(grid(F)->currentIndex().row(), scherm(F)->Rs->currentRow());
-        QCOMPARE(knop(F, "cmdZoeken")->isEnabled(), !springwaarde.isEmpty());
-        QCOMPARE(knop(F, "cmdWissen")->isEnabled(), !springwaarde.isEmpty());
+        QCOMPARE(child(F, "cmdZoeken")->isEnabled(), !springwaarde.isEmpty());
+        QCOMPARE(child(F, "cmdWissen")->isEnabled(), !springwaarde.isEmpty());
         QCOMPARE(focus(), grid(F));
     }
 
@@ -340,10 +337,10 @@ private slots:
         QVERIFY(show(B));
         child(B, "txtZ1")->setFocus();
         type(nullptr, getypt);
-        QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
+        drive::click(B, "cmdZoeken");
         QCOMPARE(codeBoxes(B), getoond);
         QCOMPARE(current(B, 0), code);
-        QVERIFY(!knop(B, "cmdZoeken")->isEnabled());
+        QVERIFY(!child(B, "cmdZoeken")->isEnabled());
         QCOMPARE(focus(), grid(B));
         QVERIFY(!forms().isLoaded(form::DialogNietGevonden));
     }
@@ -354,7 +351,7 @@ private slots:
         QVERIFY(show(B));
         ctrl(grid(B), Qt::Key_L); // away from the occupation
         type(nullptr, "99");      // digits in the list start the boxes
-        QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
+        drive::click(B, "cmdZoeken");
         // A fixed dialog, without minimise or maximise, at least the written
         // width; the message stays one line.
         Form* d = forms().find(form::DialogNietGevonden);
@@ -365,7 +362,7 @@ private slots:
         auto* label = child<QLabel>(form::DialogNietGevonden, "lblText");
         QVERIFY(!label->wordWrap());
         QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(melding));
-        QCOMPARE(knop(form::DialogNietGevonden, "OKButton")->text(), QString("OK"));
+        QCOMPARE(child<QPushButton>(form::DialogNietGevonden, "OKButton")->text(), QString("OK"));
         QVERIFY(!forms().find(B)->isEnabled());
         QCOMPARE(closeNotice(), melding);
         QCOMPARE(current(B, 0), QString("12002")); // back on the occupation
@@ -377,10 +374,10 @@ private slots:
         type(grid(B), "x3");
         QCOMPARE(codeBoxes(B), QString("3||||"));
         QCOMPARE(focus(), child(B, "txtZ2"));
-        QVERIFY(knop(B, "cmdZoeken")->isEnabled());
+        QVERIFY(child(B, "cmdZoeken")->isEnabled());
         type(nullptr, "1↓");
         QCOMPARE(current(B, 0), QString("11102")); // Down moved the list
-        QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
+        drive::click(B, "cmdZoeken");
         QCOMPARE(current(B, 0), QString("31001"));
         type(grid(B), "\b"); // takes back the wildcard, list from the top
         QCOMPARE(codeBoxes(B), QString("3|1|||"));
@@ -388,7 +385,7 @@ private slots:
         QCOMPARE(current(B, 0), QString("11101"));
         ctrl(focus(), Qt::Key_L); // the menu's shortcuts work from a code box
         QCOMPARE(current(B, 0), QString("90001"));
-        QTest::mouseClick(knop(B, "cmdWissen"), Qt::LeftButton);
+        drive::click(B, "cmdWissen");
         QCOMPARE(codeBoxes(B), QString("||||"));
         QCOMPARE(current(B, 0), QString("11101"));
         QCOMPARE(focus(), child(B, "txtZ1"));
