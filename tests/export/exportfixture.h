@@ -6,7 +6,6 @@
 
 #include "support/fixturedb.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace exportfixture {

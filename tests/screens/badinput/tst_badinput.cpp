@@ -6,34 +6,22 @@
 // compares what the user then sees with the outcome written down for it. No
 // row may raise a message box: every error of the program is shown in one.
 #include "badinputfixture.h"
-#include "support/formdriver.h"
+#include "support/screensession.h"
 
-#include "app/appstate.h"
-#include "app/datascreen.h"
-#include "app/formnames.h"
-#include "app/forms.h"
-#include "app/messagebox.h"
-#include "app/modrvl92.h"
-#include "app/registerforms.h"
-
-#include <QAbstractItemView>
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
 using namespace rvl92;
 using drive::child;
+using drive::current;
 using drive::focus;
 
 namespace {
@@ -120,30 +108,15 @@ void typ(const QString& tekst, Wijze wijze) {
         toets(focus(), char32_t(c));
 }
 
-QString vakken(const QString& form) {
-    QStringList v;
-    for (int k = 1; k <= 5; ++k)
-        v << child<QLineEdit>(form, QStringLiteral("txtZ%1").arg(k))->text();
-    return v.join('|');
-}
-
 // The job titles a search shows: the titles themselves when few, else how many.
 QString resultaat(const QString& form) {
-    auto* grid = child<QTableView>(form, "DataGrid1");
-    if (!grid->isVisibleTo(forms().find(form)))
+    if (!drive::grid(form)->isVisibleTo(forms().find(form)))
         return QStringLiteral("geen");
-    QStringList titels;
-    for (int r = 0; r < grid->model()->rowCount(); ++r)
-        titels << grid->model()->index(r, 1).data().toString();
+    QStringList titels = drive::column(drive::grid(form), 1);
     if (titels.size() > 4)
         return QStringLiteral("<%1 rijen>").arg(titels.size());
     titels.sort();
     return titels.join('|');
-}
-
-QString huidig(const QString& form, int kolom) {
-    auto* s = qobject_cast<DataScreen*>(forms().find(form));
-    return s->Rs->onRow() ? s->Rs->text(kolom) : QStringLiteral("<geen rij>");
 }
 
 // Every read-only text of the screen, by box.
@@ -180,16 +153,6 @@ private slots:
     void invoer();
 
 private:
-    QStringList springlijst(const QString& voorvoegsel, const QString& tekst, Wijze wijze);
-    QStringList codeVakken(const QString& F, const QString& knop, int vak, const QString& tekst,
-                           Wijze wijze);
-    QStringList beroepCode(int vak, const QString& tekst, Wijze wijze);
-    QStringList zoekTekst(const QString& tekst, Wijze wijze);
-    QStringList zoekCode(int vak, const QString& tekst, Wijze wijze);
-    QStringList keuzelijst(const QString& lijst, const QString& tekst);
-    QStringList alleenLezenVakken(const QString& form, const QString& tekst);
-    QStringList helptekst(const QString& tekst);
-
     QByteArray databank() const;
 
     QTemporaryDir m_dir;
@@ -198,10 +161,8 @@ private:
 
 void TestBadInput::initTestCase() {
     vorigeMelder = qInstallMessageHandler(meldingZonderRuis);
-    QVERIFY(m_dir.isValid());
-    QVERIFY(badinputfixture::schrijf(m_dir.path()));
-    appState().programDir = m_dir.path();
-    registerForms();
+    QVERIFY(m_dir.isValid() &&
+            drive::install(m_dir.path(), badinputfixture::schrijf(m_dir.path())));
     m_databank = databank();
 }
 
@@ -216,14 +177,11 @@ QByteArray TestBadInput::databank() const {
 }
 
 void TestBadInput::init() {
-    resetAppState();
-    msgbox::clearShown();
+    drive::restart();
     // A message box that should not come is answered at once and recorded,
     // so that the row fails instead of waiting.
     for (int i = 0; i < 4; ++i)
         msgbox::setNextAnswer(msgbox::Answer::Ok);
-    setDpiOverride(96, 96);
-    forms().show(form::Startscherm);
 }
 
 void TestBadInput::cleanup() {
@@ -235,10 +193,11 @@ void TestBadInput::cleanup() {
     QVERIFY2(boxen.isEmpty(), qPrintable(boxen.join('\n')));
 }
 
+namespace {
+
 // The job-title overview: letters typed in the list jump to the first title
 // that begins with them, literally; a value never begins with a mark.
-QStringList TestBadInput::springlijst(const QString& voorvoegsel, const QString& tekst,
-                                      Wijze wijze) {
+QStringList springlijst(const QString& voorvoegsel, const QString& tekst, Wijze wijze) {
     const QString F = form::Functienamen;
     appState().gsRvl92Code = QStringLiteral("1234"); // the list starts on "Oude code"
     drive::show(F);
@@ -248,39 +207,39 @@ QStringList TestBadInput::springlijst(const QString& voorvoegsel, const QString&
     const bool springen = child(F, "cmdZoeken")->isEnabled();
     drive::click(F, "cmdZoeken");
     return {"Springen=" + aanUit(springen), "txtLoop=" + child<QLineEdit>(F, "txtLoop")->text(),
-            "rij=" + huidig(F, 1), "melding=" + drive::closeNotice()};
+            "rij=" + current(F, 1), "melding=" + drive::closeNotice()};
 }
 
 // A screen's code boxes: the digits 1 2 0 2 up to box `vak`, then the input
 // there; what the boxes, the focus and the button `knop` show before it is
 // pressed. Empty when the focus did not reach the box.
-QStringList TestBadInput::codeVakken(const QString& F, const QString& knop, int vak,
-                                     const QString& tekst, Wijze wijze) {
+QStringList codeVakken(const QString& F, const QString& knop, int vak, const QString& tekst,
+                       Wijze wijze) {
     drive::show(F);
     child(F, "txtZ1")->setFocus();
     typ(QStringLiteral("1202").left(vak - 1), Wijze::AlleToetsen);
     if (focus() != child(F, QStringLiteral("txtZ%1").arg(vak)))
         return {"focus niet in txtZ" + QString::number(vak)};
     typ(tekst, wijze);
-    QStringList uit{"getypt=" + vakken(F), "focus=" + focus()->objectName(),
+    QStringList uit{"getypt=" + drive::codeBoxes(F), "focus=" + focus()->objectName(),
                     knop + "=" + aanUit(child(F, "cmdZoeken")->isEnabled())};
     drive::click(F, "cmdZoeken");
-    return uit << "vakken=" + vakken(F);
+    return uit << "vakken=" + drive::codeBoxes(F);
 }
 
 // The occupation overview's code boxes, then "Springen".
-QStringList TestBadInput::beroepCode(int vak, const QString& tekst, Wijze wijze) {
+QStringList beroepCode(int vak, const QString& tekst, Wijze wijze) {
     appState().gsRvl92Code = QStringLiteral("33030");
     QStringList uit = codeVakken(form::Beroepen, "Springen", vak, tekst, wijze);
     if (uit.size() == 1)
         return uit;
-    return uit << "rij=" + huidig(form::Beroepen, 0) << "melding=" + drive::closeNotice();
+    return uit << "rij=" + current(form::Beroepen, 0) << "melding=" + drive::closeNotice();
 }
 
 // The job-title search: the input, then Enter until the search runs (a key
 // that is not a search key leaves "Zoeken" off; the first Enter switches it
 // on).
-QStringList TestBadInput::zoekTekst(const QString& tekst, Wijze wijze) {
+QStringList zoekTekst(const QString& tekst, Wijze wijze) {
     const QString F = form::ZoekenFuncties;
     drive::show(F);
     auto* vak = child<QLineEdit>(F, "txtZoekstr");
@@ -295,7 +254,7 @@ QStringList TestBadInput::zoekTekst(const QString& tekst, Wijze wijze) {
 }
 
 // The code search's boxes, then "Zoeken".
-QStringList TestBadInput::zoekCode(int vak, const QString& tekst, Wijze wijze) {
+QStringList zoekCode(int vak, const QString& tekst, Wijze wijze) {
     QStringList uit = codeVakken(form::ZoekenRvl92, "Zoeken", vak, tekst, wijze);
     if (uit.size() == 1)
         return uit;
@@ -304,7 +263,7 @@ QStringList TestBadInput::zoekCode(int vak, const QString& tekst, Wijze wijze) {
 
 // The search on characteristics: typing in a drop-down list picks the entry
 // that begins with the typed text, if any; then "Zoeken".
-QStringList TestBadInput::keuzelijst(const QString& lijst, const QString& tekst) {
+QStringList keuzelijst(const QString& lijst, const QString& tekst) {
     const QString F = form::ZoekenKenmerken;
     drive::show(F);
     auto* keuze = child<QComboBox>(F, lijst);
@@ -323,7 +282,7 @@ QStringList TestBadInput::keuzelijst(const QString& lijst, const QString& tekst)
 
 // Boxes that only show the current row: typing in each of them changes
 // nothing, and the screen keeps its occupation.
-QStringList TestBadInput::alleenLezenVakken(const QString& form, const QString& tekst) {
+QStringList alleenLezenVakken(const QString& form, const QString& tekst) {
     appState().gsRvl92Code = QStringLiteral("11010");
     drive::show(form);
     const QStringList voor = alleenLezen(form);
@@ -348,7 +307,7 @@ QStringList TestBadInput::alleenLezenVakken(const QString& form, const QString& 
 
 // The help viewer shows a text to read; typing in it changes nothing and
 // keeps it open.
-QStringList TestBadInput::helptekst(const QString& tekst) {
+QStringList helptekst(const QString& tekst) {
     drive::show(form::ZoekenFuncties);
     child<QAction>(form::ZoekenFuncties, "mnuVraagteken")->trigger();
     Form* help = forms().find(form::ShowRtfHelp);
@@ -363,6 +322,28 @@ QStringList TestBadInput::helptekst(const QString& tekst) {
                              : QString()),
             "scherm=" + aanUit(forms().find(form::ZoekenFuncties)->isEnabled())};
 }
+
+// What holds for any input: the focus reached the box, a code box holds
+// nothing but one digit, "*", "#" or blank, a box that only shows the current
+// row keeps its text, and the help text stays as it was.
+void alleInvoer(const QStringList& gezien) {
+    QVERIFY2(!gezien.isEmpty() && !gezien.first().startsWith("focus niet"),
+             qPrintable(gezien.join(' ')));
+    for (const QString& regel : gezien) {
+        const QString sleutel = regel.section('=', 0, 0), waarde = regel.section('=', 1);
+        if (sleutel == "getypt" || (sleutel == "vakken" && waarde.contains('|')))
+            for (const QString& v : waarde.split('|'))
+                QVERIFY2(v.isEmpty() ||
+                             (v.size() == 1 && (v[0].isDigit() || QString("*# ").contains(v[0]))),
+                         qPrintable(regel));
+        if (sleutel == "gewijzigd")
+            QCOMPARE(waarde, QStringLiteral("niets"));
+        if (sleutel == "tekst")
+            QCOMPARE(waarde, QStringLiteral("Typ een deel van de functienaam."));
+    }
+}
+
+} // namespace
 
 // Every input in every box. The rows written out below compare everything the
 // user sees; the others check what holds for any input.
@@ -442,6 +423,7 @@ void TestBadInput::invoer_data() {
          {"lijst open=aan", "gekozen=0|0|0|0", geenKenmerken}},
         {"frmZoekenKenmerken/cboWerksoorten|quote",
          {"lijst open=uit", "gekozen=0|0|0|0", geenKenmerken}},
+        // One read-only box per column of RVL.
         {"frmKenmerken/alle vakken|10000 tekens",
          {"vakken=34", "gewijzigd=niets", "code=11010", "actief=frmKenmerken"}},
         {"frmNamen/alle vakken|emoji",
@@ -490,26 +472,6 @@ void TestBadInput::invoer_data() {
         {"vak=é", "Zoeken=aan", "resultaat=Vakéman|Écoleur", "melding=geen"});
     rij("frmZoekenFuncties/txtZoekstr geplakt", "wildcards", "a*[b]?#", Wijze::Plakken,
         {"vak=a*[b]?#", "Zoeken=aan", "resultaat=geen", geenFuncties});
-}
-
-// What holds for any input: the focus reached the box, a code box holds
-// nothing but one digit, "*", "#" or blank, a box that only shows the current
-// row keeps its text, and the help text stays as it was.
-void alleInvoer(const QStringList& gezien) {
-    QVERIFY2(!gezien.isEmpty() && !gezien.first().startsWith("focus niet"),
-             qPrintable(gezien.join(' ')));
-    for (const QString& regel : gezien) {
-        const QString sleutel = regel.section('=', 0, 0), waarde = regel.section('=', 1);
-        if (sleutel == "getypt" || (sleutel == "vakken" && waarde.contains('|')))
-            for (const QString& v : waarde.split('|'))
-                QVERIFY2(v.isEmpty() ||
-                             (v.size() == 1 && (v[0].isDigit() || QString("*# ").contains(v[0]))),
-                         qPrintable(regel));
-        if (sleutel == "gewijzigd")
-            QCOMPARE(waarde, QStringLiteral("niets"));
-        if (sleutel == "tekst")
-            QCOMPARE(waarde, QStringLiteral("Typ een deel van de functienaam."));
-    }
 }
 
 void TestBadInput::invoer() {

@@ -5,8 +5,6 @@
 
 #include "support/fixturedb.h"
 
-#include <QDir>
-
 namespace browsefixture {
 
 // Occupation names of exactly 90, 91, 100 and 101 characters, job titles of

@@ -2,8 +2,6 @@
 // overviews, the steps through one code, the thresholds, the record selector,
 // the hand-offs between the screens, an occupation without job titles or
 // without a row, and a job-title table that cannot be read.
-#include "screens/browse/frmberoepen.h"
-#include "screens/browse/frmfunctienamen.h"
 
 #include "browsedriver.h"
 #include "support/datarow.h"
@@ -14,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 using namespace rvl92;
 using namespace browsedriver;
@@ -24,17 +23,6 @@ const QString B = form::Beroepen;
 const QString N = form::Namen;
 const QString K = form::Kenmerken;
 
-QString vakken() { // the code boxes: "1 2 * _ _", "~" a blank
-    QStringList t;
-    for (int k = 1; k <= 5; ++k) {
-        const QString v = tekst(B, QString("txtZ%1").arg(k));
-        t << (v.isEmpty() ? "_" : v == " " ? "~" : v);
-    }
-    return t.join(' ');
-}
-QPushButton* knop(const QString& form, const char* naam) {
-    return child<QPushButton>(form, naam);
-}
 // The rows the list marks.
 QList<int> gemarkeerd(const QString& form) {
     QList<int> rijen;
@@ -48,7 +36,7 @@ void spring(const QString& form, const QString& toetsen) {
     type(grid(form), form == B ? toetsen.left(1) : toetsen);
     if (form == B) {
         type(nullptr, toetsen.mid(1)); // on in the code boxes
-        QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
+        drive::click(B, "cmdZoeken");
         if (forms().isLoaded(form::DialogNietGevonden))
             closeNotice();
     }
@@ -58,10 +46,13 @@ void spring(const QString& form, const QString& toetsen) {
 class TestBrowseScreens : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY(m_omgeving.maak()); }
-    void init() { Omgeving::begin(); }
+    void initTestCase() {
+        QVERIFY(m_dir.isValid() &&
+                drive::install(m_dir.path(), browsefixture::schrijf(m_dir.path())));
+    }
+    void init() { drive::restart(); }
     void cleanup() {
-        Omgeving::einde();
+        drive::unloadAll();
         QVERIFY(!msgbox::hasPendingAnswers());
     }
 
@@ -88,10 +79,10 @@ private slots:
         QVERIFY(show(F));
         type(grid(F), toetsen);
         QCOMPARE(tekst(F, "txtLoop"), springwaarde);
-        QCOMPARE(huidig(F), titel);
+        QCOMPARE(current(F), titel);
         QCOMPARE(grid(F)->currentIndex().row(), scherm(F)->Rs->currentRow());
-        QCOMPARE(knop(F, "cmdZoeken")->isEnabled(), !springwaarde.isEmpty());
-        QCOMPARE(knop(F, "cmdWissen")->isEnabled(), !springwaarde.isEmpty());
+        QCOMPARE(child(F, "cmdZoeken")->isEnabled(), !springwaarde.isEmpty());
+        QCOMPARE(child(F, "cmdWissen")->isEnabled(), !springwaarde.isEmpty());
         QCOMPARE(focus(), grid(F));
     }
 
@@ -114,7 +105,7 @@ private slots:
         };
         for (const Stap& s : stappen) {
             ctrl(grid(F), s.toets);
-            QCOMPARE(huidig(F), QString(s.titel));
+            QCOMPARE(current(F), QString(s.titel));
             QCOMPARE(vorige->isEnabled(), s.vorigeAan);
             QCOMPARE(volgende->isEnabled(), s.volgendeAan);
             QCOMPARE(focus(), grid(F));
@@ -125,34 +116,24 @@ private slots:
         type(grid(F), "pak'");
         QCOMPARE(appState().gsRvl92Code, QString("31001"));
         ctrl(grid(F), Qt::Key_O);
-        QCOMPARE(huidig(F), QString("Pak[h]uis"));
+        QCOMPARE(current(F), QString("Pak[h]uis"));
         QCOMPARE(appState().gsRvl92Code, QString("11101"));
     }
 
     void drempels_data() {
         QTest::addColumn<QString>("toetsen"); // from the title of 101 characters
-        QTest::addColumn<bool>("tweeRegels");
         QTest::addColumn<QString>("familie");
-        row("title of 101", "", true, "Arial");
-        row("title of 100", "↑", true, "MS SANS SERIF");
-        row("occupation name of 90", "\x1bÉc", false, "MS SANS SERIF");
-        row("occupation name of 91",
-            "\x1b"
-            "et",
-            true, "MS SANS SERIF");
+        row("title of 101", "", "Arial");
+        row("title of 100", "↑", "MS SANS SERIF");
     }
 
     void drempels() {
         QFETCH(QString, toetsen);
-        QFETCH(bool, tweeRegels);
         QFETCH(QString, familie);
         QVERIFY(show(F));
         type(grid(F), "lang↓");
-        QCOMPARE(huidig(F), browsefixture::titel(101));
+        QCOMPARE(current(F), browsefixture::titel(101));
         type(grid(F), toetsen);
-        QCOMPARE(zichtbaar(F, "txtBeroepGeheel"), tweeRegels);
-        QCOMPARE(zichtbaar(F, "txtBeroep"), !tweeRegels);
-        QCOMPARE(child<QPlainTextEdit>(F, "txtBeroepGeheel")->toPlainText(), huidig(F, 2));
         QCOMPARE(grid(F)->font().family(), familie);
         QCOMPARE(grid(F)->font().pointSizeF(), familie == "Arial" ? 6.75 : 8.25);
         // Only the rows change; the column headers stay bold 8.25.
@@ -248,7 +229,7 @@ private slots:
     void andereResolutie() {
         // 120 dots per inch is 12 twips per pixel: no record selector anywhere,
         // though the start screen switches it on again as it loads.
-        Omgeving::einde();
+        drive::unloadAll();
         setDpiOverride(120, 120);
         QVERIFY(show(form::Startscherm));
         QCOMPARE(appState().gbRecordselector, True);
@@ -266,19 +247,19 @@ private slots:
         appState().gsRvl92Code = "31001";
         QVERIFY(show(F));
         ctrl(grid(F), Qt::Key_L);
-        QCOMPARE(huidig(F), QString("Zwemleraar"));
+        QCOMPARE(current(F), QString("Zwemleraar"));
         // The occupation list takes the code; another occupation, above, is
         // chosen there and handed back.
         actie(F, "mnuBeroepen")->trigger();
-        QCOMPARE(huidig(B, 0), QString("31001"));
+        QCOMPARE(current(B, 0), QString("31001"));
         scherm(B)->Rs->moveFirst();
         actie(B, "mnuFunctienamen")->trigger();
-        QCOMPARE(huidig(F), QString("Bakker"));
+        QCOMPARE(current(F), QString("Bakker"));
         QCOMPARE(appState().history().mid(1), QStringList({"frmBeroepen", "frmFunctienamen"}));
         type(grid(F), "↓↓");
         ctrl(grid(F), Qt::Key_X); // "Vorig scherm" passes the current code
         QCOMPARE(forms().active(), forms().find(B));
-        QCOMPARE(huidig(B, 0), QString("12001"));
+        QCOMPARE(current(B, 0), QString("12001"));
     }
 
     void beroepZonderTitels() {
@@ -293,13 +274,13 @@ private slots:
         type(grid(F), "aan");
         QVERIFY(actie(F, "mnuVorigeRvl")->isEnabled() && actie(F, "mnuVolgendeRvl")->isEnabled());
         ctrl(grid(F), Qt::Key_V);
-        QCOMPARE(huidig(F), QString("Chef d'équipe"));
+        QCOMPARE(current(F), QString("Chef d'équipe"));
         actie(F, "mnuKenmerken")->trigger();
         QCOMPARE(tekst(form::Kenmerken, "txtRVL"), QString("31001"));
     }
 
     void lijstMededeling() {
-        const QString map = QDir::toNativeSeparators(m_omgeving.pad() + "/Gebruikersbestanden");
+        const QString map = QDir::toNativeSeparators(m_dir.path() + "/Gebruikersbestanden");
         const std::pair<QString, QString> schermen[] = {{F, "functienamenlijst"},
                                                         {B, "beroepenlijst"}};
         for (const auto& [scherm, lijst] : schermen) {
@@ -315,8 +296,9 @@ private slots:
     }
 
     void leesfout() {
-        // No job-title table: both error branches report, the screen goes back to
-        // where the user was, the program goes on; the occupations still open.
+        // No job-title table: both error branches report (their texts are checked
+        // with the other damaged databases), the screen goes back to where the
+        // user was, the program goes on; the occupations still open.
         QTemporaryDir anders;
         QVERIFY(browsefixture::schrijf(anders.path(), false));
         appState().programDir = anders.path();
@@ -325,28 +307,25 @@ private slots:
         msgbox::setNextAnswer(msgbox::Answer::Ok);
         forms().show(F);
         QCOMPARE(msgbox::shown().size(), 2);
-        QCOMPARE(msgbox::shown()[0].text, QString("Load! 3001 no such table: functienamen"));
-        QCOMPARE(msgbox::shown()[1].text,
-                 QString("Activate! 3704 De lijst met functienamen is niet geopend."));
         QVERIFY(!forms().isLoaded(F));
         QCOMPARE(forms().active(), forms().find(form::Zoekprogramma));
         QCOMPARE(appState().history().mid(1), QStringList({"frmZoekprogramma"}));
         QVERIFY(show(B));
-        appState().programDir = m_omgeving.pad();
+        appState().programDir = m_dir.path();
     }
 
     void codeSprong_data() {
         QTest::addColumn<QString>("start");   // gsRvl92Code when loaded
         QTest::addColumn<QString>("getypt");  // from box 1 on
-        QTest::addColumn<QString>("getoond"); // the boxes after "Springen"
+        QTest::addColumn<QString>("getoond"); // the boxes after "Springen", "|" between
         QTest::addColumn<QString>("code");
         auto rij = [](const char* n, const char* s, const char* t, const char* g, const char* c) {
             row(n, QString(s), QString(t), QString(g), QString(c));
         };
-        rij("12 from below: from the top", "31001", "12", "1 2 * _ _", "12001");
-        rij("1 blank 3 looks for 1*", "31001", "1x→3", "1 * _ _ _", "11101");
-        rij("five digits", "11101", "31002", "3 1 0 0 2", "31002");
-        rij("current row matches: stays", "11103", "11", "1 1 * _ _", "11103");
+        rij("12 from below: from the top", "31001", "12", "1|2|*||", "12001");
+        rij("1 blank 3 looks for 1*", "31001", "1x→3", "1|*|||", "11101");
+        rij("five digits", "11101", "31002", "3|1|0|0|2", "31002");
+        rij("current row matches: stays", "11103", "11", "1|1|*||", "11103");
     }
 
     void codeSprong() {
@@ -358,28 +337,21 @@ private slots:
         QVERIFY(show(B));
         child(B, "txtZ1")->setFocus();
         type(nullptr, getypt);
-        QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
-        QCOMPARE(vakken(), getoond);
-        QCOMPARE(huidig(B, 0), code);
-        QVERIFY(!knop(B, "cmdZoeken")->isEnabled());
+        drive::click(B, "cmdZoeken");
+        QCOMPARE(codeBoxes(B), getoond);
+        QCOMPARE(current(B, 0), code);
+        QVERIFY(!child(B, "cmdZoeken")->isEnabled());
         QCOMPARE(focus(), grid(B));
         QVERIFY(!forms().isLoaded(form::DialogNietGevonden));
     }
 
-    void codeNietGevonden_data() {
-        QTest::addColumn<QString>("getypt");
-        QTest::addColumn<QString>("melding");
-        row("99", "99", "Er zijn geen RVL92-codes met de zoekwaarde 99 . . . gevonden");
-    }
-
     void codeNietGevonden() {
-        QFETCH(QString, getypt);
-        QFETCH(QString, melding);
+        const QString melding("Er zijn geen RVL92-codes met de zoekwaarde 99 . . . gevonden");
         appState().gsRvl92Code = "12002";
         QVERIFY(show(B));
         ctrl(grid(B), Qt::Key_L); // away from the occupation
-        type(nullptr, getypt);    // digits in the list start the boxes
-        QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
+        type(nullptr, "99");      // digits in the list start the boxes
+        drive::click(B, "cmdZoeken");
         // A fixed dialog, without minimise or maximise, at least the written
         // width; the message stays one line.
         Form* d = forms().find(form::DialogNietGevonden);
@@ -390,32 +362,32 @@ private slots:
         auto* label = child<QLabel>(form::DialogNietGevonden, "lblText");
         QVERIFY(!label->wordWrap());
         QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(melding));
-        QCOMPARE(knop(form::DialogNietGevonden, "OKButton")->text(), QString("OK"));
+        QCOMPARE(child<QPushButton>(form::DialogNietGevonden, "OKButton")->text(), QString("OK"));
         QVERIFY(!forms().find(B)->isEnabled());
         QCOMPARE(closeNotice(), melding);
-        QCOMPARE(huidig(B, 0), QString("12002")); // back on the occupation
+        QCOMPARE(current(B, 0), QString("12002")); // back on the occupation
         QCOMPARE(forms().active(), forms().find(B));
     }
 
     void cijfersInLijst() {
         QVERIFY(show(B));
         type(grid(B), "x3");
-        QCOMPARE(vakken(), QString("3 _ _ _ _"));
+        QCOMPARE(codeBoxes(B), QString("3||||"));
         QCOMPARE(focus(), child(B, "txtZ2"));
-        QVERIFY(knop(B, "cmdZoeken")->isEnabled());
+        QVERIFY(child(B, "cmdZoeken")->isEnabled());
         type(nullptr, "1↓");
-        QCOMPARE(huidig(B, 0), QString("11102")); // Down moved the list
-        QTest::mouseClick(knop(B, "cmdZoeken"), Qt::LeftButton);
-        QCOMPARE(huidig(B, 0), QString("31001"));
+        QCOMPARE(current(B, 0), QString("11102")); // Down moved the list
+        drive::click(B, "cmdZoeken");
+        QCOMPARE(current(B, 0), QString("31001"));
         type(grid(B), "\b"); // takes back the wildcard, list from the top
-        QCOMPARE(vakken(), QString("3 1 _ _ _"));
+        QCOMPARE(codeBoxes(B), QString("3|1|||"));
         QCOMPARE(focus(), child(B, "txtZ3"));
-        QCOMPARE(huidig(B, 0), QString("11101"));
+        QCOMPARE(current(B, 0), QString("11101"));
         ctrl(focus(), Qt::Key_L); // the menu's shortcuts work from a code box
-        QCOMPARE(huidig(B, 0), QString("90001"));
-        QTest::mouseClick(knop(B, "cmdWissen"), Qt::LeftButton);
-        QCOMPARE(vakken(), QString("_ _ _ _ _"));
-        QCOMPARE(huidig(B, 0), QString("11101"));
+        QCOMPARE(current(B, 0), QString("90001"));
+        drive::click(B, "cmdWissen");
+        QCOMPARE(codeBoxes(B), QString("||||"));
+        QCOMPARE(current(B, 0), QString("11101"));
         QCOMPARE(focus(), child(B, "txtZ1"));
     }
 
@@ -434,12 +406,7 @@ private slots:
         // Without a current row the occupation list's activation does nothing at
         // all: the hub stays the current screen and the history stays.
         QTemporaryDir leeg;
-        QVERIFY(browsefixture::schrijf(leeg.path()));
-        sqlite3* db = nullptr;
-        QVERIFY(sqlite3_open(QDir(leeg.path()).filePath("Programmabestanden/RVL92.MDB").toUtf8(),
-                             &db) == SQLITE_OK);
-        QVERIFY(testdb::exec(db, "DELETE FROM RVL"));
-        sqlite3_close(db);
+        QVERIFY(testdb::writeProgramDatabase(leeg.path(), testdb::createTables)); // no rows
         appState().programDir = leeg.path();
         QVERIFY(show(B));
         QVERIFY(show(form::Zoekprogramma));
@@ -447,7 +414,7 @@ private slots:
         QVERIFY(show(B));
         QCOMPARE(appState().gsHuidigScherm, QString("frmZoekprogramma"));
         QCOMPARE(appState().history(), historie);
-        appState().programDir = m_omgeving.pad();
+        appState().programDir = m_dir.path();
     }
 
     void beroepenNaAndereKeuze() {
@@ -460,7 +427,7 @@ private slots:
         QVERIFY(show(form::Kenmerken));
         actie(form::Kenmerken, "mnuBeroepen")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(forms().find(B)));
-        QCOMPARE(huidig(B, 0), QString("11103"));
+        QCOMPARE(current(B, 0), QString("11103"));
         QCOMPARE(focus(), child(B, "txtZ3")); // the first empty code box
         QCOMPARE(appState().history().mid(1), QStringList({"frmKenmerken", "frmBeroepen"}));
     }
@@ -471,7 +438,7 @@ private slots:
         QVERIFY(!forms().find(N)->isMaximized());
         QCOMPARE(counter(N), QString(" Record  1 van 10 "));
         ctrl(grid(N), Qt::Key_L);
-        QCOMPARE(huidig(N), QString("Pak'ket"));
+        QCOMPARE(current(N), QString("Pak'ket"));
         QCOMPARE(counter(N), QString(" Record  10 van 10 "));
         // To the characteristics and back: nothing is read again.
         QSignalSpy namen(scherm(N)->Rs, &Recordset::reset);
@@ -486,9 +453,8 @@ private slots:
         actie(K, "mnuBeroepen")->trigger();
         type(grid(B), "↓↓");
         actie(B, "mnuNamen")->trigger();
-        QCOMPARE(huidig(N), QString("Etaleur"));
+        QCOMPARE(current(N), QString("Etaleur"));
         QCOMPARE(counter(N), QString(" Record  1 van 1 "));
-        QVERIFY(zichtbaar(N, "txtBeroepGeheel")); // a name of 91 characters
         actie(N, "mnuKenmerken")->trigger();
         QCOMPARE(tekst(K, "txtRVL"), QString("11103"));
         QCOMPARE(appState().history().mid(1),
@@ -535,10 +501,6 @@ private slots:
         };
         for (const auto& [naam, waarde] : verwacht)
             QCOMPARE(tekst(K, naam), QString::fromUtf8(waarde));
-        QList<QLineEdit*> boxen = forms().find(K)->findChildren<QLineEdit*>();
-        QCOMPARE(boxen.size(), 34); // one per column of RVL
-        for (QLineEdit* box : boxen)
-            QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
         QCOMPARE(child<QGroupBox>(K, "fraNiveau")->title(),
                  QString("Niveau, hoofdrichting en richting van de bekwaamheden"));
         QCOMPARE(child(K, "txtVaardigheden7")->parent(), child(K, "fraVaardigheden"));
@@ -561,9 +523,10 @@ private slots:
         QFETCH(QString, code);
         QFETCH(bool, tweeRegels);
         appState().gsRvl92Code = code;
-        for (const QString& scherm : {K, N}) {
+        for (const QString& scherm : {K, N, F}) {
             QVERIFY(show(scherm));
             QCOMPARE(zichtbaar(scherm, "txtBeroepGeheel"), tweeRegels);
+            QCOMPARE(zichtbaar(scherm, "txtBeroep"), !tweeRegels);
             QCOMPARE(child<QPlainTextEdit>(scherm, "txtBeroepGeheel")->toPlainText(),
                      browsefixture::beroepVan(code));
         }
@@ -600,7 +563,7 @@ private slots:
     }
 
 private:
-    Omgeving m_omgeving;
+    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(TestBrowseScreens)

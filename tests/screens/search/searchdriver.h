@@ -4,24 +4,14 @@
 // test classification, the forms registered with stand-ins for the browse
 // screens, and helpers to reach controls by their names.
 
-#include "app/appstate.h"
-#include "app/formnames.h"
-#include "app/forms.h"
-#include "app/frmdialogbericht.h"
-#include "app/modrvl92.h"
-#include "app/registerforms.h"
 #include "screens/search/choicedialog.h"
 
 #include "searchfixture.h"
-#include "support/formdriver.h"
 #include "support/probeform.h"
+#include "support/screensession.h"
 
 #include <QAction>
-#include <QLabel>
-#include <QPushButton>
-#include <QTableView>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace searchtest {
 
@@ -30,8 +20,12 @@ inline const QStringList Resultaat{"mnuExporteren", "mnuNamen", "mnuKenmerken", 
                                    "mnuLaatsteRecord"};
 
 using namespace rvl92;
+using drive::captions;
 using drive::child;
 using drive::click;
+using drive::closeNotice;
+using drive::codeBoxes;
+using drive::column;
 using drive::counter;
 using drive::grid;
 using drive::menu;
@@ -39,23 +33,16 @@ using drive::menu;
 // The browse screens are stand-ins: the tests look at what is handed to them
 // (gsRvl92Code) and which one is shown.
 inline bool opzetten(const QTemporaryDir& dir) {
-    appState().programDir = dir.path();
-    registerForms();
+    const bool ok = drive::install(dir.path(), searchfixture::schrijf(dir.path()));
     for (const QString& f : {form::Functienamen, form::Beroepen, form::Namen, form::Kenmerken})
         forms().registerForm(f, [f] { return new ProbeScreen(f, f); });
-    return searchfixture::schrijf(dir.path());
+    return ok;
 }
 
 inline void begin(const QString& scherm) {
-    resetAppState();
-    setDpiOverride(96, 96);
-    forms().show(form::Startscherm);
+    drive::restart();
     appState().gsStartRvl92Code = QStringLiteral("22020");
     forms().show(scherm);
-}
-
-inline void einde() {
-    drive::unloadAll();
 }
 
 // Those of the named items that are enabled.
@@ -67,30 +54,11 @@ inline QStringList aan(const QString& form, const QStringList& names) {
     return out;
 }
 
-inline QString melding() {
-    auto* d = qobject_cast<MessageDialog*>(forms().find(form::DialogNietGevonden));
-    return d ? d->text() : QString();
-}
 inline QString actief() {
     return forms().active() ? forms().active()->objectName() : QString();
 }
 inline void vorigScherm() {
     qobject_cast<MenuScreen*>(forms().active())->menuItem(MenuRole::VorigScherm)->trigger();
-}
-
-// Column 0 of the rows the grid shows, and the captions of its visible columns.
-inline QStringList codes(QTableView* grid) {
-    QStringList out;
-    for (int r = 0; r < grid->model()->rowCount(); ++r)
-        out << grid->model()->index(r, 0).data().toString();
-    return out;
-}
-inline QStringList koppen(QTableView* grid) {
-    QStringList out;
-    for (int c = 0; c < grid->model()->columnCount(); ++c)
-        if (!grid->isColumnHidden(c))
-            out << grid->model()->headerData(c, Qt::Horizontal).toString();
-    return out;
 }
 
 } // namespace searchtest

@@ -6,8 +6,6 @@
 
 #include "support/fixturedb.h"
 
-#include <QFile>
-
 namespace searchfixture {
 
 inline const QString LangBeroep = "Inspecteur " + QString(80, 'x');     // 91 characters

@@ -20,7 +20,7 @@ class TestZoekenFuncties : public QObject {
 private slots:
     void initTestCase() { QVERIFY(opzetten(m_dir)); }
     void init() { begin(F); }
-    void cleanup() { einde(); }
+    void cleanup() { drive::unloadAll(); }
 
     void typenEnEnter() {
         QCOMPARE(forms().find(F)->windowTitle(), QString("Zoeken op functienamen"));
@@ -29,8 +29,8 @@ private slots:
         QCOMPARE(forms().find(F)->focusWidget(), vak());
         QTest::keyClicks(vak(), "bakker");
         QTest::keyClick(vak(), Qt::Key_Return);
-        QCOMPARE(codes(grid(F)), (QStringList{"11010", "11010", "22020"}));
-        QCOMPARE(koppen(grid(F)), (QStringList{"RVL92", "Functienaam"}));
+        QCOMPARE(column(grid(F)), (QStringList{"11010", "11010", "22020"}));
+        QCOMPARE(captions(grid(F)), (QStringList{"RVL92", "Functienaam"}));
         QCOMPARE(counter(F), QString(" Record  1 van 3 "));
         QCOMPARE(child<QLineEdit>(F, "txtBeroep")->text(), QString("Bakker van brood"));
         QCOMPARE(appState().gsRvl92Code, QString("11010"));
@@ -55,7 +55,7 @@ private slots:
     void zoektermen() {
         QFETCH(QString, tekst);
         zoek(tekst);
-        QTEST(codes(grid(F)), "gevonden");
+        QTEST(column(grid(F)), "gevonden");
     }
 
     void meldingen() {
@@ -66,13 +66,12 @@ private slots:
         QVERIFY(!forms().isLoaded(form::DialogNietGevonden));
         vak()->clear();
         QTest::mouseClick(zoeken(), Qt::LeftButton);
-        QCOMPARE(melding(), QString("Er is geen zoekwaarde opgegeven"));
-        click(form::DialogNietGevonden, "OKButton");
+        QCOMPARE(closeNotice(), QString("Er is geen zoekwaarde opgegeven"));
 
         zoek("zzz");
-        QCOMPARE(melding(), QString("Er zijn geen functies met de opgegeven zoekwaarde gevonden"));
         QVERIFY(!forms().find(F)->isEnabled());
-        click(form::DialogNietGevonden, "OKButton");
+        QCOMPARE(closeNotice(),
+                 QString("Er zijn geen functies met de opgegeven zoekwaarde gevonden"));
         QVERIFY(forms().find(F)->isEnabled());
         QCOMPARE(forms().find(F)->focusWidget(), vak());
         QCOMPARE(vak()->cursorPosition(), 3);
@@ -105,7 +104,7 @@ private slots:
         QTest::keyClicks(grid(F), "d");
         QCOMPARE(vak()->text(), QString("chef d"));
         QTest::keyClick(grid(F), Qt::Key_Return);
-        QCOMPARE(codes(grid(F)), QStringList{"33030"});
+        QCOMPARE(column(grid(F)), QStringList{"33030"});
     }
 
     void wissenEnHandOff() {
@@ -132,7 +131,7 @@ private slots:
         // After a search without hits the empty result passes on no code, once.
         forms().show(F);
         zoek("zzz");
-        click(form::DialogNietGevonden, "OKButton");
+        closeNotice();
         menu(F, "mnuFunctienamen");
         QCOMPARE(appState().gsRvl92Code, QString());
         forms().show(F);
