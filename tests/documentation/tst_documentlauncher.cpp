@@ -163,6 +163,13 @@ private slots:
             "");
         row("PDF viewer not executable", "cmdPublicatietekst", "cmdPdf", kNoPdfViewer, false,
             RVL92_TREE_DIR "/Programmabestanden/RVL92.MDB %f");
+        // Marked executable but no program: found, and refused only when it
+        // fails to start.
+        const QString notAProgram = m_box.path("geen-programma");
+        QVERIFY(m_box.write("geen-programma", "geen programma\n"));
+        QVERIFY(QFile::setPermissions(notAProgram, QFile::ReadOwner | QFile::ExeOwner));
+        row("PDF viewer cannot start", "cmdPublicatietekst", "cmdPdf", kNoPdfViewer, false,
+            notAProgram + " %f");
     }
     void noViewer() {
         QFETCH(QString, opener);
