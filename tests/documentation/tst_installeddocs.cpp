@@ -3,6 +3,7 @@
 // demonstration database they were made from.
 #include "documentation/notices.h"
 #include "documentation/rtfreader.h"
+#include "support/datafiles.h"
 #include "support/datarow.h"
 #include "support/datasqlitereader.h"
 #include "support/datatoolrun.h"
@@ -21,15 +22,10 @@ namespace {
 
 const QString kTree = QStringLiteral(RVL92_TREE_DIR);
 
-QByteArray readAll(const QString& rel) {
-    QFile f(kTree + '/' + rel);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The lines of a windows-1252 file with CR LF line ends; fails the test when a
 // line ends otherwise.
 QStringList lines(const QString& rel) {
-    const QByteArray bytes = readAll(rel);
+    const QByteArray bytes = readFile(kTree + '/' + rel);
     if (bytes.isEmpty() || !bytes.endsWith("\r\n"))
         return {};
     QStringDecoder decode("windows-1252");
@@ -43,7 +39,7 @@ QStringList lines(const QString& rel) {
 
 QString documentText(const QString& rel) {
     QTextDocument doc;
-    if (readRtf(readAll(rel), &doc) != RtfStatus::Ok)
+    if (readRtf(readFile(kTree + '/' + rel), &doc) != RtfStatus::Ok)
         return QString();
     return doc.toPlainText();
 }
@@ -63,7 +59,7 @@ private slots:
     void pdfs() {
         QFETCH(QString, file);
         QFETCH(int, minPages);
-        const QByteArray pdf = readAll(file);
+        const QByteArray pdf = readFile(kTree + '/' + file);
         QVERIFY2(pdf.startsWith("%PDF-"), qPrintable(file));
         QVERIFY(pdf.trimmed().endsWith("%%EOF"));
         static const QRegularExpression page("/Type\\s*/Page(?!s)");

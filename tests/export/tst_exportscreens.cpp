@@ -66,8 +66,8 @@ class TestExportScreens : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(m_dir.isValid() &&
-                drive::install(m_dir.path(), exportfixture::write(m_dir.path())));
+        QVERIFY(m_dir.isValid() && exportfixture::write(m_dir.path()));
+        drive::install(m_dir.path());
     }
     void init() {
         drive::restart();

@@ -13,6 +13,7 @@
 
 #include "programdir.h"
 #include "support/appdemo.h"
+#include "support/datafiles.h"
 #include "support/datarow.h"
 #include "support/xdgsandbox.h"
 
@@ -41,11 +42,6 @@ bool sql(const QString& file, const QString& statements) {
         sqlite3_exec(db, statements.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     return ok;
-}
-
-bool schrijf(const QString& file, const QByteArray& content) {
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size();
 }
 
 QByteArray lees(const QString& file) {
@@ -243,13 +239,13 @@ private slots:
         if (storing == "ontbreekt") {
             QVERIFY(QFile::remove(file));
         } else if (storing == "leeg") {
-            QVERIFY(schrijf(file, {}));
+            QVERIFY(writeFile(file, {}));
         } else if (storing == "afgekapt") {
             QFile f(file);
             QVERIFY(f.resize(f.size() / 2));
         } else if (storing == "geen database") {
             QVERIFY(
-                schrijf(file, QByteArray("Dit is een tekst en geen database.\r\n").repeated(20)));
+                writeFile(file, QByteArray("Dit is een tekst en geen database.\r\n").repeated(20)));
         } else if (storing == "map") {
             QVERIFY(QFile::remove(file) && QDir().mkdir(file));
         } else if (storing == "onleesbaar" || storing == "alleen lezen") {
@@ -306,7 +302,7 @@ private slots:
         if (inhoud == "<map>")
             QVERIFY(QDir().mkdir(file));
         else if (inhoud != "-")
-            QVERIFY(schrijf(file, inhoud));
+            QVERIFY(writeFile(file, inhoud));
         const bool logo = bestand.contains("Logo");
         const bool icoon = bestand.contains("Icoon");
 
@@ -365,7 +361,7 @@ private slots:
         QVERIFY(QDir().mkpath(map));
         const QString file = QDir(map).filePath(QStringLiteral("Kenmerken.txt"));
         const QByteArray eerder("Een eerdere export die moet blijven.\r\n");
-        QVERIFY(schrijf(file, eerder));
+        QVERIFY(writeFile(file, eerder));
         if (storing != "schijf vol" && !m_rechtenGelden) {
             QSKIP("this process writes whatever the permissions say");
         }

@@ -18,12 +18,10 @@
 
 namespace drive {
 
-// The program started from `programDir`, once `written` says its database is
-// there.
-inline bool install(const QString& programDir, bool written) {
+// The program's forms, started from `programDir`.
+inline void install(const QString& programDir) {
     rvl92::appState().programDir = programDir;
     rvl92::registerForms();
-    return written;
 }
 
 // A fresh start: the shared variables as at start-up, no message recorded,

@@ -33,7 +33,8 @@ using drive::menu;
 // The browse screens are stand-ins: the tests look at what is handed to them
 // (gsRvl92Code) and which one is shown.
 inline bool opzetten(const QTemporaryDir& dir) {
-    const bool ok = drive::install(dir.path(), searchfixture::schrijf(dir.path()));
+    const bool ok = searchfixture::schrijf(dir.path());
+    drive::install(dir.path());
     for (const QString& f : {form::Functienamen, form::Beroepen, form::Namen, form::Kenmerken})
         forms().registerForm(f, [f] { return new ProbeScreen(f, f); });
     return ok;

@@ -1,6 +1,7 @@
 // "Coderen van functienamen" and its "Bestand coderen" dialog driven as a user
 // would: typing, the list keys, the hand-off, the export and a whole file.
 #include "searchdriver.h"
+#include "support/datafiles.h"
 #include "support/datarow.h"
 
 #include "coding/codingindex.h"
@@ -22,11 +23,6 @@ namespace {
 
 const QString F = form::Coderen;
 const QString D = form::DialogBestandCoderen;
-
-bool schrijfBestand(const QString& pad, const QByteArray& inhoud) {
-    QFile f(pad);
-    return f.open(QIODevice::WriteOnly) && f.write(inhoud) == inhoud.size();
-}
 
 QStringList regels(const QString& pad) {
     QFile f(pad);
@@ -218,7 +214,7 @@ void TestCoderen::bestandCoderen() {
     const QString invoer = pad("antwoorden.csv");
     const QByteArray inhoud = "nr;functie\r\n1;Banketbakker\r\n2;\"chef d'equipe; ploeg\"\r\n\r\n"
                               "3;bakker\r\n";
-    QVERIFY(schrijfBestand(invoer, inhoud));
+    QVERIFY(writeFile(invoer, inhoud));
     kiesInvoer(invoer);
     QVERIFY(!forms().find(F)->isEnabled());
     QCOMPARE(child<QLabel>(D, "lblHerkend")->text(),
@@ -263,7 +259,7 @@ void TestCoderen::bestandCoderen() {
 void TestCoderen::bestandAnnuleren() {
     klaar();
     const QString invoer = pad("groot.txt");
-    QVERIFY(schrijfBestand(invoer, QByteArray("broodbakker\n").repeated(300000)));
+    QVERIFY(writeFile(invoer, QByteArray("broodbakker\n").repeated(300000)));
     kiesInvoer(invoer);
     const QString uitvoer = pad("groot-gecodeerd.csv");
     QFile::remove(uitvoer);
@@ -289,7 +285,7 @@ void TestCoderen::bestandAnnuleren() {
 void TestCoderen::kolomKiezenEnOnschrijfbaar() {
     klaar();
     const QString invoer = pad("drie.csv");
-    QVERIFY(schrijfBestand(invoer, "a,b,c\r\n1,bakker,x\r\n"));
+    QVERIFY(writeFile(invoer, "a,b,c\r\n1,bakker,x\r\n"));
     kiesInvoer(invoer);
     // No header names the job title: the user chooses before coding can start.
     auto* kolom = child<QComboBox>(D, "cboKolom");
@@ -343,7 +339,7 @@ void TestCoderen::slechteInvoer() {
     if (inhoud == "<map>")
         QVERIFY(QDir(m_dir.path()).mkpath(naam));
     else
-        QVERIFY(schrijfBestand(bestand, inhoud));
+        QVERIFY(writeFile(bestand, inhoud));
     msgbox::setNextAnswer(msgbox::Answer::Ok);
     kiesInvoer(bestand);
     QCOMPARE(msgbox::shown().size(), 1);
@@ -353,7 +349,7 @@ void TestCoderen::slechteInvoer() {
     QVERIFY(!QFile::exists(pad(QFileInfo(naam).completeBaseName() + "-gecodeerd.csv")));
     // A good file after a bad one is taken as usual.
     const QString goed = pad("goed.txt");
-    QVERIFY(schrijfBestand(goed, "bakker\n"));
+    QVERIFY(writeFile(goed, "bakker\n"));
     exports::savedialog::setNextFileName(goed, exports::ExportType::Csv);
     QVERIFY(click(D, "cmdKiesInvoer"));
     QVERIFY(child<QPushButton>(D, "cmdCoderen")->isEnabled());
